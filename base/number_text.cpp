@@ -1,0 +1,91 @@
+#include "base/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace orvo {
+namespace {
+
+bool IsCSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+std::string_view SkipSpaces(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsCSpace(text[i])) ++i;
+  return text.substr(i);
+}
+
+}  // namespace
+
+std::string FormatGDigits(double value, int digits) {
+  char buffer[512];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                                 digits < 1 ? 1 : digits);
+  if (ec != std::errc()) return "nan";  // cannot happen: %g never needs 512 characters
+  return std::string(buffer, end);
+}
+
+std::string FormatG(double value, int precision) {
+  return FormatGDigits(value, precision >= 1 && precision <= 16 ? precision : 6);
+}
+
+std::string FormatInt(long long value) {
+  char buffer[32];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  (void)ec;
+  return std::string(buffer, end);
+}
+
+double ParseDouble(std::string_view text) {
+  text = SkipSpaces(text);
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  // from_chars would accept a second sign; atof does not.
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) return 0.0;
+  double value = 0.0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec == std::errc::invalid_argument) return 0.0;
+  if (ec == std::errc::result_out_of_range) {
+    // atof gives HUGE_VAL on overflow and 0 on underflow; a negative exponent tells them apart.
+    std::string_view used(text.data(), static_cast<std::size_t>(end - text.data()));
+    std::size_t e = used.find_first_of("eE");
+    bool underflow = e != std::string_view::npos && e + 1 < used.size() && used[e + 1] == '-';
+    value = underflow ? 0.0 : HUGE_VAL;
+  }
+  return negative ? -value : value;
+}
+
+std::int32_t ParseInt(std::string_view text) {
+  text = SkipSpaces(text);
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  long long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') break;
+    value = value * 10 + (c - '0');
+    if (value > 2147483648LL) {
+      value = 2147483648LL;  // saturate; every further digit keeps it there
+    }
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<std::int32_t>::max())
+    value = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(value);
+}
+
+std::int32_t TruncToInt32(double value) {
+  if (!(value > -2147483649.0 && value < 2147483648.0)) {
+    return std::numeric_limits<std::int32_t>::min();
+  }
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace orvo

@@ -1,0 +1,38 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace orvo {
+
+// The line break of console text.
+inline constexpr std::string_view kNewLine = "\r\n";
+// What every answer ends with: a line break and the two backslashes of the prompt line.
+inline constexpr std::string_view kPromptEnding = "\r\n\\\\";
+
+// Appends one message to a caller-owned error text, on its own line when the text already
+// holds something.
+void AppendMessage(std::string& errors, std::string_view message);
+
+// Lower-cases ASCII letters only; other bytes (UTF-8 included) are left alone.
+std::string ToLowerAscii(std::string_view text);
+void ToLowerAsciiInPlace(std::string& text);
+
+bool StartsWith(std::string_view text, std::string_view prefix);
+bool EndsWith(std::string_view text, std::string_view suffix);
+
+// Replaces every occurrence of `from` (not empty) by `to`, scanning left to right.
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to);
+
+// The text before "\r\n/Error", the closing line of a failed syntax check; handlers show an
+// argument's error without it.
+std::string_view CutAtErrorTrailer(std::string_view errors);
+
+// Number of characters (UTF-8 sequences) in `text`; a byte that does not start a valid
+// sequence counts as one character.
+std::size_t CountCharacters(std::string_view text);
+
+// Length in bytes of the UTF-8 character starting at text[pos] (1 for ASCII and for broken
+// bytes), never running past the end.
+std::size_t CharacterLength(std::string_view text, std::size_t pos);
+
+}  // namespace orvo

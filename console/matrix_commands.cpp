@@ -1,0 +1,13 @@
+// The "@" commands: matrices and complex numbers.
+#include "base/text.h"
+#include "console/detail/routes.h"
+#include "console/session.h"
+
+namespace orvo::detail {
+
+void MatrixHandler(ConsoleSession& session, const Route& route, std::string_view) {
+  session.Append("\r\nError: " + std::string(route.word) + " is not available in this build" +
+                 std::string(kPromptEnding));
+}
+
+}  // namespace orvo::detail

@@ -1,0 +1,65 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "base/dialogs.h"
+#include "base/interrupt.h"
+#include "base/random.h"
+#include "console/console_state.h"
+#include "console/text_box.h"
+#include "engine/command_env.h"
+
+// The command console: what happens when the user presses Enter, and everything the calculator
+// keeps between lines. The window and the command-line face are thin layers over this object.
+namespace orvo {
+
+class ConsoleSession {
+ public:
+  // The session works on `box` and asks `dialogs` and `interrupt` when a command needs them;
+  // all three must outlive it.
+  ConsoleSession(TextBox& box, Dialogs& dialogs, Interrupt& interrupt);
+
+  // The Enter key, before the text box sees it. The number-pad Enter adds the "=" that ends an
+  // expression. Returns true when the key press is consumed (the screen was cleared); otherwise
+  // the text box's own Enter handling inserts a line break at the caret.
+  bool HandleEnterKey(bool numberPad);
+
+  // HandleEnterKey plus the text box's own line break: what one Enter press does to the text.
+  void PressEnter(bool numberPad);
+
+  // Runs the command after the last prompt. `numberPad` first inserts "=" at the caret.
+  bool OnEnter(bool numberPad);
+
+  // F1 and the HELP menu: the console shows the help index.
+  void ShowHelpIndex();
+  // F2: flips bracket checking; returns the message the window shows in its box.
+  std::string ToggleBracketCheck();
+
+  ConsoleState& state() { return state_; }
+  const ConsoleState& state() const { return state_; }
+  TextBox& box() { return box_; }
+  Dialogs& dialogs() { return dialogs_; }
+  Random& rng() { return rng_; }
+
+  // Whether the last command answered with a message of the expression engine instead of a
+  // result (handlers' own failures are lines beginning with "Error").
+  bool LastAnswerFailed() const { return lastFailed_; }
+
+  // Appends an answer at the caret.
+  void Append(std::string_view text) { box_.ReplaceSelection(text); }
+  // What command handlers may use of the session.
+  CommandEnv Env();
+
+ private:
+  void RunEvaluated(std::string command);
+  void RunSetting(const std::string& command);
+
+  TextBox& box_;
+  Dialogs& dialogs_;
+  Interrupt& interrupt_;
+  Random rng_;  // one per session, never reseeded
+  bool lastFailed_ = false;
+  ConsoleState state_{rng_};
+};
+
+}  // namespace orvo

@@ -1,0 +1,25 @@
+#pragma once
+#include <functional>
+#include <string_view>
+
+#include "base/interrupt.h"
+#include "base/random.h"
+
+namespace orvo {
+
+// What a command handler (integrals, roots, matrices, ...) may use of the session it runs in.
+struct CommandEnv {
+  double x = 0;  // the user's variables, for handlers that copy them into their evaluators
+  double y = 2.718281828459045;
+  double z = 3.141592653589793;
+  int precision = 8;  // significant digits of results; tolerance 10^-precision
+  Random& rng;        // the session's generator: replayed sessions print the same digits
+  Interrupt& interrupt;
+  // Puts text into the console at once, before the command ends ("Please wait...").
+  std::function<void(std::string_view)> show;
+};
+
+// The answer of a command that the user stopped.
+inline constexpr std::string_view kCancelledMessage = "Error: The calculation was cancelled";
+
+}  // namespace orvo

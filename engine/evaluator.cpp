@@ -1,0 +1,87 @@
+#include "engine/evaluator.h"
+
+#include <cmath>
+
+#include "base/number_text.h"
+#include "base/text.h"
+#include "engine/detail/messages.h"
+#include "engine/detail/normalise.h"
+
+namespace orvo {
+
+Evaluator::Evaluator(Random& rng) : rng_(&rng) {}
+
+Evaluator::~Evaluator() = default;
+
+void Evaluator::Reset(bool restoreVariables) {
+  expression_.clear();
+  prepared_ = false;
+  liveCount_ = 0;
+  lastIndex_ = 0;
+  terms_.clear();
+  work_.clear();
+  plan_ = PlanState::kNone;
+  steps_.clear();
+  if (restoreVariables) {
+    x_ = 0;
+    y_ = kE;
+    z_ = kPi;
+  }
+}
+
+void Evaluator::SetExpression(std::string_view text) {
+  Reset(false);
+  expression_ = detail::Normalise(text);
+}
+
+int Evaluator::Evaluate(double& value, std::string& errors) {
+  value = -1;
+  status_ = 0;
+  if (!prepared_) {
+    PrepareTerms(errors);
+    if (!prepared_) return status_;
+  }
+  errors.clear();
+
+  double result = 0;
+  bool replayed = plan_ == PlanState::kReady && Replay(result, errors);
+  if (!replayed) {
+    if (plan_ == PlanState::kReady) {
+      // The recorded plan no longer fits these values: start again the slow way, for good.
+      plan_ = PlanState::kUnusable;
+      errors.clear();
+      status_ = 0;
+    }
+    work_ = terms_;
+    for (Term& term : work_) {
+      if (term.kind == 'x')
+        term.value = x_;
+      else if (term.kind == 'y')
+        term.value = y_;
+      else if (term.kind == 'z')
+        term.value = z_;
+    }
+    liveCount_ = lastIndex_;
+    bool record = plan_ == PlanState::kNone;
+    if (record) plan_ = PlanState::kRecording;
+    result = Reduce(errors, record);
+    if (plan_ == PlanState::kRecording) plan_ = PlanState::kReady;
+  }
+
+  // An infinity or the largest double ends as an overflow; a not-a-number passes.
+  if (std::fabs(result) >= kHuge) {
+    AppendMessage(errors, msg::kOverflow);
+    status_ = kStatusOverflow;
+  }
+  value = status_ != 0 ? -1 : result;
+  return status_;
+}
+
+int Evaluator::EvaluateToText(std::string& text, int precision, std::string& errors) {
+  double value = 0;
+  Evaluate(value, errors);
+  text = FormatG(value, precision);
+  return status_;
+}
+
+}  // namespace orvo

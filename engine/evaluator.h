@@ -1,0 +1,129 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "functions/functions.h"
+
+// The expression engine: turns expression text into a value, again and again with new values of
+// the variables x, y and z.
+namespace orvo {
+
+class Random;
+
+// One operand of a prepared expression with what surrounds it. Plain data: copying a list of
+// Terms never touches the heap.
+struct Term {
+  double value = 0;
+  char kind = ' ';         // 'x', 'y' or 'z' for a variable, ' ' for a number
+  Op op = Op::kNone;       // the operator after the operand
+  char opText[3] = {' '};  // that operator as typed, for the "Unknow operator" message
+  int bracket = 0;         // -1: "(" before the operand; +1: ")" after it; merges add marks
+  int funcCode = 0;        // function whose bracket opens here; 0 none, -1 unknown name
+  char funcName[11] = {};  // its name as typed (names have at most 10 characters)
+};
+
+// Status codes of the engine itself (the function library adds its own).
+inline constexpr int kStatusNoOperand = 101;
+inline constexpr int kStatusUnknownChar = 102;
+inline constexpr int kStatusMissingBrackets = 103;
+inline constexpr int kStatusBrackets = 105;
+
+// One name of the function-name table as users type it, with its function code.
+struct FunctionName {
+  std::string name;
+  int code;
+};
+// All 184 names, in table order.
+std::vector<FunctionName> FunctionNames();
+
+class Evaluator {
+ public:
+  static constexpr double kE = 2.718281828459045;
+  static constexpr double kPi = 3.141592653589793;
+
+  // Functions that search from pseudo-random starting points draw from `rng`, the session's.
+  explicit Evaluator(Random& rng);
+  virtual ~Evaluator();
+  Evaluator(const Evaluator&) = default;
+  Evaluator& operator=(const Evaluator&) = default;
+
+  // Stores the normalised text; nothing is checked until the next Evaluate. Keeps x, y, z.
+  void SetExpression(std::string_view text);
+
+  // Checks and splits the expression on the first call, then reduces it with the current x, y,
+  // z. Messages go to `errors` (emptied first when the expression is prepared). Returns the
+  // status, 0 on success; after a failure `value` is -1. A message can come with status 0
+  // (two dots in a number, a count message), so callers that must not go on look at `errors`.
+  int Evaluate(double& value, std::string& errors);
+
+  // Evaluate, then `text` = the value in printf's "%.<precision>g" ("%g" outside 1..16).
+  int EvaluateToText(std::string& text, int precision, std::string& errors);
+
+  void SetX(double value) { x_ = value; }
+  void SetY(double value) { y_ = value; }
+  void SetZ(double value) { z_ = value; }
+  double GetX() const { return x_; }
+  double GetY() const { return y_; }
+  double GetZ() const { return z_; }
+
+  // Forgets the expression; with `restoreVariables` also sets x = 0, y = e, z = pi.
+  void Reset(bool restoreVariables);
+  void ResetAll() { Reset(true); }
+
+  int status() const { return status_; }
+  const std::string& expression() const { return expression_; }
+  // The prepared list (empty until a successful preparation); for tests and tools.
+  const std::vector<Term>& terms() const { return terms_; }
+
+ private:
+  // One recorded operation of the reduction, on slots (a slot is a Term's place in the prepared
+  // list; it keeps its number while Terms around it are folded away).
+  struct Step {
+    enum class Kind : std::uint8_t { kApply, kCall, kNote };
+    Kind kind = Kind::kApply;
+    Op op = Op::kNone;  // kApply: the operator; kCall: the sign operator of the first argument
+    char opText[3] = {};
+    int target = 0;  // the slot that receives the result
+    int source = 0;  // kApply: right operand; kCall: first of callArgs_; kNote: notes_ index
+    int count = 0;   // kCall: number of arguments
+    int code = 0;    // kCall: function code
+    int folds = 0;   // kCall: folds made when recorded
+  };
+
+  void PrepareTerms(std::string& errors);
+  void LookUpFunction(std::string_view name, int index);
+  double Reduce(std::string& errors, bool record);
+  void ReduceGroup(int& i, int start, int& end, bool& groupClosed, std::string& errors);
+  bool MergeTerm(int i);
+  void CallFunctionAt(int open, int end, bool& handled, std::string& errors);
+  void Record(const Step& step);
+  bool Replay(double& result, std::string& errors);
+
+  double x_ = 0;
+  double y_ = kE;
+  double z_ = kPi;
+  int lastIndex_ = 0;
+  int liveCount_ = 0;
+  int status_ = 0;
+  bool prepared_ = false;
+  std::string expression_;
+  std::vector<Term> terms_;
+  std::vector<Term> work_;
+  Random* rng_;
+
+  // The reduction of a prepared list depends only on its structure (a percent sign excepted), so
+  // the first evaluation records the operations it performs, on stable slot numbers, and later
+  // evaluations replay them on plain values: no text, no Term moves, no allocation.
+  enum class PlanState : std::uint8_t { kNone, kRecording, kReady, kUnusable };
+  PlanState plan_ = PlanState::kNone;
+  std::vector<Step> steps_;
+  std::vector<int> slots_;          // while recording: the slot of each working position
+  std::vector<int> callArgs_;       // argument slots of the recorded calls, back to back
+  std::vector<std::string> notes_;  // messages of the core recorded for replay
+  std::vector<double> values_;      // replay registers, one per slot
+  std::vector<double> scratch_;     // arguments of one call during replay
+};
+
+}  // namespace orvo

@@ -1,0 +1,186 @@
+#include "engine/detail/normalise.h"
+
+#include <cstring>
+#include <utility>
+
+#include "base/text.h"
+
+namespace orvo::detail {
+namespace {
+
+bool In(char c, const char* set) {
+  return c != '\0' && std::strchr(set, c) != nullptr;
+}
+
+constexpr const char* kOperandTail = "0123456789xyz";  // a character that can end an operand
+constexpr const char* kOperators = "^*#/+-:,%";
+constexpr const char* kFollowers = "^*#/+-:,%!";  // operators a preceding one swallows
+constexpr const char* kComparisons = "<>=&|";
+constexpr const char* kBlanks = " \t\r\n";
+
+// Names whose letters the splitter would otherwise read as operands or exponents.
+constexpr std::pair<std::string_view, std::string_view> kReplacements[] = {
+    {"'", ""},  // digit separator: 100'000'000
+    {"exp", "EXP"},  {"log10", "LOGTEN"}, {"hypot", "HYPOT"}, {"atan2", "ATANTWO"}, {"j1", "JONE"},
+    {"j0", "JZERO"}, {"y1", "YONE"},      {"y0", "YZERO"},    {"yn", "YN"},         {"cyl", "CYL"},
+    {"xrd", "XRD"},  {"fix", "FIX"},      {"!=", "<>"},  // not-equal
+    {"!(", "not("},                                      // boolean not is a function
+    {"!", "!1"},  // postfix factorial becomes a binary operator with operand 1
+};
+
+// The scan of the bracketed text. Each rule that inserts characters says whether the scan skips
+// the first of them; `skip` holds that position.
+class Scanner {
+ public:
+  explicit Scanner(std::string& text) : t_(text) {}
+
+  void Run() {
+    for (i_ = 0; i_ < t_.size(); ++i_) {
+      if (i_ == skip_) {
+        skip_ = npos;
+        continue;
+      }
+      // A: a blank is deleted and the character before it is examined again with its new
+      // neighbour ("2 x" is 2*x). The text starts with "(", so there is always one before it.
+      if (In(Cur(), kBlanks)) {
+        t_.erase(i_, 1);
+        i_ -= 2;  // the loop's increment lands on the character before the blank
+        continue;
+      }
+      RuleB() || RuleC() || RuleD() || RuleE();
+      RuleF();
+      RuleG();
+    }
+  }
+
+ private:
+  static constexpr std::size_t npos = std::string::npos;
+
+  char At(std::size_t pos) const { return pos < t_.size() ? t_[pos] : '\0'; }
+  char Cur() const { return At(i_); }
+  char Next() const { return At(i_ + 1); }
+
+  void InsertAfter(std::string_view s, bool skipFirst) {
+    t_.insert(i_ + 1, s);
+    if (skipFirst) skip_ = i_ + 1;
+  }
+
+  // B: "(" gets a filler operand, and a number or variable before it multiplies: 2(3) is 2*(0+3).
+  bool RuleB() {
+    if (Cur() != '(') return false;
+    char next = Next();
+    if (next == ',' || next == ')') {
+      InsertAfter("0+0", true);
+    } else if (In(next, "^*#/+-:,%!<>=&|")) {
+      InsertAfter("0", true);
+    } else {
+      InsertAfter("0+", true);
+    }
+    if (i_ > 0 && In(At(i_ - 1), kOperandTail)) {
+      t_.insert(i_, 1, '*');
+      ++i_;
+      skip_ = i_ + 1;
+    }
+    return true;
+  }
+
+  // C: a number after ")" is a power, (x+1)2 is (x+1)^2; a comma gets an operand before it.
+  bool RuleC() {
+    if (Cur() != ')') return false;
+    if (In(Next(), kOperandTail)) {
+      InsertAfter("^", true);
+    } else if (Next() == ',') {
+      InsertAfter("+0", true);
+    }
+    return true;
+  }
+
+  // D: of two adjacent operators only the first is kept (11^-3 is 11^3); before ")" and after a
+  // percent sign an operand 0 is inserted (5%) is 5%0), 3%% is 3%0%0).
+  bool RuleD() {
+    if (!In(Cur(), kOperators)) return false;
+    for (;;) {
+      char next = Next();
+      if (next == ')' || next == ']') {
+        InsertAfter("0", true);
+      } else if (In(next, kFollowers) && Cur() == '%') {
+        InsertAfter("0", true);
+      } else if (In(next, kFollowers)) {
+        t_.erase(i_ + 1, next == '!' ? 2 : 1);  // "!1" goes as a pair
+        continue;                               // look at the new neighbour too
+      }
+      return true;
+    }
+  }
+
+  // E: an arithmetic operator after a comparison is dropped: 1<-2 is 1<2.
+  bool RuleE() {
+    if (!In(Cur(), kComparisons) || !In(Next(), kOperators)) return false;
+    t_.erase(i_ + 1, 1);
+    return true;
+  }
+
+  // F: implicit products and powers of variables: 2x is 2*x, xy is x*y, x2 is x^2.
+  void RuleF() {
+    char cur = Cur();
+    char next = Next();
+    if (In(next, "xyz") && In(cur, kOperandTail)) {
+      InsertAfter("*", false);
+    } else if (next >= '0' && next <= '9' && In(cur, "xyz")) {
+      InsertAfter("^", false);
+    } else if (In(next, kComparisons)) {
+      if (cur == '%') {
+        InsertAfter("0", true);
+      } else if (In(cur, "^*#/+-:,")) {
+        t_.erase(i_ + 1, 1);
+      }
+    }
+  }
+
+  // G: every ")" followed by ")" gets an operand so each Term carries at most one bracket; )( is a
+  // product; a factorial followed by a number multiplies: 3!2 is 3!1*2, 3!.5 is 3!1*0.5.
+  void RuleG() {
+    char cur = Cur();
+    char next = Next();
+    if (cur == ')' && next == ')') {
+      InsertAfter("+0", true);
+    } else if (cur == ')' && next == '(') {
+      InsertAfter("*", true);
+    } else if (cur == '!' && next == '1') {
+      char after = At(i_ + 2);
+      if (after >= '0' && after <= '9') {
+        t_.insert(i_ + 2, "*");
+        skip_ = i_ + 2;
+      } else if (after == '.') {
+        t_.insert(i_ + 2, "*0");
+        skip_ = i_ + 2;
+      }
+    }
+  }
+
+  std::string& t_;
+  std::size_t i_ = 0;
+  std::size_t skip_ = npos;
+};
+
+}  // namespace
+
+std::string Normalise(std::string_view input) {
+  std::string text = ToLowerAscii(input);
+
+  // Trailing rubbish goes: 1+2= and 3* lose their ending.
+  std::size_t last = text.find_last_of("0123456789xyz)]}!%");
+  if (last != std::string::npos) text.erase(last + 1);
+
+  if (text.empty()) {
+    text = "0";
+  } else {
+    for (auto [from, to] : kReplacements) ReplaceAll(text, from, to);
+  }
+
+  text = "(" + text + ")";
+  Scanner(text).Run();
+  return text;
+}
+
+}  // namespace orvo::detail

@@ -1,0 +1,89 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The mathematics of the expression language: what its operators and its named functions
+// compute, with their domain checks and messages. Knows nothing about expression text; the
+// engine hands it reduced values.
+namespace orvo {
+
+class Random;
+
+// Operators as the splitter reads them. `kNone` follows the last operand of a list.
+enum class Op : std::uint8_t {
+  kNone,
+  kAdd,           // +
+  kSub,           // -
+  kMul,           // *
+  kDiv,           // /
+  kIntDiv,        // :   integer quotient
+  kRealRem,       // #   real remainder
+  kPercent,       // %   percent sign (right operand 0) or integer remainder
+  kFactorial,     // !   postfix factorial, right operand ignored
+  kPower,         // ^
+  kLess,          // <
+  kGreater,       // >
+  kEqual,         // = ==
+  kLessEqual,     // <=
+  kGreaterEqual,  // >=
+  kNotEqual,      // <>  (the normaliser writes != as <>)
+  kAnd,           // &&  and
+  kOr,            // ||  or
+  kBitAnd,        // &
+  kBitOr,         // |
+  kBitXor,        // &| |&
+  kShiftRight,    // >>
+  kShiftLeft,     // <<
+  kComma,         // ,   separates function arguments
+  kUnknown,       // any other pair of comparison characters, reported when applied
+};
+
+// Status codes of the operators (the function library adds minus/plus its function codes).
+inline constexpr int kStatusRootOfNegative = -7;
+inline constexpr int kStatusDivideByZero = -100;
+inline constexpr int kStatusOverflow = -101;
+inline constexpr int kStatusUnknown = 102;
+
+// Applies one operator. Errors append their message, set `status` and give -1 (an unknown
+// operator gives `left`). `opText` is only used to name an unknown operator.
+double ApplyOperator(double left, Op op, std::string_view opText, double right, int& status,
+                     std::string& errors);
+
+// The "^" operator: odd roots of negative numbers are real, even ones an error.
+double Power(double left, double right, int& status, std::string& errors);
+
+// The factorial behind "!", fac, fact and p(n). Non-integers go through Gamma(x + 1); a negative
+// integer appends a message and gives 1 without changing any status.
+double Factorial(double x, std::string& errors);
+
+// x truncated towards zero, keeping the sign.
+double IntegerPart(double x);
+
+// ln Gamma(x) for x > 0 (six-term Lanczos series) and Gamma(x).
+double GammaLn(double x);
+double Gamma(double x);
+
+// One call of a named function, after the evaluation core has reduced its arguments.
+struct FunctionCall {
+  int code = 0;                  // the function code of the name table
+  double signedFirst = 0;        // S: the first argument with the bracket's leading sign applied
+  const double* args = nullptr;  // A1..An as reduced; args[0] is the raw first argument
+  int count = 1;                 // n, at least 1 (empty brackets hold the argument 0)
+  Random* rng = nullptr;         // the session's generator, for the inverse searches
+  int* status = nullptr;         // the evaluator's status
+  std::string* errors = nullptr;
+
+  // Results. `value` starts as S; `folds` is how many argument Terms the core folds into the
+  // call Term (the call took exactly its arguments when folds == count).
+  double value = 0;
+  int folds = 0;
+  bool unknown = false;  // no branch knows `code`
+};
+
+void CallFunction(FunctionCall& call);
+
+// The largest double; functions return it to make the evaluation end in "Error: Overflow".
+inline constexpr double kHuge = 1.7976931348623157e308;
+
+}  // namespace orvo

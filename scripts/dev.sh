@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Orvo's developer commands. Each installs the Debian packages it needs when they are missing.
+#
+#   scripts/dev.sh run    build, then start the desktop window (orvo-cli where there is no display)
+#   scripts/dev.sh test   build, then run every test, then run the core tests again under
+#                         AddressSanitizer and UndefinedBehaviorSanitizer
+#   scripts/dev.sh bench  build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev googletest
+          libedit-dev locales libbenchmark-dev libmuparser-dev)
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+build() {  # build <dir> [cmake options...]
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$JOBS"
+}
+
+# A German locale for the test that runs the console under a comma decimal separator; compiled
+# into the build folder, so no system setting changes.
+make_test_locale() {
+  local dir=build/locale
+  [ -d "$dir/de_DE.UTF-8" ] && return 0
+  mkdir -p "$dir"
+  localedef -i de_DE -f UTF-8 "$dir/de_DE.UTF-8" 2>/dev/null || true
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build build
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      exec build/app/orvo
+    fi
+    echo "No display here: starting the terminal calculator, orvo-cli (Ctrl+D quits)."
+    exec build/cli/orvo-cli
+    ;;
+  test)
+    install_missing
+    build build
+    make_test_locale
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build -j "$JOBS" --output-on-failure
+    build build-sanitize -DORVO_SANITIZE=ON -DORVO_BUILD_GUI=OFF
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build-sanitize -j "$JOBS" --output-on-failure -L core
+    ;;
+  bench)
+    install_missing
+    build build-bench -DCMAKE_BUILD_TYPE=Release -DORVO_BUILD_BENCH=ON
+    for b in build-bench/bench/orvo_*_bench; do "$b"; done
+    ;;
+  *)
+    echo "usage: scripts/dev.sh run|test|bench" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
+
+#include "base/number_text.h"
+#include "base/random.h"
+#include "base/text.h"
+
+namespace orvo {
+namespace {
+
+TEST(FormatG, MatchesPrintf) {
+  const double values[] = {0.0,         -0.0,    1.0 / 3,
+                           2.5,         1e21,    1.5e-7,
+                           123456789.0, -42.125, std::numeric_limits<double>::infinity(),
+                           5e-324};
+  for (double v : values) {
+    for (int p : {6, 8, 12, 16}) {
+      char expected[64];
+      std::snprintf(expected, sizeof expected, "%.*g", p, v);
+      EXPECT_EQ(FormatG(v, p), expected) << v << " at " << p;
+    }
+  }
+  EXPECT_EQ(FormatG(1.0 / 3, 0), "0.333333");  // outside 1..16: %g
+  EXPECT_EQ(FormatG(1.0 / 3, 17), "0.333333");
+}
+
+TEST(ParseDouble, ReadsLikeAtof) {
+  EXPECT_EQ(ParseDouble("3.5"), 3.5);
+  EXPECT_EQ(ParseDouble(".5"), 0.5);
+  EXPECT_EQ(ParseDouble("3e2.8"), 300);
+  EXPECT_EQ(ParseDouble("1.2.3"), 1.2);
+  EXPECT_EQ(ParseDouble("  -2"), -2);
+  EXPECT_EQ(ParseDouble("x"), 0);
+  EXPECT_EQ(ParseDouble("."), 0);
+  EXPECT_EQ(ParseDouble("--1"), 0);
+  EXPECT_TRUE(std::isinf(ParseDouble("1e400")));
+  EXPECT_EQ(ParseDouble("1e-400"), 0);
+}
+
+TEST(ParseInt, ReadsLikeAtoiAndSaturates) {
+  EXPECT_EQ(ParseInt("3"), 3);
+  EXPECT_EQ(ParseInt(" 12abc"), 12);
+  EXPECT_EQ(ParseInt("abc"), 0);
+  EXPECT_EQ(ParseInt("-7"), -7);
+  EXPECT_EQ(ParseInt("99999999999999999999"), INT_MAX);
+  EXPECT_EQ(ParseInt("-99999999999999999999"), INT_MIN);
+}
+
+TEST(TruncToInt32, IsDefinedEverywhere) {
+  EXPECT_EQ(TruncToInt32(2.9), 2);
+  EXPECT_EQ(TruncToInt32(-2.9), -2);
+  EXPECT_EQ(TruncToInt32(2147483647.5), INT_MAX);
+  EXPECT_EQ(TruncToInt32(2147483648.0), INT_MIN);
+  EXPECT_EQ(TruncToInt32(-2147483648.9), INT_MIN);
+  EXPECT_EQ(TruncToInt32(std::nan("")), INT_MIN);
+  EXPECT_EQ(TruncToInt32(1e300), INT_MIN);
+}
+
+TEST(Random, IsTheClassicGenerator) {
+  Random rng;
+  // The first values of the C library's rand() seeded with 1.
+  EXPECT_EQ(rng.Next(), 41);
+  EXPECT_EQ(rng.Next(), 18467);
+  EXPECT_EQ(rng.Next(), 6334);
+  EXPECT_EQ(rng.Next(), 26500);
+}
+
+TEST(Text, Utf8CharactersCountWhole) {
+  EXPECT_EQ(CountCharacters("€"), 1u);
+  EXPECT_EQ(CountCharacters("a€b"), 3u);
+  EXPECT_EQ(CountCharacters("\xE2\x82"), 2u);  // a broken sequence counts byte by byte
+  EXPECT_EQ(CutAtErrorTrailer("Error: x\r\n/Error checking"), "Error: x");
+}
+
+}  // namespace
+}  // namespace orvo

@@ -1,0 +1,53 @@
+// Whatever is typed, the engine answers: no crash, no hang, a value or a message.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/random.h"
+#include "engine/evaluator.h"
+
+namespace orvo {
+namespace {
+
+void EvaluateOnce(const std::string& text) {
+  Random rng;
+  Evaluator ev(rng);
+  ev.SetExpression(text);
+  double value = 0;
+  std::string errors;
+  int status = ev.Evaluate(value, errors);
+  if (status != 0) {
+    EXPECT_EQ(value, -1);
+  }
+  ev.SetX(1.5);
+  ev.Evaluate(value, errors);  // and again, through the recorded plan when there is one
+}
+
+TEST(Robustness, RandomTextNeverBreaksTheEngine) {
+  static const std::string kAlphabet =
+      "0123456789.xyz+-*/^:#%!,()<>=&|~?$ eEpiandorsinfacpolyn'\"@;[]{}\\\t\xE2\x82\xAC\xFF";
+  Random rng;
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    int length = 1 + rng.Next() % 24;
+    for (int k = 0; k < length; ++k) text += kAlphabet[rng.Next() % kAlphabet.size()];
+    EvaluateOnce(text);
+  }
+}
+
+TEST(Robustness, LongAndDeepInputIsAnsweredInBoundedTime) {
+  EvaluateOnce(std::string(20000, '(') + "1" + std::string(20000, ')'));
+  EvaluateOnce(std::string(20000, '('));
+  EvaluateOnce(std::string(100000, ')'));
+  std::string sum = "1";
+  for (int k = 0; k < 50000; ++k) sum += "+1";
+  EvaluateOnce(sum);
+  EvaluateOnce(std::string(100000, 'a'));
+  EvaluateOnce(std::string(400, '9') + "^9");
+  EvaluateOnce("1e99999999999999999999");
+  EvaluateOnce(std::string(100000, '!'));
+  EvaluateOnce(std::string(100000, '%'));
+}
+
+}  // namespace
+}  // namespace orvo

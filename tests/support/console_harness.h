@@ -1,0 +1,39 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/dialogs.h"
+#include "base/interrupt.h"
+#include "console/session.h"
+
+namespace orvo::test {
+
+// A fresh console session over a string, typed into as a user would.
+class ConsoleHarness {
+ public:
+  ConsoleHarness();
+
+  // Types `line` at the end of the console and presses Enter (the number-pad one when asked).
+  void Type(std::string_view line, bool numberPad = false);
+  // Types every line; returns the whole console text afterwards.
+  std::string Run(const std::vector<std::string>& lines);
+  // Types one line and returns what the console gained after it (the whole text when the screen
+  // was replaced).
+  std::string Answer(std::string_view line);
+
+  std::string Text() const { return box_.Text(); }
+  ConsoleSession& session() { return session_; }
+  StringTextBox& box() { return box_; }
+
+ private:
+  StringTextBox box_;
+  NoDialogs dialogs_;
+  NeverInterrupt interrupt_;
+  ConsoleSession session_{box_, dialogs_, interrupt_};
+};
+
+// Shows control characters the way the tests write them, so a failing comparison is readable.
+std::string Escape(std::string_view text);
+
+}  // namespace orvo::test
