@@ -29,6 +29,10 @@ inline constexpr int kStatusNoOperand = 101;
 inline constexpr int kStatusUnknownChar = 102;
 inline constexpr int kStatusMissingBrackets = 103;
 inline constexpr int kStatusBrackets = 105;
+inline constexpr int kStatusTooLong = 106;
+
+// Expressions with more operands than this are refused instead of being reduced slowly.
+inline constexpr int kMaxOperands = 10000;
 
 // One name of the function-name table as users type it, with its function code.
 struct FunctionName {

@@ -1,5 +1,6 @@
 #include "engine/detail/normalise.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -28,41 +29,71 @@ constexpr std::pair<std::string_view, std::string_view> kReplacements[] = {
     {"!", "!1"},  // postfix factorial becomes a binary operator with operand 1
 };
 
-// The scan of the bracketed text. Each rule that inserts characters says whether the scan skips
-// the first of them; `skip` holds that position.
+// The scan of the bracketed text, left to right. Rules insert and delete around the current
+// character, so the text is kept as what has been scanned (`out_`) and what is still to come,
+// reversed (`rest_`, whose back is the current character): every edit is then at an end and
+// the scan stays linear however long the line. Each rule that inserts says whether the scan
+// skips the first inserted character; `skipAt_` holds that position.
 class Scanner {
  public:
-  explicit Scanner(std::string& text) : t_(text) {}
+  explicit Scanner(std::string_view text) : rest_(text.rbegin(), text.rend()) {
+    out_.reserve(text.size() * 2);
+  }
 
-  void Run() {
-    for (i_ = 0; i_ < t_.size(); ++i_) {
-      if (i_ == skip_) {
-        skip_ = npos;
+  std::string Run() {
+    while (!rest_.empty()) {
+      if (out_.size() == skipAt_) {
+        skipAt_ = npos;
+        Advance();
         continue;
       }
       // A: a blank is deleted and the character before it is examined again with its new
       // neighbour ("2 x" is 2*x). The text starts with "(", so there is always one before it.
       if (In(Cur(), kBlanks)) {
-        t_.erase(i_, 1);
-        i_ -= 2;  // the loop's increment lands on the character before the blank
+        rest_.pop_back();
+        rest_.push_back(out_.back());
+        out_.pop_back();
         continue;
       }
       RuleB() || RuleC() || RuleD() || RuleE();
       RuleF();
       RuleG();
+      Advance();
     }
+    return std::move(out_);
   }
 
  private:
   static constexpr std::size_t npos = std::string::npos;
 
-  char At(std::size_t pos) const { return pos < t_.size() ? t_[pos] : '\0'; }
-  char Cur() const { return At(i_); }
-  char Next() const { return At(i_ + 1); }
+  // The character `ahead` positions after the current one, or '\0' past the end.
+  char Peek(std::size_t ahead) const {
+    return ahead < rest_.size() ? rest_[rest_.size() - 1 - ahead] : '\0';
+  }
+  char Cur() const { return Peek(0); }
+  char Next() const { return Peek(1); }
+  std::size_t Position() const { return out_.size(); }
 
+  void Advance() {
+    out_.push_back(rest_.back());
+    rest_.pop_back();
+  }
+
+  // Inserts `s` after the `after`-th character from the current one (0: right after it).
+  void InsertAhead(std::size_t after, std::string_view s) {
+    std::string held(rest_.end() - static_cast<std::ptrdiff_t>(after + 1), rest_.end());
+    rest_.resize(rest_.size() - held.size());
+    rest_.append(s.rbegin(), s.rend());
+    rest_ += held;
+  }
   void InsertAfter(std::string_view s, bool skipFirst) {
-    t_.insert(i_ + 1, s);
-    if (skipFirst) skip_ = i_ + 1;
+    InsertAhead(0, s);
+    if (skipFirst) skipAt_ = Position() + 1;
+  }
+  void EraseNext(std::size_t count) {
+    char cur = rest_.back();
+    rest_.resize(rest_.size() - 1 - std::min(count, rest_.size() - 1));
+    rest_.push_back(cur);
   }
 
   // B: "(" gets a filler operand, and a number or variable before it multiplies: 2(3) is 2*(0+3).
@@ -76,10 +107,9 @@ class Scanner {
     } else {
       InsertAfter("0+", true);
     }
-    if (i_ > 0 && In(At(i_ - 1), kOperandTail)) {
-      t_.insert(i_, 1, '*');
-      ++i_;
-      skip_ = i_ + 1;
+    if (!out_.empty() && In(out_.back(), kOperandTail)) {
+      out_.push_back('*');
+      skipAt_ = Position() + 1;
     }
     return true;
   }
@@ -106,8 +136,8 @@ class Scanner {
       } else if (In(next, kFollowers) && Cur() == '%') {
         InsertAfter("0", true);
       } else if (In(next, kFollowers)) {
-        t_.erase(i_ + 1, next == '!' ? 2 : 1);  // "!1" goes as a pair
-        continue;                               // look at the new neighbour too
+        EraseNext(next == '!' ? 2 : 1);  // "!1" goes as a pair
+        continue;                        // look at the new neighbour too
       }
       return true;
     }
@@ -116,7 +146,7 @@ class Scanner {
   // E: an arithmetic operator after a comparison is dropped: 1<-2 is 1<2.
   bool RuleE() {
     if (!In(Cur(), kComparisons) || !In(Next(), kOperators)) return false;
-    t_.erase(i_ + 1, 1);
+    EraseNext(1);
     return true;
   }
 
@@ -132,7 +162,7 @@ class Scanner {
       if (cur == '%') {
         InsertAfter("0", true);
       } else if (In(cur, "^*#/+-:,")) {
-        t_.erase(i_ + 1, 1);
+        EraseNext(1);
       }
     }
   }
@@ -147,20 +177,20 @@ class Scanner {
     } else if (cur == ')' && next == '(') {
       InsertAfter("*", true);
     } else if (cur == '!' && next == '1') {
-      char after = At(i_ + 2);
+      char after = Peek(2);
       if (after >= '0' && after <= '9') {
-        t_.insert(i_ + 2, "*");
-        skip_ = i_ + 2;
+        InsertAhead(1, "*");
+        skipAt_ = Position() + 2;
       } else if (after == '.') {
-        t_.insert(i_ + 2, "*0");
-        skip_ = i_ + 2;
+        InsertAhead(1, "*0");
+        skipAt_ = Position() + 2;
       }
     }
   }
 
-  std::string& t_;
-  std::size_t i_ = 0;
-  std::size_t skip_ = npos;
+  std::string out_;
+  std::string rest_;
+  std::size_t skipAt_ = npos;
 };
 
 }  // namespace
@@ -178,9 +208,7 @@ std::string Normalise(std::string_view input) {
     for (auto [from, to] : kReplacements) ReplaceAll(text, from, to);
   }
 
-  text = "(" + text + ")";
-  Scanner(text).Run();
-  return text;
+  return Scanner("(" + text + ")").Run();
 }
 
 }  // namespace orvo::detail

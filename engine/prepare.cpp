@@ -158,7 +158,10 @@ void Evaluator::PrepareTerms(std::string& errors) {
 
   std::size_t stoppedAt = 0;
   int count = CountOperands(t, stoppedAt);
-  if (count < 2) {
+  if (count > kMaxOperands) {
+    // The reduction moves Terms around in time that grows with the square of their number.
+    fail(msg::kTooLong, kStatusTooLong);
+  } else if (count < 2) {
     // The rest of the text after the last operand, without the outer closing bracket.
     std::string rest;
     if (count == 0) {

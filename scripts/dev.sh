@@ -32,15 +32,6 @@ build() {  # build <dir> [cmake options...]
   cmake --build "$dir" -j "$JOBS"
 }
 
-# A German locale for the test that runs the console under a comma decimal separator; compiled
-# into the build folder, so no system setting changes.
-make_test_locale() {
-  local dir=build/locale
-  [ -d "$dir/de_DE.UTF-8" ] && return 0
-  mkdir -p "$dir"
-  localedef -i de_DE -f UTF-8 "$dir/de_DE.UTF-8" 2>/dev/null || true
-}
-
 case "${1:-}" in
   run)
     install_missing
@@ -54,7 +45,6 @@ case "${1:-}" in
   test)
     install_missing
     build build
-    make_test_locale
     QT_QPA_PLATFORM=offscreen ctest --test-dir build -j "$JOBS" --output-on-failure
     build build-sanitize -DORVO_SANITIZE=ON -DORVO_BUILD_GUI=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

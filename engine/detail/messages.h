@@ -18,6 +18,7 @@ inline constexpr std::string_view kCheckDisrupted =
     "\r\n/Error checking was disrupted by above critical error(s)/";
 inline constexpr std::string_view kIllegalComma = "Error: Illegal use of comma";
 inline constexpr std::string_view kParameterCount = " function, parameter(s) missing or excessive";
+inline constexpr std::string_view kTooLong = "Error: The expression is too long";
 inline constexpr std::string_view kOverflow = "Error: Overflow";
 
 }  // namespace orvo::msg

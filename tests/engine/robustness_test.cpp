@@ -9,7 +9,7 @@
 namespace orvo {
 namespace {
 
-void EvaluateOnce(const std::string& text) {
+std::string EvaluateOnce(const std::string& text) {
   Random rng;
   Evaluator ev(rng);
   ev.SetExpression(text);
@@ -21,6 +21,7 @@ void EvaluateOnce(const std::string& text) {
   }
   ev.SetX(1.5);
   ev.Evaluate(value, errors);  // and again, through the recorded plan when there is one
+  return errors;
 }
 
 TEST(Robustness, RandomTextNeverBreaksTheEngine) {
@@ -36,12 +37,17 @@ TEST(Robustness, RandomTextNeverBreaksTheEngine) {
 }
 
 TEST(Robustness, LongAndDeepInputIsAnsweredInBoundedTime) {
-  EvaluateOnce(std::string(20000, '(') + "1" + std::string(20000, ')'));
+  const std::string tooLong =
+      "Error: The expression is too long\r\n/Error checking was disrupted by above critical "
+      "error(s)/";
+  EXPECT_EQ(EvaluateOnce(std::string(20000, '(') + "1" + std::string(20000, ')')), tooLong);
+  EXPECT_EQ(EvaluateOnce(std::string(4000, '(') + "1" + std::string(4000, ')')), "");
   EvaluateOnce(std::string(20000, '('));
   EvaluateOnce(std::string(100000, ')'));
   std::string sum = "1";
   for (int k = 0; k < 50000; ++k) sum += "+1";
-  EvaluateOnce(sum);
+  EXPECT_EQ(EvaluateOnce(sum), tooLong);
+  EXPECT_EQ(EvaluateOnce(sum.substr(0, 19990)), "");
   EvaluateOnce(std::string(100000, 'a'));
   EvaluateOnce(std::string(400, '9') + "^9");
   EvaluateOnce("1e99999999999999999999");

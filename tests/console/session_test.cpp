@@ -1,0 +1,112 @@
+// What Enter does to the console text: the key intake, routing and answer framing.
+#include <gtest/gtest.h>
+
+#include "tests/support/console_harness.h"
+
+namespace orvo::test {
+namespace {
+
+TEST(Enter, NumberPadEnterAddsTheEqualsSign) {
+  ConsoleHarness console;
+  console.Type("1+2", /*numberPad=*/true);
+  EXPECT_EQ(console.Text(), "1+2=3\r\n\\\\\r\n");
+}
+
+TEST(Enter, MainEnterWithoutEqualsGivesOnlyAPrompt) {
+  ConsoleHarness console;
+  console.Type("1+2");
+  EXPECT_EQ(console.Text(), "1+2\r\n\\\\\r\n");
+}
+
+TEST(Enter, EmptyCommandClearsTheScreenWhereverTheCaretIs) {
+  ConsoleHarness console;
+  console.Type("1+2=");
+  console.box().Select(2, 2);  // a click into the old line
+  EXPECT_TRUE(console.session().HandleEnterKey(false));
+  EXPECT_EQ(console.Text(), "");
+}
+
+TEST(Enter, AnEqualsSignAtTheEndMovesTheCaretToTheEndFirst) {
+  ConsoleHarness console;
+  console.box().ReplaceSelection("2*3=");
+  console.box().Select(1, 1);
+  console.session().PressEnter(false);
+  EXPECT_EQ(console.Text(), "2*3=6\r\n\\\\\r\n");
+}
+
+TEST(Enter, OnlyTheTextAfterTheLastBackslashIsTheCommand) {
+  ConsoleHarness console;
+  console.box().ReplaceSelection("1/0=\r\n\\\\\r\n2+2=");
+  console.session().PressEnter(false);
+  EXPECT_EQ(console.Text(), "1/0=\r\n\\\\\r\n2+2=4\r\n\\\\\r\n");
+}
+
+struct Row {
+  const char* line;
+  const char* answer;  // what the console gains after the typed line
+};
+
+TEST(Intake, CleansTheTypedLine) {
+  const Row rows[] = {
+      {"1 + 2 =", "3\r\n\\\\\r\n"},
+      {"1\t+2=", "3\r\n\\\\\r\n"},
+      {"{1+[2]}*2=", "6\r\n\\\\\r\n"},
+      {"2\u00D73=", "6\r\n\\\\\r\n"},         // multiplication sign
+      {"8\u00F72=", "4\r\n\\\\\r\n"},         // division sign
+      {"5\u22123=", "2\r\n\\\\\r\n"},         // minus sign
+      {"1\u00A0000+1=", "1001\r\n\\\\\r\n"},  // no-break space
+      {"1\u2009000+1=", "1001\r\n\\\\\r\n"},  // thin space
+      {"\u20AC2=",
+       "\r\nError: Unknown char: \u20AC\r\n/Error checking was disrupted by above "
+       "critical error(s)/\r\n\\\\\r\n"},
+      {"2==", "2\r\n\\\\\r\n"},  // every trailing "=" goes
+  };
+  for (const Row& row : rows) {
+    ConsoleHarness console;
+    EXPECT_EQ(Escape(console.Answer(row.line)), Escape(row.answer)) << row.line;
+  }
+}
+
+TEST(Routing, RootSignOnASingleVariableResetsIt) {
+  ConsoleHarness console;
+  console.Type("y=5");
+  EXPECT_EQ(console.Answer("y=0"), "\r\n\\\\\r\n");
+  EXPECT_EQ(console.Answer("y="), "0\r\n\\\\\r\n");
+  EXPECT_EQ(console.Answer("q=0"), "\r\n\\\\\r\n");  // any other single character: a prompt
+}
+
+TEST(Routing, FamilyCharactersAloneShowTheirPages) {
+  for (const char* line : {"&=", "#=", "@="}) {
+    ConsoleHarness console;
+    console.Type("1+1=");
+    std::string page = console.Answer(line);
+    EXPECT_EQ(page.find("1+1=2"), std::string::npos) << line << ": the page replaces the screen";
+  }
+}
+
+TEST(Session, FailedAnswersAreFlagged) {
+  ConsoleHarness console;
+  console.Type("1/0=");
+  EXPECT_TRUE(console.session().LastAnswerFailed());
+  console.Type("1/1=");
+  EXPECT_FALSE(console.session().LastAnswerFailed());
+  console.Type("x=1/0");
+  EXPECT_TRUE(console.session().LastAnswerFailed());
+}
+
+TEST(Session, HelpIndexAndBracketSwitch) {
+  ConsoleHarness console;
+  console.Type("1+1=");
+  console.session().ShowHelpIndex();
+  EXPECT_EQ(console.Text(),
+            "View Functions:\r\n&oper= &func= &geom= &phys= &chem= &atom= &other= &= @= #=\r\n"
+            "Input one of them, and then press Enter\r\nPress Enter with no char input to clear "
+            "screen\r\n\\\\\r\n");
+  EXPECT_EQ(console.Answer("2+2="), "4\r\n\\\\\r\n");
+  EXPECT_EQ(console.session().ToggleBracketCheck(), "Brackets-Checking is turned off");
+  EXPECT_FALSE(console.session().state().bracketCheck);
+  EXPECT_EQ(console.session().ToggleBracketCheck(), "Brackets-Checking is turned on");
+}
+
+}  // namespace
+}  // namespace orvo::test
