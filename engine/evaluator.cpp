@@ -20,8 +20,7 @@ void Evaluator::Reset(bool restoreVariables) {
   lastIndex_ = 0;
   terms_.clear();
   work_.clear();
-  plan_ = PlanState::kNone;
-  steps_.clear();
+  plan_.Clear();
   if (restoreVariables) {
     x_ = 0;
     y_ = kE;
@@ -44,11 +43,10 @@ int Evaluator::Evaluate(double& value, std::string& errors) {
   errors.clear();
 
   double result = 0;
-  bool replayed = plan_ == PlanState::kReady && Replay(result, errors);
-  if (!replayed) {
-    if (plan_ == PlanState::kReady) {
-      // The recorded plan no longer fits these values: start again the slow way, for good.
-      plan_ = PlanState::kUnusable;
+  if (!(plan_.ready() && plan_.Run(x_, y_, z_, rng_, status_, errors, result))) {
+    if (plan_.ready()) {
+      // The plan no longer fits these values: reduce the slow way from now on.
+      plan_.Drop();
       errors.clear();
       status_ = 0;
     }
@@ -62,10 +60,7 @@ int Evaluator::Evaluate(double& value, std::string& errors) {
         term.value = z_;
     }
     liveCount_ = lastIndex_;
-    bool record = plan_ == PlanState::kNone;
-    if (record) plan_ = PlanState::kRecording;
-    result = Reduce(errors, record);
-    if (plan_ == PlanState::kRecording) plan_ = PlanState::kReady;
+    result = Reduce(errors);
   }
 
   // An infinity or the largest double ends as an overflow; a not-a-number passes.

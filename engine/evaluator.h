@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/detail/plan.h"
+#include "engine/term.h"
 #include "functions/functions.h"
 
 // The expression engine: turns expression text into a value, again and again with new values of
@@ -11,18 +13,6 @@
 namespace orvo {
 
 class Random;
-
-// One operand of a prepared expression with what surrounds it. Plain data: copying a list of
-// Terms never touches the heap.
-struct Term {
-  double value = 0;
-  char kind = ' ';         // 'x', 'y' or 'z' for a variable, ' ' for a number
-  Op op = Op::kNone;       // the operator after the operand
-  char opText[3] = {' '};  // that operator as typed, for the "Unknow operator" message
-  int bracket = 0;         // -1: "(" before the operand; +1: ")" after it; merges add marks
-  int funcCode = 0;        // function whose bracket opens here; 0 none, -1 unknown name
-  char funcName[11] = {};  // its name as typed (names have at most 10 characters)
-};
 
 // Status codes of the engine itself (the function library adds its own).
 inline constexpr int kStatusNoOperand = 101;
@@ -82,28 +72,12 @@ class Evaluator {
   const std::vector<Term>& terms() const { return terms_; }
 
  private:
-  // One recorded operation of the reduction, on slots (a slot is a Term's place in the prepared
-  // list; it keeps its number while Terms around it are folded away).
-  struct Step {
-    enum class Kind : std::uint8_t { kApply, kCall, kNote };
-    Kind kind = Kind::kApply;
-    Op op = Op::kNone;  // kApply: the operator; kCall: the sign operator of the first argument
-    char opText[3] = {};
-    int target = 0;  // the slot that receives the result
-    int source = 0;  // kApply: right operand; kCall: first of callArgs_; kNote: notes_ index
-    int count = 0;   // kCall: number of arguments
-    int code = 0;    // kCall: function code
-    int folds = 0;   // kCall: folds made when recorded
-  };
-
   void PrepareTerms(std::string& errors);
   void LookUpFunction(std::string_view name, int index);
-  double Reduce(std::string& errors, bool record);
+  double Reduce(std::string& errors);
   void ReduceGroup(int& i, int start, int& end, bool& groupClosed, std::string& errors);
   bool MergeTerm(int i);
   void CallFunctionAt(int open, int end, bool& handled, std::string& errors);
-  void Record(const Step& step);
-  bool Replay(double& result, std::string& errors);
 
   double x_ = 0;
   double y_ = kE;
@@ -117,17 +91,9 @@ class Evaluator {
   std::vector<Term> work_;
   Random* rng_;
 
-  // The reduction of a prepared list depends only on its structure (a percent sign excepted), so
-  // the first evaluation records the operations it performs, on stable slot numbers, and later
-  // evaluations replay them on plain values: no text, no Term moves, no allocation.
-  enum class PlanState : std::uint8_t { kNone, kRecording, kReady, kUnusable };
-  PlanState plan_ = PlanState::kNone;
-  std::vector<Step> steps_;
-  std::vector<int> slots_;          // while recording: the slot of each working position
-  std::vector<int> callArgs_;       // argument slots of the recorded calls, back to back
-  std::vector<std::string> notes_;  // messages of the core recorded for replay
-  std::vector<double> values_;      // replay registers, one per slot
-  std::vector<double> scratch_;     // arguments of one call during replay
+  detail::Plan plan_;         // the recorded reduction, replayed by later evaluations
+  std::vector<int> slots_;    // while recording: the slot of each working position
+  std::vector<double> args_;  // the arguments of one call
 };
 
 }  // namespace orvo

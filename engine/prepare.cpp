@@ -146,8 +146,7 @@ void Evaluator::PrepareTerms(std::string& errors) {
   status_ = 0;
   terms_.clear();
   work_.clear();
-  steps_.clear();
-  plan_ = PlanState::kNone;
+  plan_.Clear();
   const std::string& t = expression_;
 
   auto fail = [&](std::string_view message, int status) {
@@ -276,7 +275,7 @@ void Evaluator::PrepareTerms(std::string& errors) {
   // expressions holding one are always reduced the slow way.
   bool hasPercent = std::any_of(terms_.begin(), terms_.end(),
                                 [](const Term& term) { return term.op == Op::kPercent; });
-  plan_ = hasPercent ? PlanState::kUnusable : PlanState::kNone;
+  if (hasPercent) plan_.Drop();
 }
 
 }  // namespace orvo

@@ -38,15 +38,11 @@ bool Evaluator::MergeTerm(int i) {
   left.funcCode = right.funcCode;
   left.bracket += right.bracket;
   std::copy(work_.begin() + i + 2, work_.begin() + liveCount_ + 1, work_.begin() + i + 1);
-  if (plan_ == PlanState::kRecording) {
+  if (plan_.recording()) {
     std::copy(slots_.begin() + i + 2, slots_.begin() + liveCount_ + 1, slots_.begin() + i + 1);
   }
   --liveCount_;
   return closed;
-}
-
-void Evaluator::Record(const Step& step) {
-  if (plan_ == PlanState::kRecording) steps_.push_back(step);
 }
 
 void Evaluator::ReduceGroup(int& i, int start, int& end, bool& groupClosed, std::string& errors) {
@@ -65,16 +61,13 @@ void Evaluator::ReduceGroup(int& i, int start, int& end, bool& groupClosed, std:
                scan([&](int k) { return IsGrade5(work_[k].op); });
   if (found) {
     Term& left = work_[i];
+    std::size_t messages = errors.size();
+    int status = status_;
     left.value =
         ApplyOperator(left.value, left.op, left.opText, work_[i + 1].value, status_, errors);
-    if (plan_ == PlanState::kRecording) {
-      Step step;
-      step.kind = Step::Kind::kApply;
-      step.op = left.op;
-      std::memcpy(step.opText, left.opText, sizeof step.opText);
-      step.target = slots_[i];
-      step.source = slots_[i + 1];
-      Record(step);
+    if (plan_.recording()) {
+      bool clean = errors.size() == messages && status_ == status;
+      plan_.Apply(slots_[i], slots_[i + 1], left.op, left.opText, left.value, clean);
     }
   } else {
     i = start;  // only commas are left; fold without applying anything
@@ -86,15 +79,15 @@ void Evaluator::ReduceGroup(int& i, int start, int& end, bool& groupClosed, std:
 void Evaluator::CallFunctionAt(int open, int end, bool& handled, std::string& errors) {
   Term& call = work_[open];
   int count = end - open;  // the arguments: open+1 .. end, all reduced by now
-  scratch_.resize(static_cast<std::size_t>(count));
-  for (int k = 0; k < count; ++k) scratch_[k] = work_[open + 1 + k].value;
+  args_.resize(static_cast<std::size_t>(count));
+  for (int k = 0; k < count; ++k) args_[k] = work_[open + 1 + k].value;
 
   // The operator the normaliser put after the bracket signs the first argument: sin(-a).
-  double signedFirst = ApplyOperator(0, call.op, call.opText, scratch_[0], status_, errors);
+  double signedFirst = ApplyOperator(0, call.op, call.opText, args_[0], status_, errors);
   FunctionCall fc;
   fc.code = call.funcCode;
   fc.signedFirst = signedFirst;
-  fc.args = scratch_.data();
+  fc.args = args_.data();
   fc.count = count;
   fc.rng = rng_;
   fc.status = &status_;
@@ -107,44 +100,26 @@ void Evaluator::CallFunctionAt(int open, int end, bool& handled, std::string& er
     liveCount_ = 0;
     work_[0].value = -1;
     prepared_ = false;
-    plan_ = PlanState::kUnusable;
+    plan_.Drop();
     return;
   }
   call.value = fc.value;
   int folds = std::clamp(fc.folds, 0, count);
-  if (plan_ == PlanState::kRecording) {
-    Step step;
-    step.kind = Step::Kind::kCall;
-    step.op = call.op;
-    std::memcpy(step.opText, call.opText, sizeof step.opText);
-    step.target = slots_[open];
-    step.source = static_cast<int>(callArgs_.size());
-    step.count = count;
-    step.code = fc.code;
-    step.folds = folds;
-    callArgs_.insert(callArgs_.end(), slots_.begin() + open + 1, slots_.begin() + end + 1);
-    Record(step);
+  if (plan_.recording()) {
+    plan_.Call(slots_[open], call.op, call.opText, slots_.data() + open + 1, count, fc.code, folds);
   }
   for (int k = 0; k < folds; ++k) handled = MergeTerm(open);
 }
 
-double Evaluator::Reduce(std::string& errors, bool record) {
-  if (record) {
+double Evaluator::Reduce(std::string& errors) {
+  if (!plan_.unusable() && !plan_.recording()) {
+    plan_.Begin(terms_);
     slots_.resize(work_.size());
     for (std::size_t k = 0; k < slots_.size(); ++k) slots_[k] = static_cast<int>(k);
-    steps_.clear();
-    callArgs_.clear();
-    notes_.clear();
   }
   auto note = [&](std::string message) {
     AppendMessage(errors, message);
-    if (plan_ == PlanState::kRecording) {
-      Step step;
-      step.kind = Step::Kind::kNote;
-      step.source = static_cast<int>(notes_.size());
-      notes_.push_back(std::move(message));
-      Record(step);
-    }
+    if (plan_.recording()) plan_.Note(std::move(message));
   };
   auto foldCommas = [&](int open) {
     while (open < liveCount_ && work_[open].op == Op::kComma) MergeTerm(open);
@@ -203,46 +178,8 @@ double Evaluator::Reduce(std::string& errors, bool record) {
       work_[open].funcName[0] = '\0';
     }
   }
-  if (plan_ == PlanState::kRecording) slots_.clear();
+  if (plan_.recording()) plan_.Finish();
   return work_[0].value;
-}
-
-bool Evaluator::Replay(double& result, std::string& errors) {
-  values_.resize(terms_.size());
-  for (std::size_t k = 0; k < terms_.size(); ++k) {
-    const Term& term = terms_[k];
-    values_[k] = term.kind == ' ' ? term.value : term.kind == 'x' ? x_ : term.kind == 'y' ? y_ : z_;
-  }
-  for (const Step& step : steps_) {
-    switch (step.kind) {
-      case Step::Kind::kApply:
-        values_[step.target] = ApplyOperator(values_[step.target], step.op, step.opText,
-                                             values_[step.source], status_, errors);
-        break;
-      case Step::Kind::kCall: {
-        const int* args = callArgs_.data() + step.source;
-        scratch_.resize(static_cast<std::size_t>(step.count));
-        for (int k = 0; k < step.count; ++k) scratch_[k] = values_[args[k]];
-        FunctionCall fc;
-        fc.code = step.code;
-        fc.signedFirst = ApplyOperator(0, step.op, step.opText, scratch_[0], status_, errors);
-        fc.args = scratch_.data();
-        fc.count = step.count;
-        fc.rng = rng_;
-        fc.status = &status_;
-        fc.errors = &errors;
-        orvo::CallFunction(fc);
-        if (fc.unknown || std::clamp(fc.folds, 0, step.count) != step.folds) return false;
-        values_[step.target] = fc.value;
-        break;
-      }
-      case Step::Kind::kNote:
-        AppendMessage(errors, notes_[step.source]);
-        break;
-    }
-  }
-  result = values_[0];  // position 0 is never folded away, so its slot is 0
-  return true;
 }
 
 }  // namespace orvo

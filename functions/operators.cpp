@@ -40,6 +40,8 @@ std::int32_t ShiftCount(double right) {
 
 double Power(double left, double right, int& status, std::string& errors) {
   if (right == 0) return 1;
+  // The correctly rounded square, which pow() only approximates; also the commonest power.
+  if (right == 2) return left * left;
   if (std::fabs(right) < 1) {
     double k = std::trunc(1 / right);
     if (std::fmod(k, 2) != 0) return left < 0 ? -std::pow(-left, right) : std::pow(left, right);
