@@ -38,6 +38,7 @@ bool ConsoleSession::OnEnter(bool numberPad) {
   lastFailed_ = false;
   if (numberPad) box_.ReplaceSelection("=");
   std::string command = detail::CleanCommand(box_.TextAfterLastBackslash());
+  typed_ = command;
   if (command.empty()) {
     box_.SetText("");  // Enter with nothing typed clears the screen
     return true;

@@ -45,6 +45,10 @@ class ConsoleSession {
   // result (handlers' own failures are lines beginning with "Error").
   bool LastAnswerFailed() const { return lastFailed_; }
 
+  // The command being run as it was typed: cleaned like every command, but with its case kept
+  // (file names on Linux are case-sensitive).
+  const std::string& TypedCommand() const { return typed_; }
+
   // Appends an answer at the caret.
   void Append(std::string_view text) { box_.ReplaceSelection(text); }
   // What command handlers may use of the session.
@@ -59,6 +63,7 @@ class ConsoleSession {
   Interrupt& interrupt_;
   Random rng_;  // one per session, never reseeded
   bool lastFailed_ = false;
+  std::string typed_;
   ConsoleState state_{rng_};
 };
 
