@@ -44,8 +44,22 @@ TEST(Plan, ReplayAgreesWithAFreshEvaluation) {
       "-x+-x",
       "y*x+z",
       "x<<2>>1&255|x",
+      // The sign of zero must survive the replay's shortcuts: -0 prints as "-0".
+      "x*(0-1)",
+      "(x*(0-1))*2",
+      "x*(0-1)-x",
+      "(x-1)*(x+1)",
+      "x^3-2*x^2+3*x-4",
+      "fac((x*(0-1)))",
+      "((x)*(0-1))^2",
+      "x^3",
+      "x^(0-3)",
+      "x^4",
+      "x^2.5",
+      "x^(1/3)",
+      "2^x",
   };
-  const double xs[] = {0, 1, -1, 2, 2.5, -3.75, 1e-9, 1e300, -0.0};
+  const double xs[] = {0, 1, -1, 2, 2.5, -3.75, 1e-9, 1e300, -0.0, -8};
   for (const char* text : expressions) {
     Random rng;
     Evaluator kept(rng);
