@@ -1,0 +1,71 @@
+#include "numeric/detail/common.h"
+#include "base/text.h"
+
+namespace orvo::detail {
+
+Sampler::Sampler(Random& rng, Interrupt& interrupt, std::string_view f, double y, double z)
+    : evaluator_(rng), poll_(interrupt, kPollPeriod) {
+  evaluator_.SetExpression(f);
+  evaluator_.SetY(y);
+  evaluator_.SetZ(z);
+}
+
+bool Sampler::At(double x, double& value) {
+  if (poll_.Stop()) {
+    cancelled_ = true;
+    return false;
+  }
+  message_.clear();  // keeps its capacity: the loop allocates nothing
+  evaluator_.SetX(x);
+  int status = evaluator_.Evaluate(value, message_);
+  return status == 0 && message_.empty();
+}
+
+NumericStatus Sampler::Fail(std::string& errors) const {
+  if (cancelled_) {
+    AppendMessage(errors, kCancelledMessage);
+    return NumericStatus::kCancelled;
+  }
+  AppendMessage(errors, message_);
+  return NumericStatus::kFailed;
+}
+
+std::string_view StripClosingBracket(std::string_view text) {
+  if (EndsWith(text, ")")) text.remove_suffix(1);
+  return text;
+}
+
+bool EvaluateArgument(Evaluator& evaluator, std::string_view text, double& value,
+                      std::string& errors) {
+  std::string message;
+  evaluator.SetExpression(text);
+  int status = evaluator.Evaluate(value, message);
+  if (status == 0 && message.empty()) return true;
+  std::string line(CutAtErrorTrailer(message));
+  line += ": ";
+  line += text;
+  AppendMessage(errors, line);
+  return false;
+}
+
+std::string ErrorAnswer(std::string_view errors) {
+  std::string answer;
+  if (!StartsWith(errors, kNewLine)) answer = kNewLine;
+  answer += errors;
+  answer += kPromptEnding;
+  return answer;
+}
+
+int SplitAtSemicolons(std::string_view text, int count, std::string_view* parts) {
+  int found = 0;
+  while (found < count) {
+    std::size_t at = text.find(';');
+    if (at == std::string_view::npos) break;
+    parts[found++] = text.substr(0, at);
+    text.remove_prefix(at + 1);
+  }
+  parts[found] = text;
+  return found;
+}
+
+}  // namespace orvo::detail

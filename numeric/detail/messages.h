@@ -1,0 +1,43 @@
+#pragma once
+#include <string_view>
+
+// Messages and fixed answer lines of the numerical tools, exactly as the console shows them.
+namespace orvo::msg {
+
+inline constexpr std::string_view kIntegralMissing =
+    "Error: &i(a;b;f(x)) Function, missing parameters";
+inline constexpr std::string_view kIntegralExcessive =
+    "Error: &i(a;b;f(x)) Function, parameters excessive";
+
+inline constexpr std::string_view kSumMissing =
+    "Error: &s(a;n;st;f(x)) Function, missing parameters";
+inline constexpr std::string_view kSumExcessive =
+    "Error: &s(a;n;st;f(x)) Function, parameters excessive";
+
+// Worded like the other "&" commands' messages: the function is empty.
+inline constexpr std::string_view kRootsMissing =
+    "Error: &g(a=-10;b=10;f(x)) Function, missing parameters";
+inline constexpr std::string_view kRootsExcessive =
+    "Error: &g(a=-10;b=10;f(x)) Function, parameters excessive";
+inline constexpr std::string_view kRootsFailed =
+    "Failed in getting roots\r\nYou may decrease the precision and proceed again\r\n";
+inline constexpr std::string_view kRootsMayBeMore =
+    "May have some other roots, you may proceed again\r\n";
+
+inline constexpr std::string_view kPolynomialWait =
+    "\r\nThe process may take a long time. Please wait...";
+inline constexpr std::string_view kPolynomialFailed = "Failed in getting the roots\r\n";
+inline constexpr std::string_view kPolynomialNotAll =
+    "Not all the roots were got, you may proceed again or decrease the precision\r\n";
+// Followed by the lowered precision and kPolynomialLoweredEnd.
+inline constexpr std::string_view kPolynomialLowered = "The precision is too high, if changed to ";
+inline constexpr std::string_view kPolynomialLoweredEnd = ", the roots were\r\n";
+
+inline constexpr std::string_view kStatisticsTooFew =
+    "Error: At least input two numbers, separated by \";\" sign";
+inline constexpr std::string_view kStatisticsOutliers =
+    "Abnormal value(s) were detected through Grubbs method\r\n";
+inline constexpr std::string_view kStatisticsNoOutliers =
+    "No abnormal value were detected through Grubbs method";
+
+}  // namespace orvo::msg

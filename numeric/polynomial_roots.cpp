@@ -1,0 +1,197 @@
+// Real and complex roots of a polynomial with real coefficients: complex Newton iterations from
+// pseudo-random starting points, each root divided out of the polynomial (deflation) as found.
+#include <cmath>
+#include <utility>
+
+#include "base/number_text.h"
+#include "base/text.h"
+#include "numeric/detail/common.h"
+#include "numeric/detail/messages.h"
+#include "numeric/numeric.h"
+
+namespace orvo {
+namespace {
+
+constexpr int kMaxTries = 100;  // starts per tolerance level: tries 0..100 run, so 101
+constexpr int kMaxUpdates = 100;
+constexpr int kWaitFromDegree = 30;
+// Multiply-adds of Horner's rule between two questions to the interrupt.
+constexpr long kPollPeriod = 1L << 18;
+
+// The polynomial being searched, in ascending powers, with its derivative.
+struct Deflation {
+  std::vector<Complex> a;  // a[i] multiplies x^i, i = 0..degree
+  std::vector<Complex> b;  // the derivative's coefficients; the quotient while dividing
+  int degree = 0;
+
+  void Derive() {
+    for (int j = 1; j <= degree; ++j) b[j - 1] = multiplyReal(a[j], j);
+  }
+
+  // Divides by (x - root) by synthetic division; the remainder is dropped.
+  void DivideOut(Complex root) {
+    b[degree - 1] = a[degree];
+    for (int j = degree - 1; j >= 1; --j) b[j - 1] = add(multiply(b[j], root), a[j]);
+    for (int j = 0; j < degree; ++j) a[j] = b[j];
+    --degree;
+    Derive();
+  }
+};
+
+bool Near(Complex u, Complex v, double tol) {
+  return std::fabs(u.re - v.re) < tol && std::fabs(u.im - v.im) < tol;
+}
+
+// One start of the Newton iteration. True with `z` = an accepted root.
+bool NewtonStart(const Deflation& p, const std::vector<Complex>& known, double tol, Complex& z,
+                 detail::CancelPoll& poll) {
+  for (int m = 1;;) {
+    Complex value = EvaluatePolynomial(p.degree, p.a, z);
+    Complex slope = EvaluatePolynomial(p.degree - 1, p.b, z);
+    Complex step = divide(value, slope);  // a near-zero slope gives a huge step: the start wanders
+    if (poll.Stop(2L * (p.degree + 1))) return false;
+    if (std::fabs(value.re) < tol && std::fabs(value.im) < tol && std::fabs(step.re) < tol &&
+        std::fabs(step.im) < tol) {
+      if (std::fabs(z.re) < 5 * tol) z.re = 0;
+      if (std::fabs(z.im) < 5 * tol) z.im = 0;
+      // A repeated real root is a multiple root; a repeated complex one is a conjugate already
+      // divided out, so the start goes on (and is abandoned).
+      bool repeated = false;
+      for (const Complex& root : known) repeated = repeated || Near(root, z, tol);
+      if (z.im == 0 || !repeated) return true;
+    }
+    z = subtract(z, step);
+    // A start that has left the finite numbers can only end abandoned; leave at once.
+    if (++m > kMaxUpdates || !std::isfinite(z.re) || !std::isfinite(z.im)) return false;
+  }
+}
+
+}  // namespace
+
+Complex EvaluatePolynomial(int degree, std::span<const Complex> c, Complex z) {
+  Complex s = c[degree];
+  for (int i = degree - 1; i >= 0; --i) s = add(multiply(s, z), c[i]);
+  return s;
+}
+
+NumericStatus NumericTools::SearchPolynomialRoots(std::span<const double> coefficients,
+                                                  int precision, PolynomialRootList& list,
+                                                  std::string& errors) const {
+  list = PolynomialRootList{};
+  list.precision = precision;
+  const int n = static_cast<int>(coefficients.size()) - 1;
+  if (n < 1) return NumericStatus::kOk;  // a constant has no roots to find
+
+  // Load ascending powers; while the constant term is 0, divide by x and count a root x = 0.
+  Deflation p;
+  p.a.resize(n + 1);
+  p.b.resize(n + 1);
+  p.degree = n;
+  int zeros = 0;
+  for (int i = 0; i <= p.degree;) {
+    double c = coefficients[p.degree - i];
+    if (i == 0 && c == 0 && p.degree > 0) {
+      --p.degree;
+      ++zeros;
+      continue;
+    }
+    p.a[i++] = Complex::fromReal(c);
+  }
+  p.Derive();
+  std::vector<Complex>& roots = list.roots;
+  roots.assign(zeros, Complex::fromReal(0));
+
+  detail::CancelPoll poll(interrupt_, kPollPeriod);
+  // Without a single root the tolerance is made ten times larger, down to one digit.
+  for (int digits = precision;; --digits) {
+    double tol = std::pow(10.0, -digits);
+    for (int tries = 0; p.degree > 0 && tries <= kMaxTries; ++tries) {
+      double re = rng_.Next() * 20.0 / 32768 - 40;
+      double im = rng_.Next() * 20.0 / 32768 - 40;
+      Complex z{re, im};
+      bool found = NewtonStart(p, roots, tol, z, poll);
+      if (poll.Stop(0)) {
+        AppendMessage(errors, kCancelledMessage);
+        return NumericStatus::kCancelled;
+      }
+      if (!found) continue;
+      roots.push_back(z);
+      p.DivideOut(z);
+      if (z.im != 0 && p.degree > 0) {
+        Complex conjugate{z.re, -z.im};
+        roots.push_back(conjugate);
+        p.DivideOut(conjugate);
+      }
+    }
+    list.precision = digits;
+    if (!roots.empty()) break;
+    if (digits - 1 < 1) {
+      list.failed = true;
+      break;
+    }
+    list.lowered = true;
+  }
+
+  // Real roots first: an exchange sort by |imaginary part| that keeps the reals in found order.
+  for (std::size_t i = 0; i < roots.size(); ++i) {
+    for (std::size_t j = i + 1; j < roots.size(); ++j) {
+      if (std::fabs(roots[j].im) < std::fabs(roots[i].im)) std::swap(roots[i], roots[j]);
+    }
+  }
+  return NumericStatus::kOk;
+}
+
+std::string NumericTools::PolynomialRoots(std::span<const double> coefficients,
+                                          int precision) const {
+  PolynomialRootList list;
+  std::string errors;
+  if (SearchPolynomialRoots(coefficients, precision, list, errors) != NumericStatus::kOk) {
+    return errors + std::string(kNewLine);
+  }
+  if (list.failed) return std::string(msg::kPolynomialFailed);
+  std::string text;
+  std::size_t degree = coefficients.empty() ? 0 : coefficients.size() - 1;
+  if (!list.roots.empty() && list.roots.size() < degree) text += msg::kPolynomialNotAll;
+  if (list.lowered) {
+    text += msg::kPolynomialLowered;
+    text += FormatInt(list.precision);
+    text += msg::kPolynomialLoweredEnd;
+  }
+  for (std::size_t i = 0; i < list.roots.size(); ++i) {
+    const Complex& root = list.roots[i];
+    text += "x[" + FormatInt(static_cast<long long>(i) + 1) + "]=";
+    text += FormatG(root.re, list.precision);
+    if (root.im >= 0) text += "+";
+    text += FormatG(root.im, list.precision);
+    text += "i";
+    text += kNewLine;
+  }
+  return text;
+}
+
+std::string PolynomialRootsCommand(CommandEnv& env, std::string_view text) {
+  // An empty part is 0, so "&prt()" is the constant 0: no root lines.
+  text = detail::StripClosingBracket(text);
+  Evaluator evaluator(env.rng);  // coefficients are read with the default variables
+  std::string errors;
+  std::vector<double> coefficients;
+  for (std::size_t from = 0;;) {
+    std::size_t at = text.find(';', from);
+    std::string_view part = text.substr(from, at == std::string_view::npos ? at : at - from);
+    double value = 0;
+    detail::EvaluateArgument(evaluator, part, value, errors);
+    coefficients.push_back(value);
+    if (at == std::string_view::npos) break;
+    from = at + 1;
+  }
+  if (!errors.empty()) return detail::ErrorAnswer(errors);
+
+  if (static_cast<int>(coefficients.size()) - 1 >= kWaitFromDegree && env.show) {
+    env.show(msg::kPolynomialWait);
+  }
+  NumericTools tools(env.rng, env.interrupt);
+  // The lines end with a line break already: the prompt's backslashes follow directly.
+  return std::string(kNewLine) + tools.PolynomialRoots(coefficients, env.precision) + "\\\\";
+}
+
+}  // namespace orvo

@@ -1,0 +1,121 @@
+// Real roots of f(x) = 0: Newton iterations with a relative difference quotient, started from
+// pseudo-random points of an interval.
+#include <cmath>
+
+#include "base/number_text.h"
+#include "base/text.h"
+#include "numeric/detail/common.h"
+#include "numeric/detail/messages.h"
+#include "numeric/numeric.h"
+
+namespace orvo {
+namespace {
+
+constexpr int kMaxRoots = 5;
+constexpr int kMaxStarts = 101;
+constexpr int kMaxNewtonSteps = 99;
+constexpr double kDefaultFrom = -10;
+constexpr double kDefaultTo = 10;
+// Where a message that left the status at 0 at x = 0 is looked for again: a message that shows
+// at both points does not depend on x (a comma or count fault), one that does not (the
+// factorial of a negative integer) only makes some starts fail.
+constexpr double kProbePoint = 0.7390851332151607;
+
+}  // namespace
+
+NumericStatus NumericTools::SearchRoots(std::string_view f, double a, double b, int precision,
+                                        double y, double z, std::vector<double>& roots,
+                                        std::string& errors) const {
+  roots.clear();
+  detail::Sampler fx(rng_, interrupt_, f, y, z);
+  double value = 0;
+  if (!fx.At(0, value)) {
+    if (fx.cancelled() || fx.status() > 0) return fx.Fail(errors);
+    if (fx.status() == 0) {
+      std::string first = fx.message();
+      if (!fx.At(kProbePoint, value) && fx.status() >= 0) {
+        if (fx.cancelled()) return fx.Fail(errors);
+        AppendMessage(errors, first);
+        return NumericStatus::kFailed;
+      }
+    }
+  }
+
+  double tol = std::pow(10.0, -precision);
+  for (int start = 0; start < kMaxStarts && static_cast<int>(roots.size()) < kMaxRoots; ++start) {
+    double x = a + rng_.Next() * (b - a) / 32768;
+    double f0 = 0;
+    bool haveF0 = false;
+    for (int step = 0; step < kMaxNewtonSteps; ++step) {
+      haveF0 = fx.At(x, f0);
+      if (!haveF0) break;
+      double f1 = 0;
+      if (!fx.At(x * (1 + tol), f1) || f1 == f0) break;  // f1 == f0 at x = 0 too
+      double move = f0 * x * tol / (f1 - f0);
+      x -= move;
+      if (std::fabs(f0) < tol && std::fabs(move) < tol) break;
+    }
+    if (fx.cancelled()) return fx.Fail(errors);
+    // Whatever ended the iteration, the last x counts when the last |f| was small enough.
+    if (!haveF0 || !(std::fabs(f0) < tol)) continue;
+    bool known = false;
+    for (double root : roots) known = known || std::fabs(x - root) < tol;
+    if (!known) roots.push_back(x);
+  }
+  return NumericStatus::kOk;
+}
+
+std::string NumericTools::FindRoots(std::string_view f, double a, double b, int precision, double y,
+                                    double z) const {
+  std::vector<double> roots;
+  std::string errors;
+  if (SearchRoots(f, a, b, precision, y, z, roots, errors) != NumericStatus::kOk) {
+    return errors + std::string(kNewLine);
+  }
+  if (roots.empty()) return std::string(msg::kRootsFailed);
+  std::string text;
+  if (static_cast<int>(roots.size()) == kMaxRoots) text = msg::kRootsMayBeMore;
+  for (std::size_t i = 0; i < roots.size(); ++i) {
+    text += "x[" + FormatInt(static_cast<long long>(i) + 1) + "]=" + FormatG(roots[i], precision);
+    text += kNewLine;
+  }
+  return text;
+}
+
+std::string FindRootsCommand(CommandEnv& env, std::string_view text) {
+  text = detail::StripClosingBracket(text);
+  Evaluator bounds(env.rng);  // the bounds are read with the default variables
+  std::string errors;
+  double a = kDefaultFrom;
+  double b = kDefaultTo;
+  std::string_view f = text;
+  if (std::size_t first = text.find(';'); first != std::string_view::npos) {
+    detail::EvaluateArgument(bounds, text.substr(0, first), a, errors);
+    std::string_view rest = text.substr(first + 1);
+    if (std::size_t second = rest.find(';'); second != std::string_view::npos) {
+      detail::EvaluateArgument(bounds, rest.substr(0, second), b, errors);
+      f = rest.substr(second + 1);
+    } else {
+      // There is no two-part form: this leaves the function empty.
+      a = kDefaultFrom;
+      b = kDefaultTo;
+      f = {};
+    }
+  }
+  // An empty text evaluates to 0, which every starting point would solve.
+  if (f.empty()) {
+    AppendMessage(errors, msg::kRootsMissing);
+  } else if (f.find(';') != std::string_view::npos) {
+    AppendMessage(errors, msg::kRootsExcessive);
+  }
+  if (!errors.empty()) return detail::ErrorAnswer(errors);
+  if (a == b) {
+    a = kDefaultFrom;
+    b = kDefaultTo;
+  }
+  NumericTools tools(env.rng, env.interrupt);
+  // The lines end with a line break already: the prompt's backslashes follow directly.
+  return std::string(kNewLine) + tools.FindRoots(f, a, b, env.precision, env.y, env.z) + "\\\\";
+}
+
+}  // namespace orvo

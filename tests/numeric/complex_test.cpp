@@ -1,0 +1,158 @@
+// The complex value type: exact edge cases of its near-zero rules and branch choices, and the
+// identities its functions must satisfy.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "matrix/complex.h"
+
+namespace orvo {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+void ExpectComplexNear(Complex actual, Complex expected, double tolerance) {
+  EXPECT_NEAR(actual.re, expected.re, tolerance);
+  EXPECT_NEAR(actual.im, expected.im, tolerance);
+}
+
+void ExpectComplexEq(Complex actual, Complex expected) {
+  EXPECT_EQ(actual.re, expected.re);
+  EXPECT_EQ(actual.im, expected.im);
+}
+
+TEST(Complex, ConstructionAndBasicOperations) {
+  Complex z;
+  z.set(3, -4);
+  ExpectComplexEq(z, {3, -4});
+  ExpectComplexEq(Complex::fromReal(2.5), {2.5, 0});
+  EXPECT_EQ(modulus(z), 5);
+  ExpectComplexEq(add({1, 2}, {3, -5}), {4, -3});
+  ExpectComplexEq(subtract({1, 2}, {3, -5}), {-2, 7});
+  ExpectComplexEq(negate({1, -2}), {-1, 2});
+  ExpectComplexEq(multiply({1, 2}, {3, 4}), {-5, 10});
+  ExpectComplexEq(multiplyReal({1, -2}, 3), {3, -6});
+  ExpectComplexNear(divide({-5, 10}, {3, 4}), {1, 2}, 1e-15);
+  ExpectComplexEq(divideReal({3, -6}, 3), {1, -2});
+  // The basic operations leave tiny parts alone.
+  ExpectComplexEq(add({1e-17, 0}, {0, 1e-17}), {1e-17, 1e-17});
+}
+
+TEST(Complex, NearZeroDivisorsGiveTheStandInValue) {
+  // The squared modulus 1e-16 is below 5e-16; 1e-14 is not.
+  ExpectComplexEq(divide({1, 0}, {1e-8, 0}), {1e16, 1e16});
+  ExpectComplexNear(divide({1, 0}, {1e-7, 0}), {1e7, 0}, 1e-6);
+  ExpectComplexEq(divide({1, 1}, {0, 0}), {1e16, 1e16});
+  ExpectComplexEq(divideReal({1, 1}, 4e-16), {1e16, 1e16});
+  ExpectComplexEq(complexTan({kPi / 2, 0}), {1e16, 1e16});
+}
+
+struct ArgumentRow {
+  Complex z;
+  double angle;
+};
+
+TEST(Complex, ArgumentLiesInZeroToTwoPi) {
+  const ArgumentRow rows[] = {
+      {{0, 0}, 0},
+      {{1, 0}, 0},
+      {{-1, 0}, kPi},
+      {{0, 1}, kPi / 2},
+      {{0, -1}, 3 * kPi / 2},
+      {{1, 1}, kPi / 4},
+      {{-1, 2}, kPi - std::atan(2.0)},
+      {{-1, -1}, 5 * kPi / 4},
+      {{1, -1}, 7 * kPi / 4},
+  };
+  for (const ArgumentRow& row : rows) {
+    EXPECT_NEAR(argument(row.z), row.angle, 1e-15) << row.z.re << " " << row.z.im;
+  }
+}
+
+TEST(Complex, ElementaryFunctionsCleanTinyParts) {
+  ExpectComplexEq(complexSin({kPi, 0}), {0, 0});
+  ExpectComplexEq(complexExp({0, kPi}), {-1, 0});
+  ExpectComplexEq(complexCos({kPi / 2, 0}), {0, 0});
+  ExpectComplexEq(cleanSmallParts({5e-16, -5e-16}), {0, 0});
+  ExpectComplexEq(cleanSmallParts({6e-16, -6e-16}), {6e-16, -6e-16});
+  Complex nan = cleanSmallParts({std::numeric_limits<double>::quiet_NaN(), 1});
+  ExpectComplexEq(nan, {0, 1});
+}
+
+TEST(Complex, LogarithmsUseTheZeroToTwoPiBranch) {
+  ExpectComplexNear(complexLn({-1, 0}), {0, kPi}, 1e-15);
+  ExpectComplexNear(complexLn({0, -1}), {0, 4.71238898038469}, 1e-15);
+  ExpectComplexNear(complexLg({10, 0}), {1, 0}, 1e-15);
+  ExpectComplexNear(complexLg({0, 10}), {1, (kPi / 2) / std::log(10.0)}, 1e-15);
+  EXPECT_NEAR(complexLg({0, 10}).im, 0.68219, 1e-5);
+  ExpectComplexNear(complexLogBase({10, 0}, {100, 0}), {2, 0}, 1e-15);
+  Complex lnZero = complexLn({0, 0});
+  EXPECT_TRUE(std::isinf(lnZero.re) && lnZero.re < 0);
+  EXPECT_EQ(lnZero.im, 0);
+}
+
+TEST(Complex, Powers) {
+  ExpectComplexEq(complexPow({0, 1}, {2, 0}), {-1, 0});
+  ExpectComplexEq(complexPow({0, 0}, {2, 0}), {0, 0});
+  ExpectComplexNear(complexPow({-1, 0}, {0.5, 0}), {0, 1}, 1e-15);
+  ExpectComplexNear(complexPow({2, 0}, {10, 0}), {1024, 0}, 1e-11);
+  // i^i = e^(-pi/2) on the principal branch, which [0, 2pi) shares for i.
+  ExpectComplexNear(complexPow({0, 1}, {0, 1}), {std::exp(-kPi / 2), 0}, 1e-15);
+}
+
+TEST(Complex, HyperbolicFunctionsAgreeWithTheirDefinitions) {
+  const Complex points[] = {{0.5, 0}, {-1.25, 0.75}, {2, -3}, {0, 1}};
+  for (Complex z : points) {
+    // cosh^2 - sinh^2 = 1 and tanh = sinh / cosh.
+    Complex s = complexSinh(z);
+    Complex c = complexCosh(z);
+    ExpectComplexNear(subtract(multiply(c, c), multiply(s, s)), {1, 0}, 1e-12);
+    ExpectComplexNear(complexTanh(z), divide(s, c), 1e-12);
+    // sin^2 + cos^2 = 1 and tan = sin / cos.
+    Complex sn = complexSin(z);
+    Complex cs = complexCos(z);
+    ExpectComplexNear(add(multiply(sn, sn), multiply(cs, cs)), {1, 0}, 1e-12);
+    ExpectComplexNear(complexTan(z), divide(sn, cs), 1e-12);
+    // exp(ln z) = z.
+    ExpectComplexNear(complexExp(complexLn(z)), z, 1e-12);
+  }
+  // sinh(i) = i sin(1), cosh(i) = cos(1).
+  ExpectComplexNear(complexSinh({0, 1}), {0, std::sin(1.0)}, 1e-15);
+  ExpectComplexNear(complexCosh({0, 1}), {std::cos(1.0), 0}, 1e-15);
+}
+
+TEST(Complex, RootsComeCounterClockwiseFromThePrincipalOne) {
+  std::array<Complex, 3> cube;
+  ASSERT_TRUE(complexRoots(3, {8, 0}, cube));
+  ExpectComplexNear(cube[0], {2, 0}, 1e-15);
+  ExpectComplexNear(cube[1], {-1, 1.7320508075688772}, 1e-15);
+  ExpectComplexNear(cube[2], {-1, -1.7320508075688772}, 1e-15);
+
+  std::array<Complex, 7> roots;
+  Complex z{-3, 4};
+  ASSERT_TRUE(complexRoots(7, z, roots));
+  for (Complex root : roots) {
+    Complex power = Complex::fromReal(1);
+    for (int i = 0; i < 7; ++i) power = multiply(power, root);
+    ExpectComplexNear(power, z, 1e-13);
+  }
+  std::array<Complex, 2> zero;
+  ASSERT_TRUE(complexRoots(2, {0, 0}, zero));
+  ExpectComplexEq(zero[0], {0, 0});
+  ExpectComplexEq(zero[1], {0, 0});
+}
+
+TEST(Complex, RootsRefuseDegreesBelowTwoAndShortOutput) {
+  std::array<Complex, 2> out{Complex{7, 7}, Complex{7, 7}};
+  EXPECT_FALSE(complexRoots(1, {8, 0}, out));
+  EXPECT_FALSE(complexRoots(0, {8, 0}, out));
+  EXPECT_FALSE(complexRoots(-3, {8, 0}, out));
+  EXPECT_FALSE(complexRoots(3, {8, 0}, out));  // room for two only
+  ExpectComplexEq(out[0], {7, 7});
+  ExpectComplexEq(out[1], {7, 7});
+}
+
+}  // namespace
+}  // namespace orvo

@@ -1,0 +1,196 @@
+// Integrals against closed forms, the step accounting of each method, and failures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "numeric/numeric.h"
+#include "tests/numeric/numeric_test_support.h"
+
+namespace orvo {
+namespace {
+
+using test::ScriptedInterrupt;
+using test::TestEnv;
+
+enum Method { kSimpson, kRomberg, kGauss, kTrapezium, kCurve, kArcLength };
+
+NumericStatus Integrate(const NumericTools& tools, Method method, const IntegrationTask& task,
+                        IntegrationResult& result, std::string& errors) {
+  switch (method) {
+    case kSimpson:
+      return tools.IntegrateSimpson(task, result, errors);
+    case kRomberg:
+      return tools.IntegrateRomberg(task, result, errors);
+    case kGauss:
+      return tools.IntegrateGauss(task, result, errors);
+    case kTrapezium:
+      return tools.IntegrateTrapezium(CurveMode::kArea, task, result, errors);
+    case kCurve:
+      return tools.IntegrateTrapezium(CurveMode::kCurve, task, result, errors);
+    case kArcLength:
+      return tools.IntegrateTrapezium(CurveMode::kArcLength, task, result, errors);
+  }
+  return NumericStatus::kFailed;
+}
+
+struct ClosedForm {
+  Method method;
+  const char* f;
+  double a;
+  double b;
+  double exact;
+};
+
+// Every method stops once two estimates differ relatively by at most the tolerance; on smooth
+// integrands the error is then within a small multiple of it.
+TEST(Integration, AgreesWithClosedForms) {
+  const double e = 2.718281828459045;
+  const double asinh2 = std::asinh(2.0);
+  const ClosedForm rows[] = {
+      {kSimpson, "x^2", 0, 1, 1.0 / 3},
+      {kSimpson, "4/(1+x^2)", 0, 1, 3.141592653589793},
+      {kSimpson, "1/x", 1, 2, 0.6931471805599453},  // ln 2
+      {kSimpson, "y^x", 0, 1, e - 1},               // y = e: the integral of e^x
+      {kRomberg, "4/(1+x^2)", 0, 1, 3.141592653589793},
+      {kRomberg, "1/x", 1, 2, 0.6931471805599453},
+      {kRomberg, "x^5-2x", -1, 2, 7.5},  // (64 - 1)/6 - (4 - 1)
+      {kGauss, "4/(1+x^2)", 0, 1, 3.141592653589793},
+      {kGauss, "1/x", 1, 2, 0.6931471805599453},
+      {kGauss, "y^x", 0, 1, e - 1},
+      {kTrapezium, "4/(1+x^2)", 0, 1, 3.141592653589793},
+      {kTrapezium, "1/x", 1, 2, 0.6931471805599453},
+      // Along the graph of f = x^2: f ds integrates to 9 sqrt5 / 32 - asinh(2) / 64 and the
+      // length is sqrt5 / 2 + asinh(2) / 4.
+      {kCurve, "x^2", 0, 1, 9 * std::sqrt(5.0) / 32 - asinh2 / 64},
+      {kArcLength, "x^2", 0, 1, std::sqrt(5.0) / 2 + asinh2 / 4},
+      {kArcLength, "x", 0, 1, std::sqrt(2.0)},
+      {kCurve, "x", 0, 1, std::sqrt(2.0) / 2},
+  };
+  Random rng;
+  NeverInterrupt never;
+  NumericTools tools(rng, never);
+  for (const ClosedForm& row : rows) {
+    IntegrationTask task{row.f, row.a, row.b, 1e-8};
+    IntegrationResult result;
+    std::string errors;
+    ASSERT_EQ(Integrate(tools, row.method, task, result, errors), NumericStatus::kOk) << row.f;
+    EXPECT_TRUE(errors.empty());
+    EXPECT_NEAR(result.value, row.exact, 1e-7 * std::fabs(row.exact))
+        << "method " << row.method << " " << row.f;
+    EXPECT_LE(result.change, 1e-8) << "method " << row.method << " " << row.f;
+    EXPECT_LT(result.steps, task.budget);
+  }
+}
+
+TEST(Integration, BoundsInEitherOrderGiveTheSameValue) {
+  Random rng;
+  NeverInterrupt never;
+  NumericTools tools(rng, never);
+  for (Method method : {kSimpson, kRomberg, kGauss, kTrapezium, kCurve, kArcLength}) {
+    IntegrationResult forward;
+    IntegrationResult backward;
+    std::string errors;
+    Integrate(tools, method, {"1/(1+x^2)", -1, 3, 1e-8}, forward, errors);
+    Integrate(tools, method, {"1/(1+x^2)", 3, -1, 1e-8}, backward, errors);
+    EXPECT_EQ(forward.value, backward.value) << method;
+    EXPECT_EQ(forward.steps, backward.steps) << method;
+  }
+}
+
+// Simpson's passes are composite Simpson sums with 2, 4, 8, ... intervals: after a spent budget
+// the value is the last complete one, computed here the textbook way.
+TEST(Integration, SpentBudgetGivesTheLastCompletePass) {
+  Random rng;
+  NeverInterrupt never;
+  NumericTools tools(rng, never);
+  IntegrationResult result;
+  std::string errors;
+  // Steps: 1, then 1 + 2 + 4 midpoints complete three passes (8 intervals); the fourth pass
+  // stops after two of its eight midpoints.
+  ASSERT_EQ(tools.IntegrateSimpson({"x^6", 0, 1, 1e-12, 10}, result, errors), NumericStatus::kOk);
+  EXPECT_EQ(result.steps, 10);
+  double h = 1.0 / 8;
+  double sum = 0;
+  for (int i = 0; i <= 8; ++i) {
+    double weight = i == 0 || i == 8 ? 1 : i % 2 == 1 ? 4 : 2;
+    sum += weight * std::pow(i * h, 6);
+  }
+  EXPECT_NEAR(result.value, sum * h / 3, 1e-15);
+  EXPECT_GT(result.change, 1e-12);
+}
+
+TEST(Integration, StepCountsOfExactEstimates) {
+  Random rng;
+  NeverInterrupt never;
+  NumericTools tools(rng, never);
+  IntegrationResult result;
+  std::string errors;
+  // Simpson is exact for x^2: the second pass repeats the first value.
+  tools.IntegrateSimpson({"x^2", 0, 1, 1e-8}, result, errors);
+  EXPECT_EQ(result.steps, 4);
+  EXPECT_EQ(result.change, 0);
+  // A straight line has its length from the first estimate on.
+  tools.IntegrateTrapezium(CurveMode::kArcLength, {"3x", 0, 4, 1e-8}, result, errors);
+  EXPECT_DOUBLE_EQ(result.value, 12.649110640673518);  // sqrt(16 + 144)
+  EXPECT_EQ(result.steps, 2);
+  // Gauss counts sub-intervals from 0: one pass of 1, one of 2.
+  tools.IntegrateGauss({"x^3", 0, 2, 1e-8}, result, errors);
+  EXPECT_EQ(result.steps, 3);
+  EXPECT_NEAR(result.value, 4, 1e-9);
+}
+
+struct FailureRow {
+  const char* f;
+  const char* message;
+};
+
+// Any message ends the routine, even one that leaves the status at 0.
+TEST(Integration, MessagesEndEveryMethod) {
+  const FailureRow rows[] = {
+      {"1/(x-0.5)", "Error: divided by zero"},
+      {"(x,2)", "Error: Illegal use of comma"},
+      {"1..2",
+       "Error: Illegal use of dots: 1..2\r\n"
+       "/Error checking was disrupted by above critical error(s)/"},
+      {"(x-1)^0.5", "Error: minus in the extraction of root"},
+  };
+  Random rng;
+  NeverInterrupt never;
+  NumericTools tools(rng, never);
+  for (Method method : {kSimpson, kRomberg, kGauss, kTrapezium, kCurve, kArcLength}) {
+    for (const FailureRow& row : rows) {
+      IntegrationResult result;
+      std::string errors;
+      EXPECT_EQ(Integrate(tools, method, {row.f, 0, 1, 1e-8}, result, errors),
+                NumericStatus::kFailed)
+          << method << " " << row.f;
+      EXPECT_EQ(errors, row.message) << method << " " << row.f;
+    }
+  }
+}
+
+TEST(Integration, StopsWhenCancelled) {
+  for (Method method : {kSimpson, kRomberg, kGauss, kTrapezium}) {
+    Random rng;
+    ScriptedInterrupt interrupt(3);
+    NumericTools tools(rng, interrupt);
+    IntegrationResult result;
+    std::string errors;
+    // x^0.5 would run to the full budget.
+    EXPECT_EQ(Integrate(tools, method, {"x^0.5", 0, 1, 1e-16}, result, errors),
+              NumericStatus::kCancelled);
+    EXPECT_EQ(errors, "Error: The calculation was cancelled");
+    EXPECT_EQ(interrupt.polls(), 3);
+  }
+}
+
+TEST(Integration, CommandAnswersCancellation) {
+  ScriptedInterrupt interrupt(1);
+  TestEnv t(interrupt);
+  EXPECT_EQ(IntegrateCommand(t.env, "0;1;x^0.5)", 3),
+            "\r\nError: The calculation was cancelled\r\n\\\\");
+}
+
+}  // namespace
+}  // namespace orvo
