@@ -8,28 +8,23 @@
 namespace orvo::detail {
 
 void IntegrateHandler(ConsoleSession& session, const Route& route, std::string_view text) {
-  CommandEnv env = session.Env();
-  session.Append(IntegrateCommand(env, text, route.arg));
+  session.Append(IntegrateCommand(session.Env(), text, route.arg));
 }
 
 void SequenceSumHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  CommandEnv env = session.Env();
-  session.Append(SequenceSumCommand(env, text));
+  session.Append(SequenceSumCommand(session.Env(), text));
 }
 
 void RootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  CommandEnv env = session.Env();
-  session.Append(FindRootsCommand(env, text));
+  session.Append(FindRootsCommand(session.Env(), text));
 }
 
 void PolynomialRootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  CommandEnv env = session.Env();
-  session.Append(PolynomialRootsCommand(env, text));
+  session.Append(PolynomialRootsCommand(session.Env(), text));
 }
 
 void StatisticsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  CommandEnv env = session.Env();
-  session.Append(StatisticsCommand(env, text));
+  session.Append(StatisticsCommand(session.Env(), text));
 }
 
 void LinearEquationsHandler(ConsoleSession& session, const Route& route, std::string_view) {

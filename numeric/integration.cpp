@@ -258,7 +258,7 @@ NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, Integrat
   }
 }
 
-std::string IntegrateCommand(CommandEnv& env, std::string_view text, int method) {
+std::string IntegrateCommand(const CommandEnv& env, std::string_view text, int method) {
   std::string_view parts[3];
   int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), 2, parts);
   // Bounds are read with the default variables, not the user's.

@@ -114,11 +114,11 @@ double GrubbsCritical(int n);
 
 // The "&" commands. `text` is what follows the command word, closing bracket included.
 // method: 0 Simpson, 1 Romberg, 2 Gauss-Legendre, 3 trapezium, 4 curve integral, 5 arc length.
-std::string IntegrateCommand(CommandEnv& env, std::string_view text, int method);
-std::string SequenceSumCommand(CommandEnv& env, std::string_view text);
-std::string FindRootsCommand(CommandEnv& env, std::string_view text);
+std::string IntegrateCommand(const CommandEnv& env, std::string_view text, int method);
+std::string SequenceSumCommand(const CommandEnv& env, std::string_view text);
+std::string FindRootsCommand(const CommandEnv& env, std::string_view text);
 // Shows a waiting line through env.show before a long search.
-std::string PolynomialRootsCommand(CommandEnv& env, std::string_view text);
-std::string StatisticsCommand(CommandEnv& env, std::string_view text);
+std::string PolynomialRootsCommand(const CommandEnv& env, std::string_view text);
+std::string StatisticsCommand(const CommandEnv& env, std::string_view text);
 
 }  // namespace orvo

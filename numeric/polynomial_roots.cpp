@@ -169,7 +169,7 @@ std::string NumericTools::PolynomialRoots(std::span<const double> coefficients,
   return text;
 }
 
-std::string PolynomialRootsCommand(CommandEnv& env, std::string_view text) {
+std::string PolynomialRootsCommand(const CommandEnv& env, std::string_view text) {
   // An empty part is 0, so "&prt()" is the constant 0: no root lines.
   text = detail::StripClosingBracket(text);
   Evaluator evaluator(env.rng);  // coefficients are read with the default variables

@@ -33,7 +33,7 @@ NumericStatus NumericTools::SearchRoots(std::string_view f, double a, double b, 
     if (fx.cancelled() || fx.status() > 0) return fx.Fail(errors);
     if (fx.status() == 0) {
       std::string first = fx.message();
-      if (!fx.At(kProbePoint, value) && fx.status() >= 0) {
+      if (!fx.At(kProbePoint, value) && fx.status() == 0) {
         if (fx.cancelled()) return fx.Fail(errors);
         AppendMessage(errors, first);
         return NumericStatus::kFailed;
@@ -82,7 +82,7 @@ std::string NumericTools::FindRoots(std::string_view f, double a, double b, int 
   return text;
 }
 
-std::string FindRootsCommand(CommandEnv& env, std::string_view text) {
+std::string FindRootsCommand(const CommandEnv& env, std::string_view text) {
   text = detail::StripClosingBracket(text);
   Evaluator bounds(env.rng);  // the bounds are read with the default variables
   std::string errors;

@@ -27,7 +27,7 @@ NumericStatus NumericTools::SequenceSum(std::string_view f, double a, double st,
   return NumericStatus::kOk;
 }
 
-std::string SequenceSumCommand(CommandEnv& env, std::string_view text) {
+std::string SequenceSumCommand(const CommandEnv& env, std::string_view text) {
   std::string_view parts[4];
   int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), 3, parts);
   Evaluator elements(env.rng);  // a and n are read with the default variables

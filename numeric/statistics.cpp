@@ -101,7 +101,7 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
   return text;
 }
 
-std::string StatisticsCommand(CommandEnv& env, std::string_view text) {
+std::string StatisticsCommand(const CommandEnv& env, std::string_view text) {
   std::string withLevel;
   if (text.find('|') == std::string_view::npos) {
     withLevel = "0.05|" + std::string(text);

@@ -29,117 +29,34 @@ void CheckRows(const std::vector<Row>& rows) {
 
 const std::string kPrompt = "\r\n\\\\\r\n";
 
-TEST(Commands, Integrals) {
+// The Parts' examples are golden transcripts (tests/transcripts/numeric.txt); these rows are
+// the faults around them.
+TEST(Commands, ArgumentFaults) {
+  const std::string integralMissing = "\r\nError: &i(a;b;f(x)) Function, missing parameters";
+  const std::string rootsMissing = "\r\nError: &g(a=-10;b=10;f(x)) Function, missing parameters";
+  const std::string tooFew = "\r\nError: At least input two numbers, separated by \";\" sign";
   CheckRows({
-      {{}, "&is(0;1;x^2)=", "0.33333333\r\nTimes: 4\r\nEps: 0" + kPrompt},
-      {{}, "&is(1;0;x^2)=", "0.33333333\r\nTimes: 4\r\nEps: 0" + kPrompt},
-      {{}, "&ir(0;1;x^2)=", "0.33333333\r\nTimes: 4\r\nEps: 0" + kPrompt},
-      {{}, "&it2(0;1;x)=", "1.4142136\r\nTimes: 2\r\nEps: 0" + kPrompt},
-      {{}, "&it1(0;1;x)=", "0.70710678\r\nTimes: 2\r\nEps: 0" + kPrompt},
-      {{"prec=6"}, "&is(0;1;x^2)=", "0.333333\r\nTimes: 4\r\nEps: 0" + kPrompt},
-      // The step budget is not an error: the last complete pass, with Times: 100000.
-      {{}, "&it(0;1;x^0.5)=", "0.66666665\r\nTimes: 100000\r\nEps: 3.39404e-08" + kPrompt},
-      // Bounds see the default z = pi; the integrand sees the user's z.
-      {{"z=1"}, "&is(0;z;1)=", "3.1415927\r\nTimes: 2\r\nEps: 0" + kPrompt},
-      {{"z=2"}, "&is(0;1;z)=", "2\r\nTimes: 2\r\nEps: 0" + kPrompt},
-  });
-}
-
-TEST(Commands, IntegralFailures) {
-  const std::string missing = "Error: &i(a;b;f(x)) Function, missing parameters";
-  CheckRows({
-      {{}, "&is(0;1)=", "\r\n" + missing + kPrompt},
-      {{}, "&is()=", "\r\n" + missing + kPrompt},
-      {{}, "&ig(0;1;x;2)=", "\r\nError: &i(a;b;f(x)) Function, parameters excessive" + kPrompt},
-      {{}, "&is(1/0;1;x)=", "\r\nError: divided by zero: 1/0" + kPrompt},
-      // All argument faults at once, one line each.
+      // All argument faults at once, one line each; without any ";" there is no bound to read.
       {{},
        "&ir(1/0;(2;x)=",
        "\r\nError: divided by zero: 1/0\r\n"
        "Error: bracket: 1 left excessive or 1 right missing: (2" +
            kPrompt},
-      // Without any ";" there is no bound to read.
-      {{}, "&it(1/0)=", "\r\n" + missing + kPrompt},
-      {{}, "&it(1/0;2)=", "\r\nError: divided by zero: 1/0\r\n" + missing + kPrompt},
-      // The midpoint of the first pass is 0.5.
-      {{}, "&it(0;1;1/(x-0.5))=", "\r\nError: divided by zero" + kPrompt},
-      // Messages that leave the status at 0 end the integral too; the integrand's message
-      // is shown whole.
-      {{}, "&is(0;1;(x,2))=", "\r\nError: Illegal use of comma" + kPrompt},
+      {{}, "&it(1/0)=", integralMissing + kPrompt},
+      {{}, "&it(1/0;2)=", "\r\nError: divided by zero: 1/0" + integralMissing + kPrompt},
+      // The integrand's message is shown whole, the closing line of the check included.
       {{},
        "&it1(0;1;1..2)=",
        "\r\nError: Illegal use of dots: 1..2\r\n"
        "/Error checking was disrupted by above critical error(s)/" +
            kPrompt},
-  });
-}
-
-TEST(Commands, SequenceSums) {
-  const std::string missing = "Error: &s(a;n;st;f(x)) Function, missing parameters";
-  CheckRows({
-      {{}, "&s(1;100;1;x)=", "5050" + kPrompt},
-      {{}, "&s(1;10;2;x^2)=", "1330" + kPrompt},
-      {{}, "&s(1;3.7;1;x)=", "6" + kPrompt},
-      {{}, "&s(1;0;1;x)=", "1" + kPrompt},
-      {{}, "&s(1;3;0;x)=", "6" + kPrompt},
-      {{}, "&s(1;3;1/2;x)=", "6" + kPrompt},
-      {{"y=2"}, "&s(0;11;1;y^x)=", "2047" + kPrompt},
-      {{}, "&s(1;3;x)=", "\r\n" + missing + kPrompt},
-      {{}, "&s()=", "\r\n" + missing + kPrompt},
-      {{}, "&s(1;2;3;x;5)=", "\r\nError: &s(a;n;st;f(x)) Function, parameters excessive" + kPrompt},
+      {{}, "&s()=", "\r\nError: &s(a;n;st;f(x)) Function, missing parameters" + kPrompt},
       {{}, "&s(1/0;3;1;x)=", "\r\nError: divided by zero: 1/0" + kPrompt},
-      {{}, "&s(0;3;1;1/x)=", "\r\nError: divided by zero" + kPrompt},
       {{}, "&s(1;3;1;(x,2))=", "\r\nError: Illegal use of comma" + kPrompt},
-  });
-}
-
-TEST(Commands, Roots) {
-  const std::string failed =
-      "\r\nFailed in getting roots\r\nYou may decrease the precision and proceed again\r\n\\\\\r\n";
-  const std::string missing = "\r\nError: &g(a=-10;b=10;f(x)) Function, missing parameters";
-  CheckRows({
-      {{}, "&rt(x^2-4)=", "\r\nx[1]=-2\r\nx[2]=2\r\n\\\\\r\n"},
-      {{}, "x^2-4=0", "\r\nx[1]=-2\r\nx[2]=2\r\n\\\\\r\n"},
-      {{}, "X-10=0", "\r\nx[1]=10\r\n\\\\\r\n"},
-      {{}, "&rt(x^2+1)=", failed},
-      {{}, "&rt(3;3;x-1)=", "\r\nx[1]=1\r\n\\\\\r\n"},
-      {{}, "&rt(0;1;x-5)=", "\r\nx[1]=5\r\n\\\\\r\n"},
-      {{},
-       "&rt((x-1)(x-2)(x-3)(x-4)(x-5)(x-6))=",
-       "\r\nMay have some other roots, you may proceed again\r\n"
-       "x[1]=1\r\nx[2]=6\r\nx[3]=2\r\nx[4]=5\r\nx[5]=4\r\n\\\\\r\n"},
-      {{},
-       "&rt(1;2;x;3)=",
-       "\r\nError: &g(a=-10;b=10;f(x)) Function, parameters excessive" + kPrompt},
       // An empty function would make every starting point a root.
-      {{}, "&rt()=", missing + kPrompt},
-      {{}, "&rt(1;x)=", missing + kPrompt},
+      {{}, "&rt(1;x)=", rootsMissing + kPrompt},
       {{}, "&rt(1/0;1;x)=", "\r\nError: divided by zero: 1/0" + kPrompt},
       {{}, "&rt((x,2))=", "\r\nError: Illegal use of comma" + kPrompt},
-      {{}, "x=0", "\r\n\\\\\r\n"},
-  });
-}
-
-TEST(Commands, RootSignOnOneLetterSetsTheVariable) {
-  ConsoleHarness console;
-  console.Type("y=5");
-  EXPECT_EQ(Escape(console.Answer("y=0")), Escape("\r\n\\\\\r\n"));
-  EXPECT_EQ(Escape(console.Answer("y=")), Escape("0" + kPrompt));
-}
-
-TEST(Commands, PolynomialRoots) {
-  CheckRows({
-      {{}, "&prt(1;0)=", "\r\nx[1]=0+0i\r\n\\\\\r\n"},
-      {{}, "&prt(1;0;1)=", "\r\nx[1]=0-1i\r\nx[2]=0+1i\r\n\\\\\r\n"},
-      {{}, "&prt(1;-2;1)=", "\r\nx[1]=0.99999998+0i\r\nx[2]=1+0i\r\n\\\\\r\n"},
-      {{}, "1;-3;2=0", "\r\nx[1]=1+0i\r\nx[2]=2+0i\r\n\\\\\r\n"},
-      {{},
-       "&prt(1;0;0;1;0)=",
-       "\r\nx[1]=0+0i\r\nx[2]=-1+0i\r\nx[3]=0.5-0.8660254i\r\nx[4]=0.5+0.8660254i\r\n\\\\\r\n"},
-      {{}, "&prt(5)=", kPrompt},
-      {{}, "&prt(0)=", kPrompt},
-      {{}, "&prt()=", kPrompt},
-      {{}, "&prt(1;1/0)=", "\r\nError: divided by zero: 1/0" + kPrompt},
       {{},
        "&prt(1/0;1;(2)=",
        "\r\nError: divided by zero: 1/0\r\nError: bracket: 1 left excessive or 1 right missing: "
@@ -147,27 +64,20 @@ TEST(Commands, PolynomialRoots) {
            kPrompt},
       // 0 * 1e999 is not a number: no start can converge.
       {{}, "&prt(1;0*1e999;1)=", "\r\nFailed in getting the roots\r\n\\\\\r\n"},
+      {{}, "&st(0.1|5)=", tooFew + kPrompt},
+      {{}, "&st(1/0|1;2)=", "\r\nError: divided by zero: 1/0" + kPrompt},
+      {{}, "&st(1;(2;3)=", "\r\nError: bracket: 1 left excessive or 1 right missing: (2" + kPrompt},
   });
 }
 
-TEST(Commands, PolynomialOfDegreeThirtyWaitsFirst) {
-  std::string line = "&prt(1";
-  for (int i = 0; i < 30; ++i) line += ";0";
-  std::string answer = ConsoleHarness().Answer(line + ")=");
-  const std::string start =
-      "\r\nThe process may take a long time. Please wait...\r\nx[1]=0+0i\r\nx[2]=0+0i\r\n";
-  EXPECT_EQ(answer.substr(0, start.size()), start);
-}
-
-TEST(Commands, StatisticsFailures) {
-  const std::string tooFew = "\r\nError: At least input two numbers, separated by \";\" sign";
+TEST(Commands, UserVariables) {
   CheckRows({
-      {{}, "&st(5)=", tooFew + kPrompt},
-      {{}, "&st()=", tooFew + kPrompt},
-      {{}, "&st(0.1|5)=", tooFew + kPrompt},
-      {{}, "&st(1;2;1/0)=", "\r\nError: divided by zero: 1/0" + kPrompt},
-      {{}, "&st(1/0|1;2)=", "\r\nError: divided by zero: 1/0" + kPrompt},
-      {{}, "&st(1;(2;3)=", "\r\nError: bracket: 1 left excessive or 1 right missing: (2" + kPrompt},
+      // Integrands and sums see the user's y and z; bounds see the defaults.
+      {{"y=2"}, "&s(0;11;1;y^x)=", "2047" + kPrompt},
+      {{"z=1"}, "&rt(z;2z;x-z)=", "\r\nx[1]=1\r\n\\\\\r\n"},
+      // The root sign on a lone variable sets it to 0.
+      {{"y=5", "y=0"}, "y=", "0" + kPrompt},
+      {{}, "X-10=0", "\r\nx[1]=10\r\n\\\\\r\n"},
   });
 }
 

@@ -72,21 +72,6 @@ TEST(Roots, RootsAreDistinctAndSolveTheEquation) {
   }
 }
 
-TEST(Roots, StartsComeFromTheSessionGenerator) {
-  // Two sessions in the same state print the same roots in the same order; the next search of
-  // one session continues its sequence.
-  Random first;
-  Random second;
-  NeverInterrupt never;
-  NumericTools one(first, never);
-  NumericTools two(second, never);
-  std::string a = one.FindRoots("x^3-x", -10, 10, 8, kE, kPi);
-  EXPECT_EQ(a, two.FindRoots("x^3-x", -10, 10, 8, kE, kPi));
-  Random fresh;
-  fresh.Next();
-  EXPECT_NE(first.Next(), fresh.Next());
-}
-
 struct FormFaultRow {
   const char* f;
   const char* answer;
