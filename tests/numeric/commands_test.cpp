@@ -29,7 +29,7 @@ void CheckRows(const std::vector<Row>& rows) {
 
 const std::string kPrompt = "\r\n\\\\\r\n";
 
-// The Parts' examples are golden transcripts (tests/transcripts/numeric.txt); these rows are
+// The documented examples are golden transcripts (tests/transcripts/numeric.txt); these rows are
 // the faults around them.
 TEST(Commands, ArgumentFaults) {
   const std::string integralMissing = "\r\nError: &i(a;b;f(x)) Function, missing parameters";
