@@ -15,3 +15,11 @@ std::string ExpandDefinitions(ConsoleSession&, std::string command) {
 }
 
 }  // namespace orvo::detail
+
+namespace orvo {
+
+// Dropped definition files arrive here; until the definition-file loader exists a drop changes
+// nothing.
+void ConsoleSession::OnDropFiles(std::string_view) {}
+
+}  // namespace orvo

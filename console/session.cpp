@@ -114,6 +114,11 @@ void ConsoleSession::ShowHelpIndex() {
   box_.ReplaceSelection(msg::kHelpIndex);
 }
 
+void ConsoleSession::ShowAbout() {
+  box_.SetText("");
+  box_.ReplaceSelection(msg::kAbout);
+}
+
 std::string ConsoleSession::ToggleBracketCheck() {
   state_.bracketCheck = !state_.bracketCheck;
   return std::string(state_.bracketCheck ? msg::kBracketBoxOn : msg::kBracketBoxOff);

@@ -32,8 +32,12 @@ class ConsoleSession {
 
   // F1 and the HELP menu: the console shows the help index.
   void ShowHelpIndex();
+  // The ABOUT menu: the console shows what Orvo is and how to get help.
+  void ShowAbout();
   // F2: flips bracket checking; returns the message the window shows in its box.
   std::string ToggleBracketCheck();
+  // A file dropped on the console (the first of the drop): its definitions are loaded.
+  void OnDropFiles(std::string_view path);
 
   ConsoleState& state() { return state_; }
   const ConsoleState& state() const { return state_; }

@@ -35,4 +35,12 @@ inline constexpr std::string_view kHelpIndex =
     "Input one of them, and then press Enter\r\nPress Enter with no char input to clear "
     "screen\r\n\\\\\r\n";
 
+// ORVO_VERSION comes from the build (the project version).
+inline constexpr std::string_view kAbout =
+    "Orvo " ORVO_VERSION
+    ", a scientific calculator driven by command lines\r\n"
+    "Type an expression that ends with = and press Enter, for example 1+2=\r\n"
+    "Press F1, or input &= @= #= and press Enter, to see the functions\r\n"
+    "Press Enter with no char input to clear screen\r\n\\\\\r\n";
+
 }  // namespace orvo::msg

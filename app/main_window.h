@@ -1,0 +1,49 @@
+#pragma once
+#include <QFont>
+#include <QMainWindow>
+
+#include "app/settings_file.h"
+
+namespace orvo::app {
+
+class ConsoleEdit;
+
+// The window: a menu bar with ABOUT, FONT and HELP over the console that fills the rest, the
+// console's font and colours, and the About box.
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `settingsPath`: the settings file read at start-up; empty for none.
+  explicit MainWindow(const QString& settingsPath = {}, QWidget* parent = nullptr);
+
+  ConsoleEdit* console() const { return console_; }
+  const ConsoleLook& look() const { return look_; }
+
+  // A settings file dropped on the menu bar.
+  void ApplySettingsFile(const QString& path);
+  // FONT: the font dialog, then the text colour.
+  void ChooseFont();
+  void ShowAboutBox();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Apply(const ConsoleLook& look, const QFont& font);
+
+  ConsoleEdit* console_;
+  ConsoleLook look_;
+  QFont font_;
+};
+
+// The settings file read at start-up: beside the executable, else in the user's configuration
+// folder (orvo/ under $XDG_CONFIG_HOME); empty when there is none.
+QString FindSettingsFile();
+
+// The console font a look asks for; a face that is not installed gives the system's fixed-pitch
+// font at the same size.
+QFont ConsoleFont(const ConsoleLook& look);
+
+}  // namespace orvo::app

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The console's font and colours, and the settings file "font&color.txt" that sets them. No Qt
+// here: the window turns a ConsoleLook into a font and a palette.
+namespace orvo::app {
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct ConsoleLook {
+  // Sizes outside this range (tenths of a point) keep the previous size: below 8 pt is
+  // unreadable, and above 144 pt no line of an answer fits the screen.
+  static constexpr int kMinSizeTenths = 80;
+  static constexpr int kMaxSizeTenths = 1440;
+
+  int sizeTenths = 140;
+  std::string fontName = "Verdana";
+  Rgb text{192, 192, 192};
+  Rgb background{0, 0, 0};
+  friend bool operator==(const ConsoleLook&, const ConsoleLook&) = default;
+};
+
+// A settings file holds at most this many lines worth reading: size, name, three text colour
+// values and three background colour values, one per line.
+inline constexpr std::size_t kSettingsLines = 8;
+// Anything bigger is not a settings file.
+inline constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+
+// The first lines of the file at `path` (line ends LF or CR LF, a UTF-8 byte order mark
+// dropped), or nothing when it is not a regular file of at most kMaxSettingsBytes that can be
+// read. A folder, a FIFO or a device is never read from, so it cannot block.
+std::optional<std::vector<std::string>> ReadSettingsLines(const std::string& path);
+
+// `previous` as the lines of a settings file change it. Numbers are read as C's atoi reads them
+// (a comment after the number is ignored; an empty or missing line is 0, a missing name empty),
+// a colour value keeps its low byte. Then: a size out of range keeps the previous size, an empty
+// name the previous name, and equal text and background colours keep both previous colours.
+ConsoleLook ApplySettingsLines(const ConsoleLook& previous, const std::vector<std::string>& lines);
+
+// Both steps; `previous` when the file cannot be read.
+ConsoleLook LoadSettingsFile(const ConsoleLook& previous, const std::string& path);
+
+}  // namespace orvo::app

@@ -1,0 +1,33 @@
+#pragma once
+
+// The window's own words. The console's texts belong to the command console.
+namespace orvo::app::text {
+
+inline constexpr char kTitle[] = "Orvo";  // window, message boxes and dialogs
+
+// The menu bar: three commands, no submenus.
+inline constexpr char kMenuAbout[] = "&ABOUT";
+inline constexpr char kMenuFont[] = "&FONT";
+inline constexpr char kMenuHelp[] = "&HELP";
+
+// The console's context menu entry that opens the About box.
+inline constexpr char kAboutEntry[] = "&About Orvo...";
+
+inline constexpr char kAboutBoxTitle[] = "About Orvo";
+// ORVO_VERSION comes from the build (the project version).
+inline constexpr char kAboutBoxText[] =
+    "<p><b>Orvo " ORVO_VERSION
+    "</b></p>"
+    "<p>A scientific calculator driven by command lines: type an expression or a command after "
+    "the last prompt line and press Enter.</p>"
+    "<p>Press F1 in the console for the list of help pages.</p>"
+    "<p>Licensed under the MIT license.</p>";
+
+inline constexpr char kFontDialogTitle[] = "Orvo: console font";
+inline constexpr char kColourDialogTitle[] = "Orvo: text colour";
+
+// The settings file, beside the executable or in the user's configuration folder.
+inline constexpr char kSettingsFileName[] = "font&color.txt";
+inline constexpr char kConfigFolder[] = "orvo";
+
+}  // namespace orvo::app::text

@@ -1,0 +1,181 @@
+// Keys in the console: Enter, the number-pad Enter, clearing, F1, F2, F3, Tab.
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "window_test_support.h"
+
+namespace orvo::app::test {
+namespace {
+
+const QString kHelpIndex = QStringLiteral(
+    "View Functions:\r\n&oper= &func= &geom= &phys= &chem= &atom= &other= &= @= #=\r\n"
+    "Input one of them, and then press Enter\r\nPress Enter with no char input to clear "
+    "screen\r\n\\\\\r\n");
+
+class ConsoleKeysTest final : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void typedLinesGetTheirAnswers_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("console");
+    QTest::newRow("expression") << QStringList{"1+2="} << QStringLiteral("1+2=3\r\n\\\\\r\n");
+    QTest::newRow("no = at the end: only a prompt")
+        << QStringList{"1+2"} << QStringLiteral("1+2\r\n\\\\\r\n");
+    QTest::newRow("error on its own line")
+        << QStringList{"1/0="} << QStringLiteral("1/0=\r\nError: divided by zero\r\n\\\\\r\n");
+    QTest::newRow("variables between lines")
+        << QStringList{"x=5", "x^2="} << QStringLiteral("x=5\r\n\\\\\r\nx^2=25\r\n\\\\\r\n");
+    QTest::newRow("all brackets alike")
+        << QStringList{"{1+[2]}*2="} << QStringLiteral("{1+[2]}*2=6\r\n\\\\\r\n");
+    QTest::newRow("blanks, upper case, pasted signs")
+        << QStringList{"3 \u00D7 4 \u2212 X ="}
+        << QStringLiteral("3 \u00D7 4 \u2212 X =12\r\n\\\\\r\n");
+  }
+  void typedLinesGetTheirAnswers() {
+    QFETCH(QStringList, lines);
+    QFETCH(QString, console);
+    WindowFixture fixture;
+    for (const QString& line : lines) TypeLine(fixture.console(), line);
+    QCOMPARE(ConsoleText(fixture.console()), console);
+  }
+
+  void numberPadEnterAddsTheEquals() {
+    WindowFixture fixture;
+    TypeLine(fixture.console(), QStringLiteral("1+2"), true);
+    TypeLine(fixture.console(), QStringLiteral("2^10"), true);
+    QCOMPARE(ConsoleText(fixture.console()),
+             QStringLiteral("1+2=3\r\n\\\\\r\n2^10=1024\r\n\\\\\r\n"));
+  }
+
+  void enterAfterEqualsAnswersAtTheEndWhereverTheCaretIs() {
+    WindowFixture fixture;
+    TypeText(fixture.console(), QStringLiteral("1+2="));
+    QTest::keyClick(&fixture.console(), Qt::Key_Home);
+    QTest::keyClick(&fixture.console(), Qt::Key_Return);
+    QCOMPARE(ConsoleText(fixture.console()), QStringLiteral("1+2=3\r\n\\\\\r\n"));
+  }
+
+  void commandPastedOverSeveralLines() {
+    WindowFixture fixture;
+    fixture.console().insertPlainText(QStringLiteral("1+\n2="));
+    QTest::keyClick(&fixture.console(), Qt::Key_Return);
+    QCOMPARE(ConsoleText(fixture.console()), QStringLiteral("1+\r\n2=3\r\n\\\\\r\n"));
+  }
+
+  void enterWithNothingTypedClearsTheScreen() {
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    TypeLine(console, QStringLiteral("1+2="));
+    QTest::keyClick(&console, Qt::Key_Return);
+    QCOMPARE(ConsoleText(console), QString());
+
+    // Also with the caret up in the old lines.
+    TypeLine(console, QStringLiteral("1+2="));
+    QTest::keyClick(&console, Qt::Key_Up);
+    QTest::keyClick(&console, Qt::Key_Up);
+    QTest::keyClick(&console, Qt::Key_Return);
+    QCOMPARE(ConsoleText(console), QString());
+    TypeLine(console, QStringLiteral("2*3="));
+    QCOMPARE(ConsoleText(console), QStringLiteral("2*3=6\r\n\\\\\r\n"));
+  }
+
+  void f1ShowsTheHelpIndexAndTheNextLineWorks() {
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    TypeLine(console, QStringLiteral("1+2="));
+    QTest::keyClick(&console, Qt::Key_Up);
+    QTest::keyClick(&console, Qt::Key_F1);
+    QCOMPARE(ConsoleText(console), kHelpIndex);
+    QCOMPARE(console.textCursor().position(), console.document()->characterCount() - 1);
+    TypeLine(console, QStringLiteral("2*3="));
+    QCOMPARE(ConsoleText(console), kHelpIndex + QStringLiteral("2*3=6\r\n\\\\\r\n"));
+  }
+
+  void f2TogglesBracketCheckingWithAMessageBox() {
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    QStringList shown;
+    DialogScript script;
+    auto answer = [&shown](QMessageBox* box) {
+      shown << box->windowTitle() + QStringLiteral(": ") + box->text();
+      QCOMPARE(box->buttons().size(), 1);
+      box->button(QMessageBox::Ok)->click();
+    };
+    script.Then<QMessageBox>(answer).Then<QMessageBox>(answer);
+
+    QTest::keyClick(&console, Qt::Key_F2);
+    QVERIFY(!console.session().state().bracketCheck);
+    QTest::keyClick(&console, Qt::Key_F2);
+    QVERIFY(console.session().state().bracketCheck);
+    QCOMPARE(shown, (QStringList{"Orvo: Brackets-Checking is turned off",
+                                 "Orvo: Brackets-Checking is turned on"}));
+    QCOMPARE(ConsoleText(console), QString());
+  }
+
+  void f3StartsTheFirstOnScreenKeyboardFound() {
+    WindowFixture fixture;
+    QTemporaryDir bin;
+    const QString marker = bin.filePath(QStringLiteral("started"));
+    // Only florence is there: the search goes on past onboard.
+    QFile keyboard(bin.filePath(QStringLiteral("florence")));
+    QVERIFY(keyboard.open(QIODevice::WriteOnly));
+    keyboard.write(QStringLiteral("#!/bin/sh\necho started > '%1'\n").arg(marker).toUtf8());
+    keyboard.close();
+    keyboard.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    QTest::keyClick(&fixture.console(), Qt::Key_F3);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 5000);
+
+    // No keyboard anywhere: nothing happens.
+    QVERIFY(QFile::remove(keyboard.fileName()));
+    QVERIFY(!StartOnScreenKeyboard());
+    QTest::keyClick(&fixture.console(), Qt::Key_F3);
+    qputenv("PATH", path);
+    QCOMPARE(ConsoleText(fixture.console()), QString());
+  }
+
+  void tabInsertsATabAndKeepsTheFocus() {
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    TypeText(console, QStringLiteral("1"));
+    QTest::keyClick(&console, Qt::Key_Tab);
+    QTest::keyClick(&console, Qt::Key_Backtab, Qt::ShiftModifier);
+    TypeLine(console, QStringLiteral("+2="));
+    QCOMPARE(ConsoleText(console), QStringLiteral("1\t\t+2=3\r\n\\\\\r\n"));
+    QCOMPARE(QApplication::focusWidget(), &console);
+  }
+
+  void undoNeverTakesBackAnAnswer() {
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    TypeLine(console, QStringLiteral("1+2="));
+    TypeText(console, QStringLiteral("45"));
+    for (int i = 0; i < 5; ++i) QTest::keyClick(&console, Qt::Key_Z, Qt::ControlModifier);
+    // Only what was typed after the answer goes: the digits and the line break of Enter.
+    QCOMPARE(ConsoleText(console), QStringLiteral("1+2=3\r\n\\\\"));
+  }
+
+  void shiftEnterIsAnEnterToo() {
+    WindowFixture fixture;
+    TypeText(fixture.console(), QStringLiteral("1+2"));
+    QTest::keyClick(&fixture.console(), Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(ConsoleText(fixture.console()), QStringLiteral("1+2\r\n\\\\\r\n"));
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeConsoleKeysTest() {
+  return std::make_unique<ConsoleKeysTest>();
+}
+
+}  // namespace orvo::app::test
+
+#include "console_keys_test.moc"

@@ -1,0 +1,288 @@
+// The window: title, menu, About box, resizing, font and colours from files and dialogs, drops.
+#include <QColorDialog>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "window_test_support.h"
+
+namespace orvo::app::test {
+namespace {
+
+QColor TextColour(const ConsoleEdit& console) {
+  return console.palette().color(QPalette::Text);
+}
+QColor BackgroundColour(const ConsoleEdit& console) {
+  return console.palette().color(QPalette::Base);
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
+  QString path = dir.filePath(name);
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(content);
+  return path;
+}
+
+// Drops `path` on `target` as a file manager would: the file's address, and its text form.
+void DropFile(QWidget* target, const QString& path) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  data.setText(QUrl::fromLocalFile(path).toString());
+  QPoint at = target->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &drop);
+}
+
+QAction* MenuCommand(MainWindow& window, const QString& text) {
+  for (QAction* action : window.menuBar()->actions()) {
+    if (action->text() == text) return action;
+  }
+  return nullptr;
+}
+
+class WindowTest final : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void titleMenuAndDefaultLook() {
+    WindowFixture fixture;
+    QCOMPARE(fixture.window().windowTitle(), QStringLiteral("Orvo"));
+    QStringList commands;
+    for (QAction* action : fixture.window().menuBar()->actions()) {
+      commands << action->text();
+      QVERIFY(action->menu() == nullptr);
+    }
+    QCOMPARE(commands, (QStringList{"&ABOUT", "&FONT", "&HELP"}));
+    QCOMPARE(TextColour(fixture.console()), QColor(192, 192, 192));
+    QCOMPARE(BackgroundColour(fixture.console()), QColor(0, 0, 0));
+    QCOMPARE(fixture.console().font().pointSizeF(), 14.0);
+    QCOMPARE(ConsoleText(fixture.console()), QString());
+  }
+
+  void missingFaceFallsBackToTheSystemFont() {
+    ConsoleLook look;
+    look.fontName = "No Such Face Anywhere";
+    look.sizeTenths = 200;
+    QFont font = ConsoleFont(look);
+    QCOMPARE(font.family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    QCOMPARE(font.pointSizeF(), 20.0);
+  }
+
+  void aboutAndHelpCommandsFillTheConsole() {
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    TypeLine(console, QStringLiteral("1+2="));
+    MenuCommand(fixture.window(), QStringLiteral("&ABOUT"))->trigger();
+    QString about = ConsoleText(console);
+    QVERIFY2(about.startsWith(QStringLiteral("Orvo " ORVO_VERSION ", ")), qPrintable(about));
+    QVERIFY(about.endsWith(QStringLiteral("\r\n\\\\\r\n")));
+    TypeLine(console, QStringLiteral("2*3="));
+    QCOMPARE(ConsoleText(console), about + QStringLiteral("2*3=6\r\n\\\\\r\n"));
+
+    MenuCommand(fixture.window(), QStringLiteral("&HELP"))->trigger();
+    QVERIFY(ConsoleText(console).startsWith(QStringLiteral("View Functions:\r\n")));
+    TypeLine(console, QStringLiteral("2*4="));
+    QVERIFY(ConsoleText(console).endsWith(QStringLiteral("screen\r\n\\\\\r\n2*4=8\r\n\\\\\r\n")));
+  }
+
+  void contextMenuOpensTheAboutBox() {
+    WindowFixture fixture;
+    std::unique_ptr<QMenu> menu(fixture.console().CreateContextMenu());
+    QAction* entry = menu->actions().constLast();
+    QCOMPARE(entry->text(), QStringLiteral("&About Orvo..."));
+
+    QString title;
+    QString text;
+    DialogScript script;
+    script.Then<QDialog>([&](QDialog* box) {
+      title = box->windowTitle();
+      for (QLabel* label : box->findChildren<QLabel*>()) text += label->text();
+      box->accept();
+    });
+    entry->trigger();
+    QTRY_COMPARE(script.answered(), 1);
+    QCOMPARE(title, QStringLiteral("About Orvo"));
+    QVERIFY(text.contains(QStringLiteral(ORVO_VERSION)));
+    QCOMPARE(ConsoleText(fixture.console()), QString());
+  }
+
+  void consoleFillsTheWindowAtEverySize() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    for (QSize size : {QSize(420, 300), QSize(1100, 760), QSize(300, 200)}) {
+      window.resize(size);
+      QTRY_COMPARE(window.size(), size);
+      const QRect console = fixture.console().geometry();
+      QCOMPARE(console.top(), window.menuBar()->geometry().bottom() + 1);
+      QCOMPARE(console.left(), 0);
+      QCOMPARE(console.right(), size.width() - 1);
+      QCOMPARE(console.bottom(), size.height() - 1);
+    }
+    // Long lines scroll sideways instead of wrapping.
+    TypeText(fixture.console(), QString(200, QChar(u'7')));
+    QCOMPARE(fixture.console().document()->lineCount(), 1);
+    QVERIFY(fixture.console().horizontalScrollBar()->maximum() > 0);
+  }
+
+  void settingsFileAtStartUp() {
+    QTemporaryDir dir;
+    // Windows line ends, a comment after a number: 20 pt, black on white.
+    QString path = WriteFile(dir, QStringLiteral("font&color.txt"),
+                             "200\r\nDejaVu Sans\r\n0\t//Font color red\r\n0\r\n0\r\n255\r\n255\r\n"
+                             "255\r\n");
+    WindowFixture fixture(path);
+    QCOMPARE(fixture.console().font().family(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(fixture.console().font().pointSizeF(), 20.0);
+    QCOMPARE(TextColour(fixture.console()), QColor(0, 0, 0));
+    QCOMPARE(BackgroundColour(fixture.console()), QColor(255, 255, 255));
+  }
+
+  void settingsFileFoundInTheConfigFolder() {
+    QTemporaryDir config;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QCOMPARE(FindSettingsFile(), QString());
+    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("orvo")));
+    QString path = WriteFile(config, QStringLiteral("orvo/font&color.txt"), "160\n");
+    QCOMPARE(FindSettingsFile(), path);
+    qputenv("XDG_CONFIG_HOME", saved);
+  }
+
+  void settingsFileDroppedOnTheMenuBar() {
+    QTemporaryDir dir;
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    QWidget* bar = fixture.window().menuBar();
+
+    DropFile(bar, WriteFile(dir, QStringLiteral("big.txt"), "180\nDejaVu Serif\n"));
+    QCOMPARE(console.font().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(console.font().pointSizeF(), 18.0);
+    QCOMPARE(TextColour(console), QColor(192, 192, 192));
+
+    // A face that is not installed keeps face and size; the colours still apply.
+    DropFile(bar, WriteFile(dir, QStringLiteral("odd.txt"),
+                            "240\nNo Such Face Anywhere\n255\n255\n0\n0\n0\n128\n"));
+    QCOMPARE(console.font().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(console.font().pointSizeF(), 18.0);
+    QCOMPARE(TextColour(console), QColor(255, 255, 0));
+    QCOMPARE(BackgroundColour(console), QColor(0, 0, 128));
+
+    // A folder is not read.
+    DropFile(bar, dir.path());
+    QCOMPARE(TextColour(console), QColor(255, 255, 0));
+    QCOMPARE(fixture.window().look().sizeTenths, 180);
+    QCOMPARE(ConsoleText(console), QString());
+  }
+
+  void fileDroppedOnTheConsoleIsNeverTypedIn() {
+    QTemporaryDir dir;
+    WindowFixture fixture;
+    TypeText(fixture.console(), QStringLiteral("1+"));
+    DropFile(fixture.console().viewport(),
+             WriteFile(dir, QStringLiteral("f.def"), "#define(f(x);x^2)\r\r\n"));
+    QVERIFY(!ConsoleText(fixture.console()).contains(QStringLiteral("file:")));
+    QCOMPARE(fixture.window().look(), ConsoleLook());
+  }
+
+  void commandsAskWithRealDialogs() {
+    QTemporaryDir dir;
+    const QString existing = WriteFile(dir, QStringLiteral("f.def"), "#define(f(x);x^2)\n");
+    WindowFixture fixture;
+    Dialogs& dialogs = fixture.console().session().dialogs();
+    QString question;
+
+    DialogScript script;
+    script
+        .Then<QMessageBox>([&](QMessageBox* box) {
+          question = box->windowTitle() + QStringLiteral(": ") + box->text();
+          box->button(QMessageBox::Yes)->click();
+        })
+        .Then<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); })
+        .Then<QFileDialog>([&](QFileDialog* dialog) {
+          QCOMPARE(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
+          dialog->selectFile(existing);
+          static_cast<QDialog*>(dialog)->accept();  // what the Open button does
+        })
+        .Then<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); })
+        .Then<QFileDialog>([&](QFileDialog* dialog) {
+          dialog->selectFile(QDir(dir.path()).filePath(QStringLiteral("new")));
+          static_cast<QDialog*>(dialog)->accept();
+        });
+    const std::string folder = QFile::encodeName(dir.path()).toStdString();
+    const std::string filter = "Definition files (*.def);;All files (*)";
+
+    QVERIFY(dialogs.AskYesNo("Overwrite?\r\nReally?"));
+    QCOMPARE(question, QStringLiteral("Orvo: Overwrite?\nReally?"));
+    QVERIFY(!dialogs.AskYesNo("Again?"));
+    QCOMPARE(dialogs.ChooseFileToOpen(filter, folder),
+             std::optional<std::string>(QFile::encodeName(existing).toStdString()));
+    QCOMPARE(dialogs.ChooseFileToOpen(filter, folder), std::optional<std::string>());
+    QCOMPARE(dialogs.ChooseFileToSave(filter, "def", folder),
+             std::optional<std::string>(folder + "/new.def"));
+    QCOMPARE(script.answered(), 5);
+  }
+
+  void fontDialogThenColourDialog_data() {
+    QTest::addColumn<bool>("fontOk");
+    QTest::addColumn<bool>("colourOk");
+    QTest::newRow("both OK") << true << true;
+    QTest::newRow("font cancelled") << false << false;
+    QTest::newRow("colour cancelled") << true << false;
+  }
+  void fontDialogThenColourDialog() {
+    QFETCH(bool, fontOk);
+    QFETCH(bool, colourOk);
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    const QFont before = console.font();
+    const QFont chosen(QStringLiteral("DejaVu Serif"), 22);
+
+    DialogScript script;
+    script.Then<QFontDialog>([&](QFontDialog* dialog) {
+      dialog->setCurrentFont(chosen);
+      fontOk ? dialog->accept() : dialog->reject();
+    });
+    script.Then<QColorDialog>([&](QColorDialog* dialog) {
+      dialog->setCurrentColor(QColor(255, 0, 0));
+      colourOk ? dialog->accept() : dialog->reject();
+    });
+    MenuCommand(fixture.window(), QStringLiteral("&FONT"))->trigger();
+
+    QCOMPARE(script.answered(), fontOk ? 2 : 1);
+    if (fontOk && colourOk) {
+      QCOMPARE(console.font().family(), chosen.family());
+      QCOMPARE(console.font().pointSizeF(), 22.0);
+      QCOMPARE(TextColour(console), QColor(255, 0, 0));
+    } else {
+      QCOMPARE(console.font(), before);
+      QCOMPARE(TextColour(console), QColor(192, 192, 192));
+    }
+    // The dialog never changes the size and name that a dropped file falls back to.
+    QCOMPARE(fixture.window().look().sizeTenths, 140);
+    QCOMPARE(fixture.window().look().fontName, std::string("Verdana"));
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeWindowTest() {
+  return std::make_unique<WindowTest>();
+}
+
+}  // namespace orvo::app::test
+
+#include "window_test.moc"

@@ -1,0 +1,87 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/console_edit.h"
+#include "app/main_window.h"
+
+// What the window test groups share: a fresh window, typing, and answering dialogs.
+namespace orvo::app::test {
+
+// The groups of cases, one test object each (window_tests_main.cpp runs them by name).
+std::unique_ptr<QObject> MakeConsoleKeysTest();
+std::unique_ptr<QObject> MakeBracketClicksTest();
+std::unique_ptr<QObject> MakeWindowTest();
+std::unique_ptr<QObject> MakeBusyTest();
+
+// Fails the running test and closes any dialog or popup that stays open longer than kLimitMs,
+// so that a dialog nobody answers cannot hang the run.
+class ModalWatchdog final : public QObject {
+ public:
+  static constexpr int kLimitMs = 3000;
+  ModalWatchdog();
+
+ private:
+  void Check();
+  QTimer timer_;
+  QPointer<QWidget> open_;
+  QElapsedTimer openFor_;
+};
+
+// Answers the dialogs that the code under test opens, in order: each step waits for a modal
+// dialog of its type and hands it over (the step accepts or rejects it).
+class DialogScript final : public QObject {
+ public:
+  DialogScript();
+
+  template <class Dialog>
+  DialogScript& Then(std::function<void(Dialog*)> answer) {
+    steps_.push_back([answer](QWidget* widget) {
+      auto* dialog = qobject_cast<Dialog*>(widget);
+      if (dialog == nullptr) return false;
+      answer(dialog);
+      return true;
+    });
+    return *this;
+  }
+  // How many steps have run.
+  int answered() const { return answered_; }
+
+ private:
+  void Check();
+  QTimer timer_;
+  std::vector<std::function<bool(QWidget*)>> steps_;
+  int answered_ = 0;
+  QPointer<QWidget> last_;
+};
+
+// A fresh window (no settings file), shown and active, with the console focused, and a watchdog.
+class WindowFixture {
+ public:
+  explicit WindowFixture(const QString& settingsPath = {});
+  MainWindow& window() { return *window_; }
+  ConsoleEdit& console() { return *window_->console(); }
+
+ private:
+  std::unique_ptr<MainWindow> window_;
+  ModalWatchdog watchdog_;
+};
+
+// Types `text` into the console with key events.
+void TypeText(ConsoleEdit& console, const QString& text);
+
+// Types `line` into the console with key events and presses Enter (the number-pad one when
+// asked).
+void TypeLine(ConsoleEdit& console, const QString& line, bool numberPad = false);
+
+// The console text as the command console sees it.
+QString ConsoleText(const ConsoleEdit& console);
+
+}  // namespace orvo::app::test
