@@ -128,8 +128,7 @@ class ConsoleKeysTest final : public QObject {
     keyboard.close();
     keyboard.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
 
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin.path()));
+    ScopedEnv path("PATH", QFile::encodeName(bin.path()));
     QTest::keyClick(&fixture.console(), Qt::Key_F3);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 5000);
 
@@ -137,7 +136,6 @@ class ConsoleKeysTest final : public QObject {
     QVERIFY(QFile::remove(keyboard.fileName()));
     QVERIFY(!StartOnScreenKeyboard());
     QTest::keyClick(&fixture.console(), Qt::Key_F3);
-    qputenv("PATH", path);
     QCOMPARE(ConsoleText(fixture.console()), QString());
   }
 

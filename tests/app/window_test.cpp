@@ -153,13 +153,11 @@ class WindowTest final : public QObject {
 
   void settingsFileFoundInTheConfigFolder() {
     QTemporaryDir config;
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    ScopedEnv home("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QCOMPARE(FindSettingsFile(), QString());
     QVERIFY(QDir(config.path()).mkpath(QStringLiteral("orvo")));
     QString path = WriteFile(config, QStringLiteral("orvo/font&color.txt"), "160\n");
     QCOMPARE(FindSettingsFile(), path);
-    qputenv("XDG_CONFIG_HOME", saved);
   }
 
   void settingsFileDroppedOnTheMenuBar() {

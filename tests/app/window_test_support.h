@@ -62,6 +62,23 @@ class DialogScript final : public QObject {
   QPointer<QWidget> last_;
 };
 
+// Sets an environment variable for as long as it lives.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const QByteArray& value)
+      : name_(name), saved_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+    qputenv(name, value);
+  }
+  ~ScopedEnv() { wasSet_ ? qputenv(name_, saved_) : qunsetenv(name_); }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  QByteArray saved_;
+  bool wasSet_;
+};
+
 // A fresh window (no settings file), shown and active, with the console focused, and a watchdog.
 class WindowFixture {
  public:
