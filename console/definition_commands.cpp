@@ -1,17 +1,80 @@
-// The "#" commands and the expansion of user-defined functions.
+// The "#" commands and the expansion of user-defined functions, handed to the userdef module.
+#include <string>
+
 #include "base/text.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
+#include "userdef/userdef.h"
 
 namespace orvo::detail {
+namespace {
 
-void DefinitionHandler(ConsoleSession& session, const Route& route, std::string_view) {
-  session.Append("\r\nError: " + std::string(route.word) + " is not available in this build" +
-                 std::string(kPromptEnding));
+constexpr std::string_view kExpansionTooLong =
+    "\r\nError: The expanded expression is too long\r\n\\\\";
+constexpr std::string_view kIncludeWord = "#include(";
+
+DefinitionContext ContextOf(ConsoleSession& session) {
+  return DefinitionContext{session.state().definitions, session.dialogs(), session.rng(),
+                           FoldersFromEnvironment()};
 }
 
-std::string ExpandDefinitions(ConsoleSession&, std::string command) {
-  return command;
+// The file name of "#include(" with its case kept: file names on Linux are case-sensitive.
+std::string_view TypedFileName(ConsoleSession& session, std::string_view lowered) {
+  std::string_view typed = session.TypedCommand();
+  while (EndsWith(typed, "=")) typed.remove_suffix(1);
+  if (typed.size() < kIncludeWord.size() ||
+      ToLowerAscii(typed.substr(0, kIncludeWord.size())) != kIncludeWord) {
+    return lowered;
+  }
+  return typed.substr(kIncludeWord.size());
+}
+
+using Command = std::string (*)(ConsoleSession&, DefinitionContext&, std::string_view);
+
+struct CommandWord {
+  std::string_view word;  // as the "#" routes name it
+  Command run;
+};
+
+constexpr CommandWord kCommands[] = {
+    {"undef(",
+     [](ConsoleSession&, DefinitionContext& c, std::string_view t) { return UndefCommand(c, t); }},
+    {"savedef",
+     [](ConsoleSession&, DefinitionContext& c, std::string_view) { return SaveDefinitions(c); }},
+    {"viewdef", [](ConsoleSession&, DefinitionContext& c,
+                   std::string_view) { return ViewDefinitions(c.store); }},
+    {"loaddef", [](ConsoleSession&, DefinitionContext& c,
+                   std::string_view) { return LoadDefinitionsByDialog(c); }},
+    {"define(",
+     [](ConsoleSession&, DefinitionContext& c, std::string_view t) { return DefineCommand(c, t); }},
+    {"include(", [](ConsoleSession& s, DefinitionContext& c,
+                    std::string_view t) { return IncludeDefinitions(c, TypedFileName(s, t)); }},
+};
+
+}  // namespace
+
+void DefinitionHandler(ConsoleSession& session, const Route& route, std::string_view text) {
+  for (const CommandWord& command : kCommands) {
+    if (command.word == route.word) {
+      DefinitionContext context = ContextOf(session);
+      session.Append(command.run(session, context, text));
+      return;
+    }
+  }
+}
+
+std::optional<std::string> ExpandDefinitions(ConsoleSession& session, std::string command) {
+  std::optional<std::string> expanded =
+      ExpandCommandLine(session.state().definitions, std::move(command));
+  if (!expanded) session.Append(kExpansionTooLong);
+  return expanded;
+}
+
+void LoadDroppedDefinitions(ConsoleSession& session, const std::string& path) {
+  DefinitionContext context = ContextOf(session);
+  session.box().SetText("");
+  session.Append(LoadDefinitionFile(context, path, false));
+  session.Append(kNewLine);  // the caret goes to a new line below the prompt
 }
 
 }  // namespace orvo::detail

@@ -55,8 +55,9 @@ bool ConsoleSession::OnEnter(bool numberPad) {
       Append(kPromptEnding);
       return false;
     }
-    command = detail::ExpandDefinitions(*this, std::move(command));
-    command += ")";
+    std::optional<std::string> expanded = detail::ExpandDefinitions(*this, std::move(command));
+    if (!expanded) return false;
+    command = std::move(*expanded) + ")";
     detail::Route route{"", command.find('x') != std::string::npos
                                 ? detail::RootsHandler
                                 : detail::PolynomialRootsHandler};
@@ -77,7 +78,9 @@ void ConsoleSession::RunEvaluated(std::string command) {
     Append(std::to_string(state_.precision) + std::string(kPromptEnding));
     return;
   }
-  command = detail::ExpandDefinitions(*this, std::move(command));
+  std::optional<std::string> expanded = detail::ExpandDefinitions(*this, std::move(command));
+  if (!expanded) return;
+  command = std::move(*expanded);
 
   char family = command.empty() ? '\0' : command[0];
   if (family == '&' || family == '#' || family == '@') {
@@ -107,6 +110,10 @@ void ConsoleSession::RunEvaluated(std::string command) {
     lastFailed_ = true;
     Append(std::string(kNewLine) + errors + std::string(kPromptEnding));
   }
+}
+
+void ConsoleSession::OnDropFiles(const std::vector<std::string>& paths) {
+  if (!paths.empty()) detail::LoadDroppedDefinitions(*this, paths.front());
 }
 
 void ConsoleSession::ShowHelpIndex() {

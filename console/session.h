@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/dialogs.h"
 #include "base/interrupt.h"
@@ -29,6 +30,10 @@ class ConsoleSession {
 
   // Runs the command after the last prompt. `numberPad` first inserts "=" at the caret.
   bool OnEnter(bool numberPad);
+
+  // Files dropped on the console: the first is loaded as a definition file, on a cleared
+  // screen.
+  void OnDropFiles(const std::vector<std::string>& paths);
 
   // F1 and the HELP menu: the console shows the help index.
   void ShowHelpIndex();

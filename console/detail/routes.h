@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -61,6 +62,10 @@ void MatrixHandler(ConsoleSession&, const Route&, std::string_view);
 void HelpHandler(ConsoleSession&, const Route&, std::string_view);
 
 // Expands calls of user-defined functions in a command line (only when there are definitions).
-std::string ExpandDefinitions(ConsoleSession& session, std::string command);
+// Nothing when the expansion would be too long; the console has then had its answer.
+std::optional<std::string> ExpandDefinitions(ConsoleSession& session, std::string command);
+
+// A definition file dropped on the console: the screen is cleared and the file loaded.
+void LoadDroppedDefinitions(ConsoleSession& session, const std::string& path);
 
 }  // namespace orvo::detail

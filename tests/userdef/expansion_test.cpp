@@ -1,0 +1,205 @@
+// Expanding calls of user-defined functions in command lines.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/random.h"
+#include "tests/support/console_harness.h"
+#include "userdef/userdef.h"
+
+namespace orvo::test {
+namespace {
+
+// A store holding the given definitions (head, body), each checked as #define checks it.
+DefinitionStore Store(const std::vector<std::pair<std::string, std::string>>& definitions) {
+  DefinitionStore store;
+  Random rng;
+  for (const auto& [head, body] : definitions) {
+    FunctionDefinition definition;
+    EXPECT_EQ(ValidateDefinition(definition, head, body, rng), "") << head;
+    store.definitions[++store.lastDefinition] = definition;
+  }
+  SortDefinitions(store);
+  return store;
+}
+
+TEST(FindClosingBracket, SkipsInnerGroupsOfAnyKind) {
+  const std::pair<const char*, std::ptrdiff_t> rows[] = {
+      {"2)", 1},  {"(1)+2)", 5}, {"[1]]", 3}, {"{(})x)", 5}, {"a,b)+c)", 3},
+      {"(1", -1}, {"", -1},      {"1+2", -1}, {"((", -1},    {")", 0},
+  };
+  for (const auto& [text, index] : rows) EXPECT_EQ(FindClosingBracket(text), index) << text;
+}
+
+TEST(ExpandCall, PutsTheArgumentsInPlaceOfTheParameters) {
+  DefinitionStore store = Store({{"f(x,y)", "x^2+y"}});
+  const FunctionDefinition& f = store.definitions[0];
+  const std::pair<const char*, const char*> rows[] = {
+      {"(2,a+1)", "(2^2+(a+1))"},        // longer arguments get brackets
+      {"(f(1,2),3)", "((f(1,2))^2+3)"},  // commas inside brackets do not split
+      {"(,)", "(^2+)"},
+  };
+  for (const auto& [arguments, expected] : rows) {
+    std::string result;
+    EXPECT_EQ(ExpandCall(f, arguments, result), CallExpansion::kExpanded) << arguments;
+    EXPECT_EQ(result, expected) << arguments;
+  }
+  std::string result;
+  EXPECT_EQ(ExpandCall(f, "(2)", result), CallExpansion::kArgumentCount);
+  EXPECT_EQ(ExpandCall(f, "(1,2,3)", result), CallExpansion::kArgumentCount);
+}
+
+TEST(ExpandCall, LongerParameterNamesAreReplacedFirst) {
+  DefinitionStore store = Store({{"f(x,xx,xxx)", "x+xx*xxx"}});
+  std::string result;
+  ASSERT_EQ(ExpandCall(store.definitions[0], "(1,2,3)", result), CallExpansion::kExpanded);
+  EXPECT_EQ(result, "(1+2*3)");
+}
+
+TEST(ExpandCall, AnEmptyParameterListTakesEmptyBrackets) {
+  DefinitionStore store = Store({{"f()", "2+3"}});
+  std::string result;
+  ASSERT_EQ(ExpandCall(store.definitions[0], "()", result), CallExpansion::kExpanded);
+  EXPECT_EQ(result, "(2+3)");
+  EXPECT_EQ(ExpandCall(store.definitions[0], "(1,2)", result), CallExpansion::kArgumentCount);
+}
+
+TEST(ExpandCall, RefusesToGrowBeyondTheLimit) {
+  DefinitionStore store = Store({{"f(x)", "x*x*x"}});
+  std::string result;
+  EXPECT_EQ(ExpandCall(store.definitions[0], "(12)", result, 16), CallExpansion::kExpanded);
+  EXPECT_EQ(result, "((12)*(12)*(12))");
+  EXPECT_EQ(ExpandCall(store.definitions[0], "(12)", result, 15), CallExpansion::kTooLong);
+}
+
+struct ExpandRow {
+  const char* text;
+  const char* expanded;
+};
+
+TEST(ExpandDefinedCalls, ReplacesEveryCallThatFits) {
+  DefinitionStore store = Store({{"f(x)", "x^2"}, {"g(x)", "x+1"}, {"gg(x)", "x*10"}});
+  const ExpandRow rows[] = {
+      {"f(3)", "(3^2)"},
+      {"f(1)+f(2)", "(1^2)+(2^2)"},
+      {"f(f(2))", "(((2^2))^2)"},  // the search goes on inside the inserted arguments
+      {"sqrt(f(2))", "sqrt((2^2))"},
+      {"gg(1)+g(1)", "(1*10)+(1+1)"},  // "gg" is tried before "g"
+      {"g(gg(2))", "(((2*10))+1)"},
+      {"f(1,2)", "f(1,2)"},  // wrong number of arguments: left for the evaluator
+      {"f(2", "f(2"},        // no closing bracket
+      {"fx(1)", "fx(1)"},    // the name must be followed by "("
+      {"f()", "(^2)"},
+      {"2*x", "2*x"},
+  };
+  for (const ExpandRow& row : rows) {
+    std::optional<std::string> expanded = ExpandDefinedCalls(store, row.text);
+    ASSERT_TRUE(expanded) << row.text;
+    EXPECT_EQ(*expanded, row.expanded) << row.text;
+  }
+}
+
+TEST(ExpandDefinedCalls, NamesAreFoundInsideLongerNames) {
+  DefinitionStore store = Store({{"a(x)", "x+1"}});
+  EXPECT_EQ(ExpandDefinedCalls(store, "gamma(2)"), "gamm(2+1)");
+  EXPECT_EQ(ExpandDefinedCalls(store, "aaa(2)"), "aa(2+1)");
+}
+
+TEST(ExpandCommandLine, ReachesEveryCallButCommandWordsAndNewNames) {
+  DefinitionStore store = Store({{"f(x)", "x^2"}, {"s(x)", "x+1"}});
+  const ExpandRow rows[] = {
+      {"f(2)+1", "(2^2)+1"},
+      {"f(x)-4", "(x^2)-4"},  // a root line, its "=0" removed
+      {"&is(f(0);1;f(x))", "&is((0^2);1;(x^2))"},
+      {"&is(0;1;s(x))", "&is(0;1;(x+1))"},  // the command word "&is" holds "s(" but stays
+      {"&s(1;3;s(x))", "&s(1;3;(x+1))"},
+      {"&st(f(1);f(2))", "&st((1^2);(2^2))"},
+      {"@set(f(x);mat1)", "@set((x^2);mat1)"},
+      {"@(f(1))", "@((1^2))"},
+      {"#define(g(x);f(x)+1)", "#define(g(x);(x^2)+1)"},
+      {"#define(f(x);f(x)+1)", "#define(f(x);(x^2)+1)"},  // the new head stays as typed
+      {"#define(f(x)f(x))", "#define(f(x)f(x))"},         // no body: nothing to expand
+      {"#undef(f(x))", "#undef(f(x))"},
+      {"#include(f(1).def)", "#include(f(1).def)"},
+      {"#viewdef", "#viewdef"},
+      {"&oper", "&oper"},
+      {"", ""},
+  };
+  for (const ExpandRow& row : rows) {
+    EXPECT_EQ(ExpandCommandLine(store, row.text), row.expanded) << row.text;
+  }
+  EXPECT_EQ(ExpandCommandLine(DefinitionStore{}, "f(2)"), "f(2)");
+}
+
+TEST(ExpandDefinedCalls, GivesUpOnExponentialGrowth) {
+  DefinitionStore store = Store({{"f(x)", "x*x*x*x"}});
+  std::string call = "1";
+  for (int depth = 1; depth <= 10; ++depth) {
+    call = "f(" + call + ")";
+    std::optional<std::string> expanded = ExpandDefinedCalls(store, call);
+    if (depth <= 6) {
+      ASSERT_TRUE(expanded) << depth;
+      EXPECT_EQ(std::count(expanded->begin(), expanded->end(), '1'), 1 << (2 * depth));
+    }
+    if (depth == 10) {
+      EXPECT_FALSE(expanded);  // 4^10 copies of "1" are more than a megabyte
+    }
+  }
+}
+
+TEST(ExpandDefinedCalls, DeepNestingIsExpandedOrRefusedInBoundedWork) {
+  DefinitionStore store = Store({{"f(x)", "x"}});
+  std::string call = "1";
+  for (int depth = 0; depth < 2000; ++depth) call = "f(" + call + ")";
+  // f(f(1)) is ((f(1))) and then (((1))): d calls make 2d-1 pairs of brackets.
+  EXPECT_EQ(ExpandDefinedCalls(store, call), std::string(3999, '(') + "1" + std::string(3999, ')'));
+
+  std::string deep = "1";
+  for (int depth = 0; depth < 40000; ++depth) deep = "f(" + deep + ")";
+  EXPECT_FALSE(ExpandDefinedCalls(store, deep));
+}
+
+// Loaded files are not checked against each other, so two definitions may call each other;
+// each definition makes one pass, so the expansion still ends.
+TEST(ExpandDefinedCalls, DefinitionsCallingEachOtherEndAfterOnePassEach) {
+  DefinitionStore store;
+  store.definitions[0] = {"f", "(g(X))", "X", 0};
+  store.definitions[1] = {"g", "(f(X))", "X", 0};
+  store.lastDefinition = 1;
+  EXPECT_EQ(ExpandDefinedCalls(store, "f(1)"), "((f(1)))");
+}
+
+TEST(ExpandDefinedCalls, LongNamesAreSearchedInLinearTime) {
+  DefinitionStore store;
+  FunctionDefinition& long_name = store.definitions[++store.lastDefinition];
+  long_name.name = std::string(1000, 'a') + "b";
+  long_name.expression = "(X)";
+  long_name.parameters = "X";
+  const std::string text = std::string(300000, 'a') + "b(5)";
+  EXPECT_EQ(ExpandDefinedCalls(store, text), std::string(299000, 'a') + "(5)");
+}
+
+// A defined function answers like the same expression typed inline.
+TEST(ExpandDefinedCalls, AgreesWithTheExpressionTypedInline) {
+  const struct {
+    const char* define;
+    const char* call;
+    const char* inline_text;
+  } rows[] = {
+      {"#define(q(a,b);a*b-a/b)=", "q(3,4)=", "(3*4-3/4)="},
+      {"#define(v(x,y,z);x^y+z)=", "v(2,3,4)*2=", "(2^3+4)*2="},
+      {"#define(w(t);(t)!+t%)=", "w(5)=", "((5)!+5%)="},
+      {"#define(d(x);(x-1)/(x+1))=", "d(d(3))=", "(((3-1)/(3+1))-1)/(((3-1)/(3+1))+1)="},
+  };
+  for (const auto& row : rows) {
+    ConsoleHarness defined;
+    defined.Type(row.define);
+    ConsoleHarness typed;
+    EXPECT_EQ(defined.Answer(row.call), typed.Answer(row.inline_text)) << row.call;
+  }
+}
+
+}  // namespace
+}  // namespace orvo::test

@@ -1,0 +1,211 @@
+// Definition files that are odd, broken or hostile, and saving that never loses a good file.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "base/random.h"
+#include "tests/userdef/scripted.h"
+#include "userdef/userdef.h"
+
+namespace orvo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kNothingLoaded = "\r\nError: No functions were loaded!\r\n\\\\";
+
+class DefinitionFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Something to lose: every failed load must keep it.
+    FunctionDefinition kept;
+    ASSERT_EQ(ValidateDefinition(kept, "kept(x)", "x+1", rng_), "");
+    store_.definitions[++store_.lastDefinition] = kept;
+  }
+
+  // Loads `path`; true when the store was replaced, false when the load failed and the store
+  // was kept.
+  bool Load(const std::string& path) {
+    std::string answer = LoadDefinitionFile(context_, path, false);
+    if (answer == path + std::string(kNothingLoaded)) {
+      EXPECT_EQ(store_.count(), 1);
+      EXPECT_EQ(store_.definitions[0].name, "kept");
+      return false;
+    }
+    return true;
+  }
+
+  std::string Save(const std::string& path) {
+    dialogs_.Prepare(path);
+    return SaveDefinitions(context_);
+  }
+
+  ScratchFolder folder_;
+  DefinitionStore store_;
+  ScriptedDialogs dialogs_;
+  Random rng_;
+  DefinitionContext context_{store_, dialogs_, rng_,
+                             DefinitionFolders{folder_.path().string(), ""}};
+};
+
+TEST_F(DefinitionFiles, AnyLineEndingAndBlanksAreRead) {
+  const char* bytes[] = {
+      "#define(f(x);x^2)\n#define(g(x);x+1)\n",
+      "#define(f(x);x^2)\r\n#define(g(x);x+1)",
+      "#define(f(x);x^2)\r\r\n#define(g(x);x+1)\r\r\n",
+      "#define(f(x);x^2)\r#define(g(x);x+1)\r",  // CR alone
+      "\r\n\r\n  #DEFINE ( F ( X ) ;\tX ^ 2 )  \n\n#define(g(x);x+1)\n\n",
+  };
+  for (const char* content : bytes) {
+    ASSERT_TRUE(Load(folder_.Write("ends.def", content))) << content;
+    ASSERT_EQ(store_.count(), 2) << content;
+    EXPECT_EQ(store_.definitions[0].expression, "(X^2)");
+    EXPECT_EQ(store_.definitions[1].expression, "(X+1)");
+  }
+}
+
+TEST_F(DefinitionFiles, FilesWithoutGoodDefinitionsKeepTheStore) {
+  EXPECT_FALSE(Load(folder_.Write("empty.def", "")));
+  EXPECT_FALSE(Load(folder_.Write("comment.def", "// my functions\n")));
+  EXPECT_FALSE(Load(folder_.Write("nosemicolon.def", "#define(f(x)x^2)\n")));
+  EXPECT_FALSE(Load(folder_.Write("recursive.def", "#define(f(x);f(x-1)*x)\n")));
+  EXPECT_FALSE(Load(folder_.Write("wrongcount.def", "#define(g(x);hypot(x))\n")));
+  EXPECT_FALSE(Load(folder_.Write("nameinside.def", "#define(in(x);sin(x))\n")));
+  EXPECT_FALSE(Load(folder_.File("missing.def")));
+  EXPECT_FALSE(Load(folder_.path().string()));  // a folder
+  EXPECT_FALSE(Load("/dev/zero"));              // endless: never read
+  EXPECT_FALSE(Load("/dev/null"));
+}
+
+TEST_F(DefinitionFiles, AFifoIsNotWaitedFor) {
+  const std::string fifo = folder_.File("pipe.def");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(Load(fifo));  // no writer: reading would block forever
+}
+
+TEST_F(DefinitionFiles, BinaryFilesLoadNothing) {
+  std::string bytes;
+  std::uint32_t state = 12345;
+  for (int i = 0; i < 200000; ++i) {
+    state = state * 1103515245u + 12345u;
+    bytes += static_cast<char>(state >> 24);
+  }
+  EXPECT_FALSE(Load(folder_.Write("random.bin", bytes)));
+  // NUL bytes and high bytes around a good line do not hide it.
+  std::string mixed = std::string("\0\x01\xff\n", 4) + "#define(f(x);x^2)\n" + bytes.substr(0, 50);
+  EXPECT_TRUE(Load(folder_.Write("mixed.bin", mixed)));
+  EXPECT_EQ(store_.definitions[0].name, "f");
+}
+
+TEST_F(DefinitionFiles, AtMostTenOfAThousandDefinitionsAreTaken) {
+  std::string bytes;
+  for (int i = 0; i < 1000; ++i) {
+    bytes += "#define(n" + std::to_string(i) + "(x);x+" + std::to_string(i) + ")\r\r\n";
+  }
+  ASSERT_TRUE(Load(folder_.Write("thousand.def", bytes)));
+  ASSERT_EQ(store_.count(), 10);
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(store_.definitions[i].name, "n" + std::to_string(i));
+    EXPECT_EQ(store_.definitions[i].expression, "(X+" + std::to_string(i) + ")");
+  }
+}
+
+TEST_F(DefinitionFiles, ManyBadLinesBeforeAGoodOne) {
+  std::string bytes;
+  for (int i = 0; i < 1000; ++i) bytes += "#define(q(x,y);x)\n#define(q(x);foo(x))\n";
+  bytes += "#define(w(x);x-1)\n";
+  ASSERT_TRUE(Load(folder_.Write("mostlybad.def", bytes)));
+  ASSERT_EQ(store_.count(), 1);
+  EXPECT_EQ(store_.definitions[0].name, "w");
+}
+
+TEST_F(DefinitionFiles, OverlongLinesAreSkipped) {
+  std::string body(70000, '1');
+  std::string bytes = "#define(big(x);x+" + body + ")\n#define(w(x);x-1)\n";
+  ASSERT_TRUE(Load(folder_.Write("long.def", bytes)));
+  ASSERT_EQ(store_.count(), 1);
+  EXPECT_EQ(store_.definitions[0].name, "w");
+  // A body of 10,000 characters is within bounds and is checked like any other.
+  std::string sum;
+  for (int i = 0; i < 2000; ++i) sum += "+x*2";
+  ASSERT_TRUE(Load(folder_.Write("wide.def", "#define(wide(x);" + sum.substr(1) + ")\n")));
+  EXPECT_EQ(store_.definitions[0].expression.size(), sum.size() + 1);
+}
+
+TEST_F(DefinitionFiles, FilesOverSixteenMegabytesAreRefused) {
+  const std::string file = folder_.Write("huge.def", "#define(f(x);x^2)\n");
+  fs::resize_file(file, (std::uintmax_t{16} << 20) + 1);  // sparse: nothing is really written
+  EXPECT_FALSE(Load(file));
+}
+
+TEST_F(DefinitionFiles, SavingIntoAMissingFolderCreatesNothing) {
+  const std::string path = folder_.File("gone/defs.def");
+  std::string answer = Save(path);
+  EXPECT_EQ(answer.substr(0, 44), "\r\nError: Defined functions were NOT saved\r\nE");
+  EXPECT_NE(answer.find(path), std::string::npos) << answer;
+  EXPECT_EQ(answer.substr(answer.size() - 4), "\r\n\\\\");
+  EXPECT_FALSE(fs::exists(folder_.File("gone")));
+}
+
+TEST_F(DefinitionFiles, SavingOverAFolderFails) {
+  fs::create_directory(folder_.File("adir"));
+  EXPECT_EQ(Save(folder_.File("adir")).substr(0, 43),
+            "\r\nError: Defined functions were NOT saved\r\n");
+  EXPECT_TRUE(fs::is_directory(folder_.File("adir")));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(DefinitionFiles, AFailedWriteLeavesTheOldFileAsItWas) {
+  const std::string good = "#define(old(x);(x))\r\r\n";
+  const std::string path = folder_.Write("keep.def", good);
+  FunctionDefinition big;
+  ASSERT_EQ(ValidateDefinition(big, "big(x)", "x+" + std::string(5000, '7'), rng_), "");
+  store_.definitions[++store_.lastDefinition] = big;
+
+  // Files may not grow beyond 1 kB while saving: the write fails part-way, as on a full disk.
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  struct sigaction previous {};
+  ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  rlimit small = before;
+  small.rlim_cur = 1024;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string answer = Save(path);
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  ::sigaction(SIGXFSZ, &previous, nullptr);
+
+  EXPECT_EQ(answer.substr(0, 43), "\r\nError: Defined functions were NOT saved\r\n");
+  EXPECT_EQ(ScratchFolder::Read(path), good);
+  // No half-written temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1);
+
+  EXPECT_EQ(Save(path), "\r\nDefined functions were saved\r\n\\\\");
+  EXPECT_GT(ScratchFolder::Read(path).size(), 5000u);
+}
+
+TEST_F(DefinitionFiles, AReplacedFileKeepsItsPermissions) {
+  const std::string path = folder_.Write("mode.def", "old\n");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(Save(path), "\r\nDefined functions were saved\r\n\\\\");
+  EXPECT_EQ(fs::status(path).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(ScratchFolder::Read(path), "#define(kept(x);(x+1))\r\r\n");
+}
+
+TEST_F(DefinitionFiles, SavingThroughALinkReplacesTheFileItPointsTo) {
+  const std::string target = folder_.Write("target.def", "old\n");
+  const std::string link = folder_.File("link.def");
+  fs::create_symlink(target, link);
+  EXPECT_EQ(Save(link), "\r\nDefined functions were saved\r\n\\\\");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ScratchFolder::Read(target), "#define(kept(x);(x+1))\r\r\n");
+}
+
+}  // namespace
+}  // namespace orvo::test

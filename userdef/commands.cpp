@@ -1,0 +1,189 @@
+// The "#" commands: define, undefine, list, save and load user-defined functions.
+#include <string>
+
+#include "base/text.h"
+#include "userdef/detail/files.h"
+#include "userdef/detail/messages.h"
+#include "userdef/detail/names.h"
+#include "userdef/userdef.h"
+
+namespace orvo {
+namespace {
+
+namespace m = msg::definitions;
+
+// What every definition line of a file begins with.
+constexpr std::string_view kDefineWord = "#define(";
+
+std::string Answer(std::string_view text) {
+  return std::string(text) + std::string(kPromptEnding);
+}
+
+void DropOneClosingBracket(std::string& text) {
+  if (EndsWith(text, ")")) text.pop_back();
+}
+
+int FindByName(const DefinitionStore& store, std::string_view name) {
+  for (int i = 0; i < store.count(); ++i) {
+    if (store.definitions[i].name == name) return i;
+  }
+  return -1;
+}
+
+// One line of a definition file, ended as the files have always been ended (CR CR LF).
+std::string FileLine(const FunctionDefinition& definition) {
+  return std::string(kDefineWord) + definition.name + "(" + ToLowerAscii(definition.parameters) +
+         ");" + ToLowerAscii(definition.expression) + ")\r\r\n";
+}
+
+// Reads the good definitions of a file line by line, at most ten; the rest is skipped quietly.
+DefinitionStore ReadDefinitions(std::string_view bytes, Random& rng) {
+  DefinitionStore loaded;
+  for (std::string_view line : detail::SplitLines(bytes)) {
+    if (loaded.full()) break;
+    std::string text = ToLowerAscii(detail::WithoutBlanks(line));
+    if (!StartsWith(text, kDefineWord)) continue;
+    text.erase(0, kDefineWord.size());
+    DropOneClosingBracket(text);
+    std::size_t semicolon = text.find(';');
+    if (semicolon == std::string::npos) continue;
+    FunctionDefinition definition;
+    std::string_view view(text);
+    if (ValidateDefinition(definition, view.substr(0, semicolon), view.substr(semicolon + 1), rng)
+            .empty()) {
+      CopyDefinition(loaded.definitions[++loaded.lastDefinition], definition);
+    }
+  }
+  return loaded;
+}
+
+}  // namespace
+
+std::string DefineCommand(DefinitionContext& context, std::string_view text) {
+  DefinitionStore& store = context.store;
+  std::string cleaned = detail::WithoutBlanks(text);
+  while (EndsWith(cleaned, "=")) cleaned.pop_back();
+  DropOneClosingBracket(cleaned);
+  ToLowerAsciiInPlace(cleaned);
+
+  std::string answer;
+  std::size_t semicolon = cleaned.find(';');
+  if (semicolon == std::string::npos) {
+    answer = std::string(m::kIllegalDefine) + std::string(kNewLine) + std::string(m::kUseSemicolon);
+  } else if (std::string name = cleaned.substr(0, cleaned.find('('));
+             FindByName(store, name) >= 0) {
+    answer = std::string(m::kAlreadyDefinedStart) + name + std::string(m::kAlreadyDefinedEnd);
+  } else if (store.full()) {
+    answer = m::kStoreFull;
+  } else {
+    std::string head = cleaned.substr(0, semicolon);
+    std::string body = cleaned.substr(semicolon + 1);
+    FunctionDefinition definition;
+    std::string message = ValidateDefinition(definition, head, body, context.rng);
+    if (!message.empty()) {
+      answer = std::string(kNewLine) + message;
+    } else {
+      CopyDefinition(store.definitions[++store.lastDefinition], definition);
+      answer = std::string(m::kDefined) + head + std::string(m::kExpression) + body;
+      SortDefinitions(store);
+    }
+  }
+  if (!StartsWith(answer, kNewLine)) answer.insert(0, kNewLine);
+  return Answer(answer);
+}
+
+std::string UndefCommand(DefinitionContext& context, std::string_view text) {
+  DefinitionStore& store = context.store;
+  std::string name(text);
+  while (EndsWith(name, "=")) name.pop_back();
+  DropOneClosingBracket(name);
+  name = detail::WithoutBlanks(name.substr(0, name.find('(')));
+
+  if (name.empty()) {
+    if (!context.dialogs.AskYesNo(m::kUndefineAllQuestion)) return Answer(m::kNoneUndefined);
+    store = DefinitionStore{};
+    return Answer(m::kAllUndefined);
+  }
+  int found = FindByName(store, name);
+  if (found < 0) {
+    return Answer(std::string(m::kNotFoundStart) + name + std::string(m::kNotFoundEnd));
+  }
+  // Moving the later slots down keeps them sorted.
+  for (int i = found; i < store.lastDefinition; ++i) {
+    CopyDefinition(store.definitions[i], store.definitions[i + 1]);
+  }
+  store.definitions[store.lastDefinition--] = FunctionDefinition{};
+  return Answer("\r\n\"" + name + std::string(m::kUndefinedEnd));
+}
+
+std::string SaveDefinitions(DefinitionContext& context) {
+  const DefinitionStore& store = context.store;
+  if (store.empty()) return Answer(std::string(kNewLine) + std::string(m::kNoDefinitions));
+  detail::MakeFolder(context.folders.home);
+  std::optional<std::string> path =
+      context.dialogs.ChooseFileToSave(m::kFileFilter, m::kFileSuffix, context.folders.home);
+  if (!path || path->empty()) return Answer(m::kDefinitionsNotSaved);
+
+  std::string bytes;
+  for (int i = 0; i < store.count(); ++i) bytes += FileLine(store.definitions[i]);
+  std::string failure = detail::WriteFileSafely(*path, bytes);
+  if (!failure.empty()) {
+    return Answer(std::string(m::kDefinitionsNotSaved) + "\r\nError: " + failure);
+  }
+  return Answer(m::kDefinitionsSaved);
+}
+
+std::string ViewDefinitions(const DefinitionStore& store) {
+  std::string listing;
+  if (store.empty()) {
+    listing = std::string(m::kNoDefinitions) + std::string(kNewLine);
+  }
+  for (int i = 0; i < store.count(); ++i) {
+    const FunctionDefinition& definition = store.definitions[i];
+    listing += std::string(m::kListingNumberStart) + std::to_string(i + 1) +
+               std::string(m::kListingNumberEnd);
+    listing += std::string(m::kListingName) + definition.name + "(" +
+               ToLowerAscii(definition.parameters) + ")" + std::string(kNewLine);
+    listing += std::string(m::kListingExpression) + ToLowerAscii(definition.expression) +
+               std::string(kNewLine);
+  }
+  if (store.lastDefinition != 0) listing.insert(0, kNewLine);
+  // The listing already ends with a line break: only the prompt's backslashes follow.
+  return listing + "\\\\";
+}
+
+std::string LoadDefinitionsByDialog(DefinitionContext& context) {
+  detail::MakeFolder(context.folders.home);
+  std::optional<std::string> path =
+      context.dialogs.ChooseFileToOpen(m::kFileFilter, context.folders.home);
+  // Cancelled: a prompt all the same, or the next line would be read as part of this one.
+  if (!path || path->empty()) return std::string(kPromptEnding);
+  return LoadDefinitionFile(context, *path, false);
+}
+
+std::string LoadDefinitionFile(DefinitionContext& context, const std::string& path,
+                               bool pathOnNewLine) {
+  std::string echo = (pathOnNewLine ? std::string(kNewLine) : std::string()) + path;
+  std::optional<std::string> bytes = detail::ReadRegularFile(path);
+  // Read into a scratch store: the definitions in use go only when something replaces them.
+  DefinitionStore loaded = bytes ? ReadDefinitions(*bytes, context.rng) : DefinitionStore{};
+  if (loaded.empty()) return Answer(echo + std::string(m::kNothingLoaded));
+  context.store = std::move(loaded);
+  std::string answer = echo + ViewDefinitions(context.store);  // in the file's order
+  SortDefinitions(context.store);
+  return answer;
+}
+
+std::string IncludeDefinitions(DefinitionContext& context, std::string_view text) {
+  std::string name(text);
+  while (EndsWith(name, ")")) name.pop_back();
+  std::string first = detail::JoinPath(context.folders.home, name);
+  if (detail::PathExists(first)) return LoadDefinitionFile(context, first, true);
+  if (!context.folders.besideProgram.empty()) {
+    std::string second = detail::JoinPath(context.folders.besideProgram, name);
+    if (detail::PathExists(second)) return LoadDefinitionFile(context, second, true);
+  }
+  return Answer(std::string(kNewLine) + first + std::string(m::kNoSuchFile));
+}
+
+}  // namespace orvo

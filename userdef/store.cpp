@@ -1,0 +1,170 @@
+// Checking a new definition and keeping the store in order.
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "base/text.h"
+#include "engine/evaluator.h"
+#include "userdef/detail/messages.h"
+#include "userdef/detail/names.h"
+#include "userdef/userdef.h"
+
+namespace orvo {
+namespace {
+
+namespace m = msg::definitions;
+
+// Characters that may not appear in a parameter list.
+constexpr std::string_view kParameterForbidden = "()[]{}+-*^/:%#<>=&|";
+// What ends a token of a body when parameters are marked ("!" and "." do not: "x!" and "x.5"
+// are not the parameter x).
+constexpr std::string_view kTokenDelimiters = "()+-*^/:%#,<>=&|";
+
+std::string ToUpperAscii(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return result;
+}
+
+// Upper-cases every token of the expression that is exactly a parameter name; a token right
+// before "(" is a function name and is passed over. Returns which parameters were found.
+std::vector<bool> MarkParameters(std::string& expression,
+                                 const std::vector<std::string_view>& names) {
+  std::unordered_map<std::string_view, std::vector<std::size_t>> byName;
+  for (std::size_t i = 0; i < names.size(); ++i) byName[names[i]].push_back(i);
+
+  std::vector<bool> used(names.size(), false);
+  std::size_t cursor = 0;
+  while (true) {
+    std::size_t end = expression.find_first_of(kTokenDelimiters, cursor);
+    while (end != std::string::npos && expression[end] == '(') {
+      cursor = end + 1;
+      end = expression.find_first_of(kTokenDelimiters, cursor);
+    }
+    if (end == std::string::npos) break;
+    auto found = byName.find(std::string_view(expression).substr(cursor, end - cursor));
+    if (found != byName.end()) {
+      for (std::size_t i : found->second) used[i] = true;
+      for (std::size_t k = cursor; k < end; ++k) {
+        char& c = expression[k];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      }
+    }
+    cursor = end + 1;
+  }
+  return used;
+}
+
+}  // namespace
+
+namespace detail {
+
+std::string WithoutBlanks(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n') result += c;
+  }
+  return result;
+}
+
+std::vector<std::string_view> SplitParameters(std::string_view parameters) {
+  std::vector<std::string_view> names;
+  std::size_t start = 0;
+  while (true) {
+    std::size_t comma = parameters.find(',', start);
+    names.push_back(
+        parameters.substr(start, comma == std::string_view::npos ? comma : comma - start));
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return names;
+}
+
+}  // namespace detail
+
+std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headText,
+                               std::string_view bodyText, Random& rng) {
+  const std::string head = detail::WithoutBlanks(headText);
+  const std::string body = detail::WithoutBlanks(bodyText);
+  slot = FunctionDefinition{};
+  if (body.empty()) return std::string(m::kIllegalDefine);
+  slot.expression = body;
+
+  std::size_t open = head.find('(');
+  if (open == std::string::npos) return std::string(m::kIllegalDefine);
+  slot.name = head.substr(0, open);
+  std::size_t close = head.find(')', open + 1);
+  if (close != std::string::npos) slot.parameters = head.substr(open + 1, close - open - 1);
+
+  // A plain text search, so a function "s" cannot use "sin" and an empty name always fails:
+  // the expansion would otherwise find the name inside its own body again.
+  if (slot.expression.find(slot.name) != std::string::npos) {
+    return std::string(m::kContainsName) + slot.name;
+  }
+  if (close == std::string::npos) return std::string(m::kIllegalDefine);
+
+  const std::string illegalParameters =
+      std::string(m::kIllegalParameters) + ToLowerAscii(slot.parameters);
+  if (slot.parameters.find_first_of(kParameterForbidden) != std::string::npos) {
+    return illegalParameters;
+  }
+  const std::vector<std::string_view> names = detail::SplitParameters(slot.parameters);
+  slot.lastParameter = static_cast<int>(names.size()) - 1;
+  for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+    if (names[i].empty()) return illegalParameters;  // only the last name may be empty
+  }
+
+  // Only the first and last characters are looked at: (a)+(b) is not wrapped again.
+  if (!(slot.expression.front() == '(' && slot.expression.back() == ')')) {
+    slot.expression = "(" + slot.expression + ")";
+  }
+
+  const std::vector<bool> used = MarkParameters(slot.expression, names);
+  std::string missing;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (!used[i]) {
+      missing += names[i];
+      missing += '"';
+    }
+  }
+  if (!missing.empty()) {
+    if (slot.parameters.empty()) return "";
+    return std::string(m::kMissingParametersStart) + missing +
+           std::string(m::kMissingParametersEnd) + ToLowerAscii(slot.expression);
+  }
+
+  // A trial with every parameter as the variable z catches faults of form (unknown names,
+  // brackets, argument counts of built-in functions). Faults of value, such as a division by
+  // zero at z = pi, do not count: the definition may be fine elsewhere.
+  std::string trial = slot.expression;
+  for (char& c : trial) {
+    if (c >= 'A' && c <= 'Z') c = 'z';
+  }
+  Evaluator evaluator(rng);
+  evaluator.SetExpression(trial);
+  double value = 0;
+  std::string errors;
+  if (evaluator.Evaluate(value, errors) > 0) return errors;
+  slot.parameters = ToUpperAscii(slot.parameters);
+  return "";
+}
+
+void CopyDefinition(FunctionDefinition& target, const FunctionDefinition& source) {
+  target.name = source.name;
+  target.expression = source.expression;
+  target.parameters = source.parameters;
+  target.lastParameter = source.lastParameter;
+}
+
+void SortDefinitions(DefinitionStore& store) {
+  std::vector<FunctionDefinition> valid(store.definitions.begin(),
+                                        store.definitions.begin() + store.count());
+  detail::ShellSortLongestFirst(
+      valid, [](const FunctionDefinition& definition) { return definition.name.size(); });
+  for (std::size_t i = 0; i < valid.size(); ++i) CopyDefinition(store.definitions[i], valid[i]);
+}
+
+}  // namespace orvo
