@@ -78,7 +78,7 @@ bool ExpandOneDefinition(const FunctionDefinition& definition, std::string& text
 
   std::string arguments;
   std::string expansion;
-  while (work <= kWorkLimit) {
+  while (true) {
     std::size_t distance = finder.Find(ahead, work);
     if (distance == std::string::npos) break;
     pass(distance);
@@ -120,8 +120,8 @@ bool ExpandOneDefinition(const FunctionDefinition& definition, std::string& text
       }
     }
     pass(2);
+    if (work > kWorkLimit) return false;
   }
-  if (work > kWorkLimit) return false;
   text = std::move(done);
   text.append(ahead.rbegin(), ahead.rend());
   return true;
