@@ -218,7 +218,7 @@ void ConsoleEdit::dropEvent(QDropEvent* event) {
   }
   event->acceptProposedAction();
   std::string localPath = QFile::encodeName(path).toStdString();
-  RunCommand([&] { session_.OnDropFiles(localPath); });
+  RunCommand([&] { session_.OnDropFiles({localPath}); });
 }
 
 QString FirstLocalFile(const QMimeData* data) {

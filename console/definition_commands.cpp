@@ -79,10 +79,3 @@ void LoadDroppedDefinitions(ConsoleSession& session, const std::string& path) {
 
 }  // namespace orvo::detail
 
-namespace orvo {
-
-// Dropped definition files arrive here; until the definition-file loader exists a drop changes
-// nothing.
-void ConsoleSession::OnDropFiles(std::string_view) {}
-
-}  // namespace orvo

@@ -41,8 +41,6 @@ class ConsoleSession {
   void ShowAbout();
   // F2: flips bracket checking; returns the message the window shows in its box.
   std::string ToggleBracketCheck();
-  // A file dropped on the console (the first of the drop): its definitions are loaded.
-  void OnDropFiles(std::string_view path);
 
   ConsoleState& state() { return state_; }
   const ConsoleState& state() const { return state_; }
