@@ -1,13 +1,51 @@
-// The help pages.
+// The help pages: a page replaces the whole console, and the Enter key's own line break then
+// leaves the caret on the empty line below its prompt.
+#include "console/detail/help_pages.h"
+
+#include <algorithm>
+
 #include "base/text.h"
-#include "console/detail/routes.h"
 #include "console/session.h"
 
 namespace orvo::detail {
+namespace {
+
+// Indexed by HelpTopic.
+constexpr HelpBlocks (*kPages[])() = {
+    OperatorBlocks,   // kHelpOper
+    FunctionBlocks,   // kHelpFunc
+    PhysicsBlocks,    // kHelpPhys
+    GeometryBlocks,   // kHelpGeom
+    ChemistryBlocks,  // kHelpChem
+    AtomBlocks,       // kHelpAtom
+    OtherBlocks,      // kHelpOther
+    AmpersandBlocks,  // kHelpAmpersand
+    HashBlocks,       // kHelpHash
+    AtBlocks,         // kHelpAt
+};
+static_assert(std::size(kPages) == kHelpAt + 1, "one page per help topic");
+
+}  // namespace
+
+HelpBlocks HelpPageBlocks(HelpTopic topic) {
+  if (topic < 0 || topic >= static_cast<int>(std::size(kPages))) return {};
+  return kPages[topic]();
+}
+
+std::string HelpPageText(HelpTopic topic) {
+  std::string page;
+  for (std::string_view block : HelpPageBlocks(topic)) page += block;
+  std::erase(page, kExampleMark);
+  return page;
+}
 
 void HelpHandler(ConsoleSession& session, const Route& route, std::string_view) {
-  session.Append("\r\nError: " + std::string(route.word) + " is not available in this build" +
-                 std::string(kPromptEnding));
+  std::string page = HelpPageText(static_cast<HelpTopic>(route.arg));
+  if (page.empty()) {
+    session.Append(kPromptEnding);
+    return;
+  }
+  session.box().SetText(page + std::string(kPromptEnding));
 }
 
 }  // namespace orvo::detail

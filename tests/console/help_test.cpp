@@ -1,0 +1,449 @@
+// The help pages: how a page replaces the console, how its blocks are laid out, that it names
+// every built-in function, and that every example it shows works as it says.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "base/text.h"
+#include "console/detail/help_pages.h"
+#include "console/detail/messages.h"
+#include "engine/evaluator.h"
+#include "tests/support/console_harness.h"
+
+namespace orvo::test {
+namespace {
+
+using detail::HelpTopic;
+
+constexpr HelpTopic kTopics[] = {
+    detail::kHelpOper, detail::kHelpFunc, detail::kHelpPhys,  detail::kHelpGeom,
+    detail::kHelpChem, detail::kHelpAtom, detail::kHelpOther, detail::kHelpAmpersand,
+    detail::kHelpHash, detail::kHelpAt,
+};
+
+std::string TopicName(HelpTopic topic) {
+  static constexpr const char* kNames[] = {"oper", "func",  "phys",      "geom", "chem",
+                                           "atom", "other", "ampersand", "hash", "at"};
+  return kNames[topic];
+}
+
+std::string FirstLine(std::string_view block) {
+  while (StartsWith(block, "\r\n")) block.remove_prefix(2);
+  return std::string(block.substr(0, block.find("\r\n")));
+}
+
+// ---------------------------------------------------------------------------------------------
+// A page replaces the console and ends with a prompt line; the next command works below it.
+
+struct PageRow {
+  const char* typed;
+  bool numberPad;
+  const char* pageStart;
+};
+
+TEST(HelpPages, ReplaceTheConsoleAndEndWithAPrompt) {
+  const PageRow rows[] = {
+      {"&oper=", false, "Operators\r\n\r\n=\r\nEqual sign\r\n"},
+      {"&operators=", false, "Operators\r\n\r\n=\r\nEqual sign\r\n"},
+      {"& OPER =", false, "Operators\r\n\r\n=\r\nEqual sign\r\n"},
+      {"&oper", true, "Operators\r\n\r\n=\r\nEqual sign\r\n"},
+      {"&func=", false, "General Functions\r\n\r\nc(n,k)\r\n"},
+      {"&phys=", false, "Physics functions\r\n"},
+      {"&physics=", false, "Physics functions\r\n"},
+      {"&geom=", false, "Geometry functions\r\n"},
+      {"&chem=", false, "Chemistry functions\r\n"},
+      {"&atom=", false,
+       "Atomic weight, according to international atomic weight table in 1999\r\n"},
+      {"&other=", false, "Other operations\r\n\r\nx=\r\n"},
+      {"&=", false, "& Functions\r\n"},
+      {"#=", false, "# Functions\r\n"},
+      {"@=", false, "@ matrix and complex functions\r\n\r\n"},
+  };
+  for (const PageRow& row : rows) {
+    ConsoleHarness console;
+    console.Type("1+1=");
+    console.Type(row.typed, row.numberPad);
+    std::string text = console.Text();
+    EXPECT_TRUE(StartsWith(text, row.pageStart)) << row.typed << ": " << Escape(text.substr(0, 80));
+    // The page's own prompt, then the Enter key's line break: the caret is on an empty line.
+    EXPECT_TRUE(EndsWith(text, "\r\n\\\\\r\n")) << row.typed;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\\'), 2) << row.typed << ": one prompt only";
+    EXPECT_EQ(text.find("1+1=2"), std::string::npos) << row.typed << ": the page replaces all";
+    EXPECT_EQ(console.Answer("2+2="), "4\r\n\\\\\r\n") << row.typed << ": the next line works";
+  }
+}
+
+TEST(HelpPages, WordsThatAreNoPageAnswerAsOtherCommands) {
+  struct Row {
+    const char* typed;
+    std::string_view answer;
+  };
+  const std::string prompt = "\r\n\\\\\r\n";
+  const std::string noSuch = std::string(msg::kNoSuchAmpersand) + "\r\n";
+  const Row rows[] = {
+      {"&oper", prompt},  // no "=": not a command
+      {"&xyz=", noSuch},
+      {"&op=", noSuch},    // too short for "oper"
+      {"&othe=", noSuch},  // too short for "other"
+  };
+  for (const Row& row : rows) {
+    ConsoleHarness console;
+    console.Type("1+1=");
+    EXPECT_EQ(Escape(console.Answer(row.typed)), Escape(row.answer)) << row.typed;
+  }
+  ConsoleHarness console;
+  console.Type("&other=");
+  EXPECT_EQ(console.Text().find("Operators"), std::string::npos) << "&other= is not &oper=";
+}
+
+// ---------------------------------------------------------------------------------------------
+// The layout of the pages.
+
+TEST(HelpPages, BlocksAreJoinedWithOneEmptyLineBetweenThem) {
+  for (HelpTopic topic : kTopics) {
+    detail::HelpBlocks blocks = detail::HelpPageBlocks(topic);
+    ASSERT_FALSE(blocks.empty()) << TopicName(topic);
+    EXPECT_FALSE(StartsWith(blocks[0], "\r\n")) << TopicName(topic);
+    for (std::size_t i = 1; i < blocks.size(); ++i) {
+      // A heading ends with its empty line; every other block brings its own.
+      bool afterHeading = EndsWith(blocks[i - 1], "\r\n\r\n");
+      EXPECT_EQ(StartsWith(blocks[i], "\r\n"), !afterHeading)
+          << TopicName(topic) << " block " << i << ": " << FirstLine(blocks[i]);
+      if (!afterHeading) {
+        EXPECT_TRUE(StartsWith(blocks[i], "\r\n\r\n")) << FirstLine(blocks[i]);
+      }
+    }
+  }
+}
+
+TEST(HelpPages, BlocksComeInTheirOrderWithTheirFirstLines) {
+  struct Row {
+    HelpTopic topic;
+    std::vector<std::string> firstLines;  // exact, block by block from the first
+  };
+  const Row rows[] = {
+      {detail::kHelpOper,
+       {"Operators", "=", "=0", "e+  e-", "() [] {}", "^", "!", "# %", "%", "*", "/", ":", "+", "-",
+        "'", "Boolean operators:", "Boolean function:", "Bit operators:", "Priority grade"}},
+      {detail::kHelpOther,
+       {"Other operations", "x=", "bracketon & bracketoff", "save 1,2,3,...,10",
+        "Press Enter (on the main keyboard) with no char input", "Press Enter (on the numberpad)",
+        "Press F1", "Press F3", "Font and Color"}},
+      {detail::kHelpPhys,
+       {"Physics functions", "Some constant functions",
+        "Other physical constants, the conversion expression:"}},
+      {detail::kHelpGeom, {"Geometry functions"}},
+      {detail::kHelpChem, {"Chemistry functions", "Some constant functions"}},
+      {detail::kHelpAtom,
+       {"Atomic weight, according to international atomic weight table in 1999"}},
+      {detail::kHelpAmpersand, {"& Functions"}},
+      {detail::kHelpHash, {"# Functions"}},
+      {detail::kHelpAt, {"@ matrix and complex functions"}},
+  };
+  for (const Row& row : rows) {
+    detail::HelpBlocks blocks = detail::HelpPageBlocks(row.topic);
+    ASSERT_GE(blocks.size(), row.firstLines.size()) << TopicName(row.topic);
+    for (std::size_t i = 0; i < row.firstLines.size(); ++i) {
+      EXPECT_EQ(FirstLine(blocks[i]), row.firstLines[i]) << TopicName(row.topic) << " " << i;
+    }
+  }
+  // The functions page has one block per function, each opened by the function's name.
+  const char* functions[] = {"General Functions",
+                             "c(n,k)",
+                             "p(n,k)",
+                             "j0(x), j1(x), jn(n,x)",
+                             "y0(x), y1(x), yn(n,x)",
+                             "ln(x) or log(x)",
+                             "lg(x) or log10(x)",
+                             "log(x,y)",
+                             "abs(x) or fabs(x)",
+                             "exp(x)",
+                             "fac(x) or fact(x)",
+                             "mol(x1,x2,...,xn)",
+                             "pow(x,y) or power(x,y)",
+                             "mod(n,k)",
+                             "fmod(x,y)",
+                             "sqrt(x)",
+                             "curt(x)",
+                             "arg(x,y)",
+                             "argd(x,y)",
+                             "erf(x)",
+                             "fdis(x,f1,f2)",
+                             "beta(x,y)",
+                             "gamma(x)",
+                             "mean(x1,x2,...,xn) or average(..)",
+                             "stdev",
+                             "avedev",
+                             "polyn(x0,an,an-1,...,a0)",
+                             "lcm(n,k)",
+                             "gcf(n,k) or gcd(n,k)",
+                             "sin(x)",
+                             "cos(x)",
+                             "tan(x) or tg(x)",
+                             "asin",
+                             "acos",
+                             "atan",
+                             "sinh",
+                             "cosh",
+                             "tanh",
+                             "asinh",
+                             "acosh",
+                             "atanh",
+                             "si(x)",
+                             "ci(x)",
+                             "ei(x)",
+                             "int(x)",
+                             "round(x)",
+                             "floor(x)",
+                             "ceil(x)"};
+  detail::HelpBlocks blocks = detail::HelpPageBlocks(detail::kHelpFunc);
+  ASSERT_EQ(blocks.size(), std::size(functions));
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    EXPECT_TRUE(StartsWith(FirstLine(blocks[i]), functions[i])) << FirstLine(blocks[i]);
+  }
+}
+
+// The texts that define the expression syntax are given word for word.
+TEST(HelpPages, OperatorsPageKeepsTheSyntaxTextsWordForWord) {
+  const char* quoted[] = {
+      "\r\n\r\nPriority grade\r\n1st Grade:  () e+ e- !() ?() ~() $()\r\n2nd Grade: ^ ! % "
+      "(Percent sign)\r\n3rd Grade:  * / # % : \r\n4th Grade: + -\r\n5th Grade: Boolean and bit "
+      "operators except !() ?() $() ~()\r\nOperators in the same grade calculate "
+      "sequentially\r\nIf there are two operators coming together, Only the first operator will "
+      "be read in\r\nThe exceptions are the factorial sign, percent sign and boolean "
+      "operators\r\n11^-3 = 11^3   1+-4-%^4=1+4-4\r\n3%%=(3%)%   3!!=(3!)!   "
+      "3%!=(3%)!\r\nBoolean and bit operators are useful in defining functions\r\nFor example, "
+      "#define ( func(x) ; ?( x&1 , 3*x+1 , x/2) )",
+      "\r\n\r\nBoolean operators:\r\n!() or not()\tNot\r\n&& or and\tAnd\r\n|| or or\t\tOr\r\n> "
+      ">=\t\tbigger, not smaller\r\n< <=\t\tsmaller, not bigger\r\n==\t\tequal\r\n!= "
+      "<>\t\tnot equal\r\nThe return values of boolean operators are true=1 and false=0",
+      "\r\n\r\nBoolean function:\r\n?(bool,x,y) or if(bool,x,y)\r\nif bool!=0 return x, else "
+      "return y\r\n\r\n$(x) or sign(x)\r\nif x>0 return 1, if x<0 return -1, if x=0 return 0",
+      "\r\n\r\nBit operators:\r\n~()\t\tBit Not\r\n&\t\tBit And\r\n|\t\tBit Or\r\n&| or "
+      "|&\t\tBit Xor",
+      "=\r\nEqual sign\r\nWhen it is the last character of an expression, press Enter to proceed",
+      "\r\n\r\n=0\r\nGet roots sign\r\nWhen it is the last two characters of an expression, press "
+      "enter to proceed\r\nIf expresson contains x, use &rt() function to get roots\r\nelse use "
+      "&prt() function to get roots\r\nParameters are the same as &rt() and &prt() functions",
+      "\r\n\r\ne+  e-\r\nScientific notation\r\n3.1e+5 = 3.1 * 10^5\r\n3.1e-5 = 3.1 * "
+      "10^(-5)\r\nThe positive sign + can be omitted, like 3e5 and -1e6\r\ne+, e- must be "
+      "followed by an integer\r\nIf not, it will be converted to integer by truncation, like "
+      "3e2.8 = 3e2\r\nIf e+ or e- are followed by bracket, it will be taken as a function\r\nLike "
+      "e(3)=10^3  e-(0.1)=10^(-0.1)\r\n(-3*2)e+(2+0.5) = -6*10^(2.5)",
+      "\r\n\r\n# %\r\nReal number and integer remainder.\r\nx#y stands for the real remainder of "
+      "x/y\r\nn%k stands for the integer remainder of n/k\r\nx and y are the real numbers, n and "
+      "k are the integers\r\nAnd x#y is the same as fmod(x,y) function\r\nn%k is the same as "
+      "mod(n,k) function\r\nIf # followed by 0, x#0=x/1000\r\nIf % followed by 0, x%0=x/100",
+  };
+  std::string page = detail::HelpPageText(detail::kHelpOper);
+  for (const char* text : quoted) {
+    EXPECT_NE(page.find(text), std::string::npos) << FirstLine(text);
+  }
+}
+
+TEST(HelpPages, PagesArePlainConsoleText) {
+  for (HelpTopic topic : kTopics) {
+    std::string page = detail::HelpPageText(topic);
+    for (std::size_t i = 0; i < page.size(); ++i) {
+      char c = page[i];
+      if (c == '\r') {
+        EXPECT_EQ(page.substr(i, 2), "\r\n") << TopicName(topic) << " at " << i;
+      } else if (c == '\n') {
+        EXPECT_TRUE(i > 0 && page[i - 1] == '\r') << TopicName(topic) << " at " << i;
+      } else {
+        EXPECT_TRUE(c == '\t' || (c >= ' ' && c <= '~')) << TopicName(topic) << " at " << i;
+      }
+    }
+    EXPECT_EQ(page.find(detail::kExampleMark), std::string::npos) << TopicName(topic);
+    EXPECT_EQ(page.find('\\'), std::string::npos) << TopicName(topic);
+    // Lines fit a console of 90 columns with tab stops of eight.
+    std::size_t start = 0;
+    while (start < page.size()) {
+      std::size_t end = std::min(page.find("\r\n", start), page.size());
+      std::size_t column = 0;
+      for (std::size_t i = start; i < end; ++i)
+        column = page[i] == '\t' ? column / 8 * 8 + 8 : column + 1;
+      EXPECT_LE(column, 90u) << TopicName(topic) << ": " << page.substr(start, end - start);
+      start = end + 2;
+    }
+  }
+}
+
+TEST(HelpPages, AtomPageListsTheElementsOneToNinetyTwo) {
+  std::string page = detail::HelpPageText(detail::kHelpAtom);
+  EXPECT_NE(page.find("\r\n1\tHydrogen\tH\t1.00794(7)\r\n"), std::string::npos);
+  EXPECT_NE(page.find("\r\n43\tTechnetium\tTc\t[98]\r\n"), std::string::npos);
+  EXPECT_TRUE(EndsWith(page, "\r\n92\tUranium\t\tU\t238.02891(3)"));
+  // Each element on its own line, numbered without a gap.
+  int expected = 1;
+  std::size_t at = 0;
+  while ((at = page.find("\r\n" + std::to_string(expected) + "\t", at)) != std::string::npos) {
+    ++expected;
+  }
+  EXPECT_EQ(expected, 93);
+}
+
+// Every name of the function-name table shows on some page with its bracket.
+TEST(HelpPages, EveryFunctionNameAppearsWithItsParameters) {
+  std::string all;
+  for (HelpTopic topic : kTopics) all += detail::HelpPageText(topic);
+  auto isNameChar = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); };
+  std::vector<FunctionName> names = FunctionNames();
+  ASSERT_EQ(names.size(), 184u);
+  for (const FunctionName& name : names) {
+    std::string call = name.name + "(";
+    bool found = false;
+    for (std::size_t at = all.find(call); at != std::string::npos && !found;
+         at = all.find(call, at + 1)) {
+      found = at == 0 || !isNameChar(all[at - 1]);
+    }
+    EXPECT_TRUE(found) << name.name;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The examples of the pages.
+
+struct TypedExample {
+  std::string line;
+  std::string answerStart;  // how the answer begins; empty when the page does not say
+};
+struct Identity {
+  std::string left, right;
+};
+struct BlockExamples {
+  std::vector<TypedExample> lines;
+  std::vector<Identity> identities;
+};
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+// The marked texts of a block (see console/detail/help_pages.h for the marks).
+BlockExamples ExamplesOf(std::string_view block) {
+  struct Mark {
+    std::string text;
+    std::string after;   // up to the next blank, tab, line end or mark
+    std::string before;  // since the previous mark
+  };
+  std::vector<Mark> marks;
+  std::size_t previousEnd = 0;
+  for (std::size_t open = block.find(detail::kExampleMark); open != std::string_view::npos;) {
+    std::size_t close = block.find(detail::kExampleMark, open + 1);
+    if (close == std::string_view::npos) break;
+    std::size_t afterEnd = block.find_first_of(" \t\r`", close + 1);
+    if (afterEnd == std::string_view::npos) afterEnd = block.size();
+    marks.push_back({std::string(block.substr(open + 1, close - open - 1)),
+                     std::string(block.substr(close + 1, afterEnd - close - 1)),
+                     std::string(block.substr(previousEnd, open - previousEnd))});
+    previousEnd = close + 1;
+    open = block.find(detail::kExampleMark, close + 1);
+  }
+  BlockExamples examples;
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    bool identity =
+        i + 1 < marks.size() && Trim(marks[i + 1].before) == "=" && !EndsWith(marks[i].text, "=");
+    if (identity) {
+      examples.identities.push_back({marks[i].text, marks[i + 1].text});
+      ++i;
+    } else {
+      examples.lines.push_back(
+          {marks[i].text, EndsWith(marks[i].text, "=") ? marks[i].after : std::string()});
+    }
+  }
+  return examples;
+}
+
+// The first line of an answer that reports a failure instead of a result, or "".
+std::string FailureIn(std::string_view answer) {
+  static constexpr std::string_view kFailureStarts[] = {"Error",  "Warning", "Waring",
+                                                        "Unknow", "Failed",  "Not all"};
+  std::size_t start = 0;
+  while (start <= answer.size()) {
+    std::size_t end = answer.find("\r\n", start);
+    std::string_view line =
+        answer.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    for (std::string_view failure : kFailureStarts) {
+      if (StartsWith(line, failure)) return std::string(line);
+    }
+    if (line.find(" is not a ") != std::string_view::npos) return std::string(line);
+    if (end == std::string_view::npos) break;
+    start = end + 2;
+  }
+  return "";
+}
+
+TEST(HelpExamples, MarksArePaired) {
+  for (HelpTopic topic : kTopics) {
+    for (std::string_view block : detail::HelpPageBlocks(topic)) {
+      EXPECT_EQ(std::count(block.begin(), block.end(), detail::kExampleMark) % 2, 0)
+          << TopicName(topic) << ": " << FirstLine(block);
+      EXPECT_EQ(block.find("``"), std::string_view::npos) << FirstLine(block);
+    }
+  }
+}
+
+TEST(HelpExamples, ReadTheMarks) {
+  BlockExamples examples =
+      ExamplesOf("a `x=5`  `x^2=`25 and `3%%`=`(3%)%`, `1+2=` about 3\r\n`e(3)` = `10^3`");
+  ASSERT_EQ(examples.lines.size(), 3u);
+  EXPECT_EQ(examples.lines[0].line, "x=5");
+  EXPECT_EQ(examples.lines[0].answerStart, "");
+  EXPECT_EQ(examples.lines[1].line, "x^2=");
+  EXPECT_EQ(examples.lines[1].answerStart, "25");
+  EXPECT_EQ(examples.lines[2].answerStart, "");
+  ASSERT_EQ(examples.identities.size(), 2u);
+  EXPECT_EQ(examples.identities[0].left, "3%%");
+  EXPECT_EQ(examples.identities[0].right, "(3%)%");
+  EXPECT_EQ(examples.identities[1].right, "10^3");
+}
+
+class HelpPageExamples : public ::testing::TestWithParam<HelpTopic> {};
+
+// The marked lines of each block, typed in order into a fresh console, answer without a
+// failure and begin as the page shows; the expressions said to be equal give equal answers.
+TEST_P(HelpPageExamples, WorkAsThePageSays) {
+  int checked = 0;
+  for (std::string_view block : detail::HelpPageBlocks(GetParam())) {
+    BlockExamples examples = ExamplesOf(block);
+    ConsoleHarness console;
+    for (const TypedExample& example : examples.lines) {
+      std::string answer = console.Answer(example.line);
+      ++checked;
+      EXPECT_EQ(FailureIn(answer), "") << example.line;
+      EXPECT_FALSE(console.session().LastAnswerFailed()) << example.line << ": " << Escape(answer);
+      if (!example.answerStart.empty()) {
+        EXPECT_TRUE(StartsWith(answer, example.answerStart + "\r\n"))
+            << example.line << " should answer " << example.answerStart << ", not "
+            << Escape(answer);
+      }
+    }
+    for (const Identity& identity : examples.identities) {
+      ConsoleHarness left;
+      ConsoleHarness right;
+      std::string leftAnswer = left.Answer(identity.left + "=");
+      std::string rightAnswer = right.Answer(identity.right + "=");
+      ++checked;
+      EXPECT_EQ(FailureIn(leftAnswer), "") << identity.left;
+      EXPECT_EQ(FailureIn(rightAnswer), "") << identity.right;
+      EXPECT_EQ(Escape(leftAnswer), Escape(rightAnswer))
+          << identity.left << " = " << identity.right;
+    }
+  }
+  if (GetParam() != detail::kHelpAtom) {
+    EXPECT_GT(checked, 0) << "a page without examples";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, HelpPageExamples, ::testing::ValuesIn(kTopics),
+                         [](const ::testing::TestParamInfo<HelpTopic>& info) {
+                           return TopicName(info.param);
+                         });
+
+}  // namespace
+}  // namespace orvo::test
