@@ -74,7 +74,7 @@ constexpr std::string_view kBlocks[] = {
     "0 to 2pi: `arg(0,1)=`1.5707963  `arg(-1,0)=`3.1415927",
 
     "\r\n\r\nargd(x,y)\r\n"
-    "The same angle in degrees, from 0 to 360: `argd(1,1)=`45  `argd(0,-1)=`270",
+    "The same angle in degrees, from 0 to 360: `argd(1,1)=`45  `argd(0,(-1))=`270",
 
     "\r\n\r\nerf(x)\r\n"
     "Error function, 2/sqrt(pi) times the integral of exp(-t^2) from 0 to x\r\n"
@@ -167,7 +167,7 @@ constexpr std::string_view kBlocks[] = {
     "\r\n\r\natan(x), atg(x), arctg(x) or arctan(x)\r\n"
     "Arc tangent in radians, between -pi/2 and pi/2: `atan(1)=`0.78539816\r\n"
     "atan2(y,x): angle of the point (x,y) in radians, from -pi to pi (arg(x,y) gives\r\n"
-    "  it from 0 to 2pi): `atan2(1,1)=`0.78539816  `atan2(1,-1)=`2.3561945",
+    "  it from 0 to 2pi): `atan2(1,1)=`0.78539816  `atan2(1,(-1))=`2.3561945",
 
     "\r\n\r\nsinh(x) or sh(x)\r\n"
     "Hyperbolic sine (exp(x)-exp(-x))/2: `sinh(1)=`1.1752012",
