@@ -6,6 +6,9 @@
 namespace orvo {
 
 double GammaLn(double x) {
+  // Below 1e-5 the series' x - 1 + 1 drops digits of x, and below 1e-16 all of them (the
+  // series would divide by zero): there ln Gamma(x) = ln Gamma(x + 1) - ln x.
+  if (x > 0 && x < 1e-5) return GammaLn(x + 1) - std::log(x);
   // Lanczos series with six terms; accurate to about 2e-10 for x > 0.
   static constexpr double kCoefficients[6] = {76.18009173,  -86.50532033,  24.01409822,
                                               -1.231739516, 0.00120858003, -5.36382e-06};

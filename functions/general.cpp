@@ -1,19 +1,304 @@
+// Logarithms and powers, integer and combinatorial functions, boolean and bit functions and the
+// exponent pseudo-functions e(), e+() and e-().
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "base/number_text.h"
 #include "functions/detail/branches.h"
+#include "functions/detail/messages.h"
 
 namespace orvo::detail {
 namespace {
 
+// c() with one argument is the speed of light in m/s.
+constexpr double kSpeedOfLight = 299792458;
+// gcf and lcm refuse operands from this magnitude on.
+constexpr double kDivisorLimit = 1e8;
+
+void Ln(FunctionCall& call) {
+  double x = call.signedFirst;
+  if (x > 0) {
+    call.value = std::log(x);
+  } else {
+    Report(call, msg::kLnDomain, -3);
+  }
+}
+
+void Lg(FunctionCall& call) {
+  double x = call.signedFirst;
+  if (x > 0) {
+    call.value = std::log10(x);
+  } else {
+    Report(call, msg::kLgDomain, -4);
+  }
+}
+
+// log(x) is ln(x); log(x,y) is the base-x logarithm of y. Both arguments are judged before
+// either message is chosen, and the call folds twice whatever they are.
+void Log(FunctionCall& call) {
+  double x = call.signedFirst;
+  if (call.count == 1) {
+    call.folds = 1;
+    if (x > 0) {
+      call.value = std::log(x);
+    } else {
+      Report(call, msg::kLogDomain, -3);
+    }
+    return;
+  }
+  call.folds = 2;
+  double y = Arg(call, 2);
+  bool badBase = !(x > 0);
+  bool badValue = !(y > 0);
+  if (badBase && badValue) {
+    Report(call, msg::kLogBothDomain, -5);
+  } else if (badBase) {
+    Report(call, msg::kLogBaseDomain, -5);
+  } else if (badValue) {
+    Report(call, msg::kLogValueDomain, -5);
+  } else {
+    call.value = std::log(y) / std::log(x);
+  }
+}
+
+void Exp(FunctionCall& call) {
+  call.value = std::exp(call.signedFirst);
+}
+
+void Pow(FunctionCall& call) {
+  call.value = Power(call.signedFirst, Arg(call, 2), *call.status, *call.errors);
+}
+
+void Sqrt(FunctionCall& call) {
+  call.value = Power(call.signedFirst, 0.5, *call.status, *call.errors);
+}
+
+// The cube root is odd: curt(-8) is -2, as (-8)^(1/3) is.
+void Curt(FunctionCall& call) {
+  double x = call.signedFirst;
+  constexpr double kThird = 0.3333333333333333;
+  call.value = x < 0 ? -std::pow(-x, kThird) : std::pow(x, kThird);
+}
+
+void Abs(FunctionCall& call) {
+  call.value = std::fabs(call.signedFirst);
+}
+
 void Fac(FunctionCall& call) {
-  Finish(call, Factorial(call.signedFirst, *call.errors), 1);
+  call.value = Factorial(call.signedFirst, *call.errors);
+}
+
+void Mod(FunctionCall& call) {
+  call.value =
+      ApplyOperator(call.signedFirst, Op::kPercent, "%", Arg(call, 2), *call.status, *call.errors);
+}
+
+void Fmod(FunctionCall& call) {
+  double y = Arg(call, 2);
+  if (y == 0) {
+    Report(call, msg::kFmodZero, -61);
+  } else {
+    call.value = std::fmod(call.signedFirst, y);
+  }
+}
+
+// n!/(k!(n-k)!) as a running quotient, which stops as soon as it leaves the double range.
+double CountCombinations(std::int32_t n, std::int32_t k) {
+  if (n / 2 < k) k = n - k;
+  double num = 1;
+  double den = 1;
+  double factor = n;
+  // The quotient is C(n, j), which grows with j up to n/2, so the loop ends within a few hundred
+  // steps of running out of range whatever k is.
+  for (std::int32_t j = 1; j <= k; ++j) {
+    num *= factor;
+    den *= j;
+    if (num / den >= kHuge) break;
+    factor -= 1;
+  }
+  if (std::isfinite(num)) return num / den;
+  // The numerator left the double range before the quotient did (c(1000,500) is about
+  // 2.7e299): the quotient is then carried step by step, C(n, j) = C(n, j-1) (n-j+1) / j.
+  double quotient = 1;
+  for (std::int32_t j = 1; j <= k && quotient < kHuge; ++j) {
+    quotient = quotient * (static_cast<double>(n) - j + 1) / j;
+  }
+  return quotient;
+}
+
+// n (n-1) ... (n-k+1); every factor is at least 1, so the product leaves the double range
+// after at most 171 steps when k is large.
+double CountPermutations(std::int32_t n, std::int32_t k) {
+  double value = 1;
+  double factor = n;
+  for (std::int32_t j = 1; j <= k; ++j) {
+    value *= factor;
+    if (value > kHuge) break;
+    factor -= 1;
+  }
+  return value;
+}
+
+// c(n,k) counts combinations; c() with one argument is the speed of light.
+void Combinations(FunctionCall& call) {
+  if (call.count == 1) {
+    call.folds = 1;
+    call.value = kSpeedOfLight;
+    return;
+  }
+  call.folds = 2;
+  std::int32_t n = TruncToInt32(call.signedFirst);
+  std::int32_t k = TruncToInt32(Arg(call, 2));
+  if (k < 1) {
+    Report(call, msg::kCombinationsK, -1);
+  } else if (n < k) {
+    Report(call, msg::kCombinationsN, -1);
+  } else {
+    call.value = CountCombinations(n, k);
+  }
+}
+
+// p(n,k) counts permutations; p(n) with one argument is n!.
+void Permutations(FunctionCall& call) {
+  if (call.count == 1) {
+    call.folds = 1;
+    double n = call.signedFirst;
+    if (n >= 0) {
+      call.value = Factorial(std::floor(n), *call.errors);
+    } else {
+      Report(call, msg::kPermutationsNegative, -2);
+    }
+    return;
+  }
+  call.folds = 2;
+  std::int32_t n = TruncToInt32(call.signedFirst);
+  std::int32_t k = TruncToInt32(Arg(call, 2));
+  if (k < 1) {
+    Report(call, msg::kPermutationsK, -2);
+  } else if (n < k) {
+    Report(call, msg::kPermutationsN, -2);
+  } else {
+    call.value = CountPermutations(n, k);
+  }
+}
+
+// Euclid's algorithm on (larger, smaller). 64-bit, so that no operand pair can overflow.
+std::int64_t GreatestCommonDivisor(std::int64_t a, std::int64_t b) {
+  std::int64_t big = std::max(a, b);
+  std::int64_t small = std::min(a, b);
+  while (small != 0) {
+    std::int64_t rest = big % small;
+    big = small;
+    small = rest;
+  }
+  return big;
+}
+
+// The operands of gcf and lcm: raw arguments, sign dropped, truncated to 32 bits. Returns false
+// (after the function's warning) when either is too big.
+bool DivisorOperands(FunctionCall& call, std::string_view tooBig, int status, std::int64_t& a,
+                     std::int64_t& b) {
+  double first = call.args[0];
+  double second = Arg(call, 2);
+  if (std::fabs(first) >= kDivisorLimit || std::fabs(second) >= kDivisorLimit) {
+    Report(call, tooBig, status);
+    return false;
+  }
+  a = TruncToInt32(std::fabs(first));
+  b = TruncToInt32(std::fabs(second));
+  return true;
+}
+
+void Gcf(FunctionCall& call) {
+  std::int64_t a = 0;
+  std::int64_t b = 0;
+  if (!DivisorOperands(call, msg::kGcfTooBig, -64, a, b)) return;
+  call.value = a == 0 || b == 0 ? 0.0 : static_cast<double>(GreatestCommonDivisor(a, b));
+}
+
+void Lcm(FunctionCall& call) {
+  std::int64_t a = 0;
+  std::int64_t b = 0;
+  if (!DivisorOperands(call, msg::kLcmTooBig, -63, a, b)) return;
+  if (a == 0 || b == 0) {
+    call.value = static_cast<double>(a + b);
+    return;
+  }
+  std::int64_t g = GreatestCommonDivisor(a, b);
+  call.value = static_cast<double>(std::llabs(b / g * a));
+}
+
+void Round(FunctionCall& call) {
+  double x = call.signedFirst;
+  call.value = x < 0 ? IntegerPart(x - 0.5) : IntegerPart(x + 0.5);
 }
 
 void Int(FunctionCall& call) {
-  Finish(call, IntegerPart(call.signedFirst), 1);
+  call.value = IntegerPart(call.signedFirst);
+}
+
+void Floor(FunctionCall& call) {
+  call.value = std::floor(call.signedFirst);
+}
+
+void Ceil(FunctionCall& call) {
+  call.value = std::ceil(call.signedFirst);
+}
+
+void Sign(FunctionCall& call) {
+  double x = call.signedFirst;
+  call.value = x > 0 ? 1 : x < 0 ? -1 : 0;
+}
+
+void Not(FunctionCall& call) {
+  call.value = call.signedFirst == 0 ? 1 : 0;
+}
+
+// if(bool,x,y): the test looks at the integer part only, so if(0.5,2,3) is 3.
+void If(FunctionCall& call) {
+  call.value = IntegerPart(call.signedFirst) != 0 ? Arg(call, 2) : Arg(call, 3);
+}
+
+void Complement(FunctionCall& call) {
+  call.value = ~TruncToInt32(call.signedFirst);
+}
+
+void TenPower(FunctionCall& call) {
+  call.value = std::pow(10.0, call.signedFirst);
+}
+
+void TenPowerMinus(FunctionCall& call) {
+  call.value = std::pow(10.0, -call.signedFirst);
 }
 
 constexpr BranchRow kRows[] = {
-    {58, Fac},  // fac, fact
-    {68, Int},  // int, fix
+    Own(1, Combinations),  // c; c() is a constant
+    Own(2, Permutations),  // p
+    One(3, Ln),
+    One(4, Lg),  // lg, log10
+    Own(5, Log),
+    One(6, Exp),
+    Fixed(7, 2, msg::kPowMissing, Pow),  // pow, power
+    One(8, Sqrt),
+    One(9, Curt),
+    One(57, Abs),  // abs, fabs
+    One(58, Fac),  // fac, fact
+    Fixed(60, 2, msg::kModMissing, Mod),
+    Fixed(61, 2, msg::kFmodMissing, Fmod),
+    Fixed(63, 2, msg::kLcmMissing, Lcm),
+    Fixed(64, 2, msg::kGcfMissing, Gcf),  // gcf, gcd
+    One(67, Round),
+    One(68, Int),  // int, fix
+    One(69, Floor),
+    One(70, Ceil),
+    One(158, Not),                       // not, written "!(" by users
+    Fixed(159, 3, msg::kIfMissing, If),  // if, ?
+    One(160, Complement),                // ~
+    One(161, Sign),                      // sign, $
+    One(1000, TenPower),                 // e, e+
+    One(1001, TenPowerMinus),            // e-
 };
 
 }  // namespace

@@ -3,30 +3,79 @@
 
 #include "functions/functions.h"
 
-// Helpers shared by the branches of the function dispatch.
+// Rows of the function dispatch and the helpers their branches share.
+//
+// The engine records, on the first evaluation of an expression, how many argument Terms each
+// call folds and replays that plan afterwards. So the fold count of a call may depend on its
+// code and its argument count only, never on the argument values: the dispatcher decides it
+// from the row's parameter rule, and only the `kOwn` rows (whose rule fits none of the others)
+// set `folds` themselves.
 namespace orvo::detail {
 
-using Branch = void (*)(FunctionCall&);
+// Computes the value of one call. The dispatcher has already set `value` to S and checked the
+// argument count; domain errors are reported with Report/Note.
+using Compute = void (*)(FunctionCall&);
 
-struct BranchRow {
-  int code;
-  Branch run;
+enum class Arity : unsigned char {
+  // k parameters. n >= k: computed from the first k arguments, k folds. n < k: one fold and no
+  // value; with n == 1 the row's "missing parameter" message is reported.
+  kFixed,
+  // Exactly k parameters: any other n folds once without a value (the missing message with
+  // n == 1), so the core adds its count message whenever n > 1.
+  kExact,
+  // Any number of arguments, all folded.
+  kVariadic,
+  // The branch sets `folds` itself, as a function of `count` only.
+  kOwn,
 };
 
-// Reports a message and a status for the current call.
-void Report(FunctionCall& call, std::string_view message, int status);
+struct BranchRow {
+  int code = 0;
+  Arity arity = Arity::kFixed;
+  int params = 1;
+  std::string_view missing;  // reported when a multi-parameter call has one argument
+  int missingStatus = 0;     // the status that goes with it
+  Compute compute = nullptr;
+};
 
-// Does the call have at least a second argument (its first argument Term ends with ",")?
-inline bool HasSecond(const FunctionCall& call) {
-  return call.count >= 2;
+constexpr BranchRow One(int code, Compute compute) {
+  return {code, Arity::kFixed, 1, {}, 0, compute};
 }
 
-// The usual ending of a branch that takes `k` parameters: the value, then k folds. With fewer
-// arguments than parameters the branch folds once, so with two or more arguments the core adds
-// its "parameter(s) missing or excessive" message, and with one the call is complete.
-inline void Finish(FunctionCall& call, double value, int k) {
-  call.value = value;
-  call.folds = k <= call.count ? k : 1;
+// A k-parameter function whose missing message comes with status +code.
+constexpr BranchRow Fixed(int code, int params, std::string_view missing, Compute compute) {
+  return {code, Arity::kFixed, params, missing, code, compute};
+}
+
+// The same with a missing message whose status is not the function's own code.
+constexpr BranchRow FixedWithStatus(int code, int params, std::string_view missing,
+                                    int missingStatus, Compute compute) {
+  return {code, Arity::kFixed, params, missing, missingStatus, compute};
+}
+
+constexpr BranchRow Exact(int code, int params, std::string_view missing, int missingStatus,
+                          Compute compute) {
+  return {code, Arity::kExact, params, missing, missingStatus, compute};
+}
+
+constexpr BranchRow Variadic(int code, Compute compute) {
+  return {code, Arity::kVariadic, 1, {}, 0, compute};
+}
+
+constexpr BranchRow Own(int code, Compute compute) {
+  return {code, Arity::kOwn, 1, {}, 0, compute};
+}
+
+// Appends a message and sets the evaluator's status.
+void Report(FunctionCall& call, std::string_view message, int status);
+
+// Appends a message and leaves the status as it was (a few messages are only notes).
+void Note(FunctionCall& call, std::string_view message);
+
+// The argument after the first one (A2, A3, ...): Arg(call, 2) is A2. The first argument is
+// call.signedFirst (S) or call.args[0] (raw A1).
+inline double Arg(const FunctionCall& call, int position) {
+  return call.args[position - 1];
 }
 
 }  // namespace orvo::detail

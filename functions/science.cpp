@@ -1,0 +1,179 @@
+// Physical constants, unit conversions and small formulas of physics and chemistry. Masses,
+// charges and lengths are taken without their signs.
+#include <cmath>
+
+#include "functions/detail/branches.h"
+#include "functions/detail/messages.h"
+
+namespace orvo::detail {
+namespace {
+
+// A constant ignores its single argument: pi() and pi(7) are both pi.
+template <double kValue>
+void Constant(FunctionCall& call) {
+  call.value = kValue;
+}
+
+// av(n) and atm(n): the constant times |n|, or the constant itself for n = 0.
+template <double kValue>
+void ScaledConstant(FunctionCall& call) {
+  double n = call.args[0];
+  call.value = n == 0 ? kValue : kValue * std::fabs(n);
+}
+
+// g() is the gravitational constant; g(h) is h times the acceleration of gravity, at the poles
+// (h > 0) or at the equator (h < 0).
+void Gravity(FunctionCall& call) {
+  double x = call.signedFirst;
+  call.value = x == 0 ? 6.67428e-11 : x > 0 ? 9.80665 * x : -9.78033 * x;
+}
+
+void RadiansToDegrees(FunctionCall& call) {
+  call.value = call.signedFirst * 57.29577951308232;
+}
+
+void DegreesToRadians(FunctionCall& call) {
+  call.value = call.signedFirst * 0.017453292519943295;
+}
+
+// Celsius to kelvin and back, never below absolute zero.
+void Kelvin(FunctionCall& call) {
+  double k = call.signedFirst + 273.15;
+  call.value = k < 0 ? 0 : k;
+}
+
+void Celsius(FunctionCall& call) {
+  double t = call.signedFirst - 273.15;
+  call.value = t < -273.15 ? -273.15 : t;
+}
+
+// The resultant of forces f1 and f2 at an angle theta (radians).
+void Resultant(FunctionCall& call) {
+  double f1 = call.signedFirst;
+  double f2 = Arg(call, 2);
+  call.value = std::sqrt(f1 * f1 + (2 * f1 * std::cos(Arg(call, 3)) + f2) * f2);
+}
+
+void ReducedMass(FunctionCall& call) {
+  double m1 = std::fabs(call.args[0]);
+  double m2 = std::fabs(Arg(call, 2));
+  call.value = m1 * m2 / (m1 + m2);
+}
+
+// sqrt(1 - v^2/c^2), the Lorentz contraction factor; 0 at and beyond the speed of light.
+void Contraction(FunctionCall& call) {
+  double v = std::fabs(call.args[0]);
+  double w = 1 - v * v * 1.1126500560536183e-17;
+  call.value = w <= 0 ? 0 : std::sqrt(w);
+}
+
+void GravityField(FunctionCall& call) {
+  call.value = 6.67428e-11 * std::fabs(call.args[0]) / std::fabs(Arg(call, 2));
+}
+
+void CoulombField(FunctionCall& call) {
+  call.value = 8987551787 * std::fabs(call.args[0]) / std::fabs(Arg(call, 2));
+}
+
+// The period 2 pi sqrt(m/k) of a mass on a spring.
+void Oscillation(FunctionCall& call) {
+  call.value = 6.283185307179586 * std::sqrt(std::fabs(call.args[0] / Arg(call, 2)));
+}
+
+// The Williams-Landel-Ferry shift log aT at temperature T for reference Tref.
+double WlfShift(double a, double b, double t, double tref) {
+  return -((t - tref) * a) / ((t - tref) + b);
+}
+
+void Wlf(FunctionCall& call) {
+  call.value = WlfShift(17.44, 51.6, call.signedFirst, Arg(call, 2));
+}
+
+void Wlfs(FunctionCall& call) {
+  call.value = WlfShift(8.86, 101.6, call.signedFirst, Arg(call, 2));
+}
+
+// Scherrer's crystal size from the X-ray wavelength, the half peak width in degrees and the
+// diffraction angle 2 theta in degrees.
+double ScherrerSize(double lambda, double fwhm, double twoTheta) {
+  return (lambda * 0.89) / (fwhm * 0.017453292519943295) /
+         std::cos(twoTheta * 0.008726646259971648);
+}
+
+void Xrd(FunctionCall& call) {
+  call.value = ScherrerSize(call.signedFirst, Arg(call, 2), Arg(call, 3));
+}
+
+// The same for the K-alpha line of an anode metal.
+template <double kWavelength>
+void XrdAnode(FunctionCall& call) {
+  call.value = ScherrerSize(kWavelength, call.signedFirst, Arg(call, 2));
+}
+
+// Molar masses of CcHhOo and CcHhOoNn.
+constexpr double kCarbon = 12.0107;
+constexpr double kHydrogen = 1.00794;
+constexpr double kOxygen = 15.9994;
+constexpr double kNitrogen = 14.0067;
+
+double Cho(const FunctionCall& call) {
+  return kCarbon * std::fabs(call.args[0]) + kHydrogen * std::fabs(Arg(call, 2)) +
+         kOxygen * std::fabs(Arg(call, 3));
+}
+
+void MolarMassCho(FunctionCall& call) {
+  call.value = Cho(call);
+}
+
+void MolarMassChon(FunctionCall& call) {
+  call.value = Cho(call) + kNitrogen * std::fabs(Arg(call, 4));
+}
+
+constexpr BranchRow kRows[] = {
+    One(100, Constant<3.141592653589793>),           // pi
+    One(101, Constant<0.5772156649015329>),          // el: Euler's constant
+    One(102, Constant<1.660538782e-27>),             // u: atomic mass unit, kg
+    One(103, Constant<1.602176487e-19>),             // ev: elementary charge, C
+    One(104, Constant<96485.3399>),                  // f: Faraday constant, C/mol
+    One(105, Constant<6.62606896e-34>),              // h: Planck constant, J s
+    One(106, Constant<8.854187817e-12>),             // ep: electric constant, F/m
+    One(107, Constant<12.566370614359172>),          // mu: magnetic constant / 1e-7, N/A^2
+    One(108, Gravity),                               // g
+    One(109, Constant<9.10938215e-31>),              // me: electron mass, kg
+    One(110, Constant<1.672621637e-27>),             // mp: proton mass, kg
+    One(111, Constant<1.674927211e-27>),             // mn: neutron mass, kg
+    One(112, ScaledConstant<6.02214179e+23>),        // av: Avogadro constant, 1/mol
+    One(113, Constant<8.314472>),                    // r: gas constant, J/(mol K)
+    One(114, Constant<1.3806504e-23>),               // bo: Boltzmann constant, J/K
+    Exact(115, 3, msg::kFfMissing, 115, Resultant),  // ff
+    FixedWithStatus(116, 2, msg::kMassMissing, 115, ReducedMass),  // mass
+    One(117, Contraction),                                         // vc
+    Exact(118, 3, msg::kChoMissing, 115, MolarMassCho),
+    Exact(119, 4, msg::kChonMissing, 115, MolarMassChon),
+    One(120, Kelvin),                    // k
+    One(121, Constant<0.022413996>),     // vm: molar volume of an ideal gas, m^3/mol
+    One(122, ScaledConstant<101325.0>),  // atm, Pa
+    One(131, RadiansToDegrees),          // rtod
+    One(132, DegreesToRadians),          // dtor
+    Fixed(136, 2, msg::kGmrMissing, GravityField),
+    Fixed(137, 2, msg::kKqrMissing, CoulombField),
+    Fixed(138, 2, msg::kFreqMissing, Oscillation),
+    One(139, Celsius),  // t
+    Fixed(140, 2, msg::kWlfMissing, Wlf),
+    Fixed(141, 2, msg::kWlfsMissing, Wlfs),
+    Fixed(142, 3, msg::kXrdMissing, Xrd),
+    Fixed(143, 2, msg::kXrdcuMissing, XrdAnode<0.154056>),  // copper
+    Fixed(144, 2, msg::kXrdcrMissing, XrdAnode<0.22897>),   // chromium
+    Fixed(145, 2, msg::kXrdfeMissing, XrdAnode<0.193604>),  // iron
+    Fixed(146, 2, msg::kXrdcoMissing, XrdAnode<0.178897>),  // cobalt
+    One(147, Constant<0.0072973525376>),                    // al: fine-structure constant
+    One(148, Constant<10973731.568527>),                    // rb: Rydberg constant, 1/m
+};
+
+}  // namespace
+
+std::span<const BranchRow> ScienceBranches() {
+  return kRows;
+}
+
+}  // namespace orvo::detail

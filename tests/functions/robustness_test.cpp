@@ -1,0 +1,172 @@
+// Properties every function holds, whatever its arguments: each of the 184 names evaluates, the
+// number of folds depends on the argument count only (the engine replays a recorded plan), a
+// replayed evaluation agrees with a fresh one, and hostile arguments give messages or values,
+// never a crash or a hang.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/random.h"
+#include "engine/evaluator.h"
+#include "functions/functions.h"
+#include "tests/functions/console_rows.h"
+#include "tests/support/console_harness.h"
+
+namespace orvo::test {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+std::set<int> AllCodes() {
+  std::set<int> codes;
+  for (const FunctionName& name : FunctionNames()) codes.insert(name.code);
+  return codes;
+}
+
+std::string Call(const std::string& name, int count, const std::string& argument) {
+  std::string text = name + "(";
+  for (int k = 0; k < count; ++k) text += (k == 0 ? "" : ",") + argument;
+  return text + ")";
+}
+
+TEST(FunctionNames, EveryNameHasABranch) {
+  ASSERT_EQ(FunctionNames().size(), 184u);
+  EXPECT_EQ(AllCodes().size(), 136u);
+  for (const FunctionName& name : FunctionNames()) {
+    for (int count = 1; count <= 5; ++count) {
+      std::string answer = AnswerOf({(Call(name.name, count, "0.5") + "=").c_str(), ""});
+      EXPECT_EQ(answer.find("Unknow"), std::string::npos) << name.name << ": " << answer;
+      EXPECT_TRUE(answer.ends_with("\r\n\\\\\r\n")) << name.name;
+    }
+  }
+}
+
+// The engine records on a first evaluation how many Terms each call folds, and replays that.
+TEST(Dispatch, FoldsDependOnTheArgumentCountOnly) {
+  const double samples[] = {0.5, 0, -1, 3, 1e308, -1e308, kNaN, kInf, -kInf, 1e-320};
+  for (int code : AllCodes()) {
+    for (int count = 1; count <= 6; ++count) {
+      int expectedFolds = -1;
+      for (double sample : samples) {
+        std::vector<double> args(static_cast<std::size_t>(count), sample);
+        Random rng;
+        int status = 0;
+        std::string errors;
+        FunctionCall call;
+        call.code = code;
+        call.signedFirst = sample;
+        call.args = args.data();
+        call.count = count;
+        call.rng = &rng;
+        call.status = &status;
+        call.errors = &errors;
+        CallFunction(call);
+        ASSERT_FALSE(call.unknown) << code;
+        EXPECT_GE(call.folds, 0) << code;
+        EXPECT_LE(call.folds, count) << code;
+        if (expectedFolds < 0) expectedFolds = call.folds;
+        EXPECT_EQ(call.folds, expectedFolds)
+            << "code " << code << ", " << count << " arguments, all " << sample;
+      }
+    }
+  }
+}
+
+struct Outcome {
+  double value;
+  int status;
+  std::string errors;
+};
+
+Outcome Evaluate(Evaluator& ev) {
+  Outcome out{};
+  out.status = ev.Evaluate(out.value, out.errors);
+  return out;
+}
+
+bool Same(double a, double b) {
+  return (std::isnan(a) && std::isnan(b)) || a == b;
+}
+
+// One prepared expression evaluated for several x (the replayed plan) against a fresh
+// evaluator each time, both drawing from generators in the same state.
+TEST(Dispatch, ReplayedEvaluationsAgreeWithFreshOnes) {
+  const double xs[] = {1, -1, 0, 2.5, 1e308, -0.3, 7};
+  for (const FunctionName& name : FunctionNames()) {
+    for (int count = 1; count <= 4; ++count) {
+      std::string text = name.name + "(x";
+      for (int k = 1; k < count; ++k) text += ",x+" + std::to_string(k);
+      text += ")";
+      Random replayRng;
+      Evaluator replayed(replayRng);
+      replayed.SetExpression(text);
+      for (double x : xs) {
+        Random freshRng = replayRng;
+        Evaluator fresh(freshRng);
+        fresh.SetExpression(text);
+        fresh.SetX(x);
+        replayed.SetX(x);
+        Outcome a = Evaluate(replayed);
+        Outcome b = Evaluate(fresh);
+        EXPECT_TRUE(Same(a.value, b.value)) << text << " at x = " << x;
+        EXPECT_EQ(a.status, b.status) << text << " at x = " << x;
+        EXPECT_EQ(a.errors, b.errors) << text << " at x = " << x;
+      }
+    }
+  }
+}
+
+TEST(BadInput, DivisionByZeroInsideAnArgumentList) {
+  const Row rows[] = {
+      {"sin(1/0)=", "Error: divided by zero"},
+      {"log(2,1/0)=", "Error: divided by zero\r\nError: log(x,y) function, y<=0"},
+      {"hypot(1/0,3)=", "Error: divided by zero"},
+      {"mean(1,2/0,3)=", "Error: divided by zero"},
+      {"artri(3,4,5/0)=",
+       "Error: divided by zero\r\nError: artri(x,y,z) function, xyz does not form a triangle"},
+      {"invtdis(0.05,1/0)=", "Error: divided by zero\r\nError: invtdis(x,f) function, f<1"},
+  };
+  ExpectMessages(rows);
+}
+
+TEST(BadInput, HugeAndNotANumberArgumentsGiveAnAnswer) {
+  // Every name, with 1 to 5 arguments that are all huge, tiny, zero or not a number: the
+  // console answers (a value or messages) and the prompt follows. Bounded loops keep this fast.
+  const char* arguments[] = {"1e308", "-1e308", "0", "1e-308", "stdev(5)"};
+  for (const FunctionName& name : FunctionNames()) {
+    for (const char* argument : arguments) {
+      for (int count = 1; count <= 5; ++count) {
+        std::string line = Call(name.name, count, argument) + "=";
+        std::string answer = AnswerOf({line.c_str(), ""});
+        EXPECT_TRUE(answer.ends_with("\r\n\\\\\r\n")) << line;
+      }
+    }
+  }
+}
+
+TEST(BadInput, CallsNestedAThousandDeep) {
+  std::string text = "1";
+  double expected = 1;
+  for (int k = 0; k < 1000; ++k) {
+    text = "sin(" + text + ")";
+    expected = std::sin(expected);
+  }
+  char shown[32];
+  std::snprintf(shown, sizeof shown, "%.8g", expected);
+  EXPECT_EQ(AnswerOf({(text + "=").c_str(), ""}), ValueAnswer(shown));
+
+  std::string mixed = "0.5";
+  for (int k = 0; k < 250; ++k) mixed = "erf(atan(hypot(gamma(" + mixed + "+1),1)))";
+  std::string answer = AnswerOf({(mixed + "=").c_str(), ""});
+  EXPECT_TRUE(answer.ends_with("\r\n\\\\\r\n"));
+  EXPECT_EQ(answer.find("Error"), std::string::npos) << answer;
+}
+
+}  // namespace
+}  // namespace orvo::test
