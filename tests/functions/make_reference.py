@@ -188,3 +188,8 @@ print(row(mp.findroot(lambda t: 1 - true_betai(10 / (t * t + 10), 5, mpf("0.5"))
 print(row(sqrt(2) * mp.erfinv(2 * mpf("0.975") - 1)))
 print(row(mp.findroot(lambda F: true_betai(4 / (3 * F + 4), 2, mpf("1.5")) - mpf("0.05"), 6.5)))
 print(row(mp.findroot(lambda x: mp.loggamma(x) - 1, 3.4)))
+print("// Tiny arguments (true): loggamma(1e-6), loggamma(1e-10), loggamma(1e-300), gamma(1e-10)")
+print(row(mp.loggamma(mpf("1e-6")), mp.loggamma(mpf("1e-10")), mp.loggamma(mpf("1e-300")),
+          mp.gamma(mpf("1e-10"))))
+print("// erfinv(0.95); Bessel J2(1), Y2(1), J1(1)")
+print(row(mp.erfinv(mpf("0.95")), mp.besselj(2, 1), mp.bessely(2, 1), mp.besselj(1, 1)))

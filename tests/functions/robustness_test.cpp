@@ -78,6 +78,26 @@ TEST(Dispatch, FoldsDependOnTheArgumentCountOnly) {
   }
 }
 
+// The name table never gives a code without a branch; if it did, the call is given up.
+TEST(Dispatch, ACodeWithoutABranchIsReported) {
+  for (int code : {0, 72, 99, 1002, 1812, -5}) {
+    double argument = 1;
+    int status = 0;
+    std::string errors;
+    FunctionCall call;
+    call.code = code;
+    call.signedFirst = argument;
+    call.args = &argument;
+    call.status = &status;
+    call.errors = &errors;
+    CallFunction(call);
+    EXPECT_TRUE(call.unknown) << code;
+    EXPECT_EQ(call.folds, 0) << code;
+    EXPECT_EQ(status, 102) << code;
+    EXPECT_EQ(errors, "Unknow function: ") << code;
+  }
+}
+
 struct Outcome {
   double value;
   int status;
