@@ -1,5 +1,6 @@
 #include "engine/detail/plan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numeric>
@@ -166,6 +167,10 @@ void Plan::Finish() {
     current[slot] = step.result;
   }
   resultRegister_ = current[resultSlot_];
+  std::size_t widest = 0;
+  for (const CallInfo& info : calls_)
+    widest = std::max(widest, static_cast<std::size_t>(info.count));
+  scratch_.assign(widest, 0.0);
   values_.assign(static_cast<std::size_t>(next), 0.0);
   std::copy(start_.begin(), start_.end(), values_.begin());
   state_ = State::kReady;
@@ -225,7 +230,6 @@ bool Plan::Run(double x, double y, double z, Random* rng, int& status, std::stri
 bool Plan::RunCall(const Step& step, double* v, Random* rng, int& status, std::string& errors) {
   const CallInfo& info = calls_[step.source];
   const int* args = callArgs_.data() + info.firstArg;
-  scratch_.resize(static_cast<std::size_t>(info.count));
   for (int k = 0; k < info.count; ++k) scratch_[k] = v[args[k]];
   FunctionCall call;
   call.code = info.function;

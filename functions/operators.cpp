@@ -36,6 +36,12 @@ std::int32_t ShiftCount(double right) {
   return TruncToInt32(right) & 31;
 }
 
+// fmod(v, 2) for the parity tests of the power, without the library call: v / 2 and its
+// truncation are exact, so the difference is too (and not-a-number for infinities, like fmod).
+double ModTwo(double v) {
+  return v - 2 * std::trunc(v / 2);
+}
+
 }  // namespace
 
 double Power(double left, double right, int& status, std::string& errors) {
@@ -44,13 +50,15 @@ double Power(double left, double right, int& status, std::string& errors) {
   if (right == 2) return left * left;
   if (std::fabs(right) < 1) {
     double k = std::trunc(1 / right);
-    if (std::fmod(k, 2) != 0) return left < 0 ? -std::pow(-left, right) : std::pow(left, right);
+    if (ModTwo(k) != 0) return left < 0 ? -std::pow(-left, right) : std::pow(left, right);
     if (left < -1e-6) return Fail(kStatusRootOfNegative, msg::kRootOfNegative, status, errors);
     if (left < 0) return 0;
+    // The correctly rounded square root (sqrt keeps the sign of -0, the power does not).
+    if (right == 0.5) return left == 0 ? 0.0 : std::sqrt(left);
     return std::pow(left, right);
   }
   // |right| >= 1 (and not-a-number, which pow passes on).
-  if (std::fmod(right, 2) == 0) return std::pow(left, right);
+  if (ModTwo(right) == 0) return std::pow(left, right);
   return left < 0 ? -std::pow(-left, right) : std::pow(left, right);
 }
 
