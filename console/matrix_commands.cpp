@@ -1,13 +1,12 @@
 // The "@" commands: matrices and complex numbers.
-#include "base/text.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
+#include "matrix/commands.h"
 
 namespace orvo::detail {
 
-void MatrixHandler(ConsoleSession& session, const Route& route, std::string_view) {
-  session.Append("\r\nError: " + std::string(route.word) + " is not available in this build" +
-                 std::string(kPromptEnding));
+void MatrixHandler(ConsoleSession& session, const Route& route, std::string_view text) {
+  session.Append(RunMatrixCommand(route.word, text, session.state().matrices, session.Env()));
 }
 
 }  // namespace orvo::detail

@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
+#include "matrix/commands.h"
 #include "numeric/numeric.h"
 
 namespace orvo::detail {
@@ -27,9 +28,8 @@ void StatisticsHandler(ConsoleSession& session, const Route&, std::string_view t
   session.Append(StatisticsCommand(session.Env(), text));
 }
 
-void LinearEquationsHandler(ConsoleSession& session, const Route& route, std::string_view) {
-  session.Append("\r\nError: " + std::string(route.word) + " is not available in this build" +
-                 std::string(kPromptEnding));
+void LinearEquationsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  session.Append(RunLinearEquations(text, session.Env()));
 }
 
 }  // namespace orvo::detail

@@ -1,0 +1,92 @@
+// The "@" commands that combine two matrices, or a number and a matrix.
+#include "base/number_text.h"
+#include "matrix/detail/commands.h"
+#include "matrix/detail/messages.h"
+
+namespace orvo::matrix_detail {
+namespace {
+
+namespace msg = matrix_msg;
+
+bool ShapesFit(const Matrix& a, const Matrix& b, int op) {
+  if (op == kTimes) return a.cols() == b.rows();
+  return a.rows() == b.rows() && a.cols() == b.cols();
+}
+
+// Every element of `m` replaced by the prepared expression of `evaluator` at x = the element,
+// y = its row and z = its column (counted from 1); an element whose evaluation fails becomes 0.
+Matrix MapElements(Evaluator& evaluator, const Matrix& m) {
+  Matrix result = m;
+  std::string errors;
+  for (int i = 0; i < m.rows(); ++i) {
+    for (int j = 0; j < m.cols(); ++j) {
+      evaluator.SetX(m.at(i, j));
+      evaluator.SetY(i + 1);
+      evaluator.SetZ(j + 1);
+      errors.clear();
+      double value = 0;
+      int status = evaluator.Evaluate(value, errors);
+      result.at(i, j) = status == 0 && errors.empty() ? value : 0.0;
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string PairCommand(Context& context, std::string_view text, const Command& command) {
+  std::string_view firstName;
+  bool found = false;
+  std::string_view secondName = SplitAt(text, ';', firstName, found);
+  const int a = MatrixNumber(firstName);
+  const int b = MatrixNumber(secondName);
+  if (!found || a < 0 || b < 0) return Fill(msg::kPairBadName, {command.word});
+  const Matrix& left = context.matrices[a];
+  const Matrix& right = context.matrices[b];
+  if (!ShapesFit(left, right, command.op)) return Fill(msg::kPairFailed, {command.title});
+
+  Matrix result = command.op == kPlus    ? add(left, right)
+                  : command.op == kMinus ? subtract(left, right)
+                                         : multiply(left, right);
+  context.matrices[0] = result;
+  return Fill(msg::kPairAnswer, {Int(a), command.word, Int(b)}) +
+         MatrixText(context.matrices[0], context.precision);
+}
+
+std::string ScalarCommand(Context& context, std::string_view text, const Command& command) {
+  std::string_view expression;
+  bool found = false;
+  std::string_view name = SplitAt(text, ';', expression, found);
+  Evaluator evaluator(context.rng);  // its own x = 0, y = e, z = pi, not the user's
+  double d = 0;
+  std::string errors;
+  if (!EvaluateText(evaluator, expression, d, errors)) return errors;
+  const int k = MatrixNumber(name);
+  if (k < 0) return Fill(msg::kScalarBadName, {command.word});
+  Matrix& operand = context.matrices[k];
+  Matrix& mat0 = context.matrices[0];
+
+  switch (command.op) {
+    case kAddScalar:
+      mat0 = addScalar(d, operand);
+      break;
+    case kScalarMinus:
+      mat0 = scalarMinus(d, operand);
+      break;
+    case kMultiplyScalar:
+      mat0 = multiplyScalar(d, operand);
+      break;
+    case kThreshold:
+      threshold(operand, d);
+      return Fill(msg::kChangedInPlace, {Int(k)}) + MatrixText(operand, context.precision);
+    case kSet:
+      operand = MapElements(evaluator, operand);
+      return Fill(msg::kChangedInPlace, {Int(k)}) + MatrixText(operand, context.precision);
+    default:
+      break;
+  }
+  return Fill(msg::kScalarAnswer, {FormatG(d, context.precision), command.word, Int(k)}) +
+         MatrixText(mat0, context.precision);
+}
+
+}  // namespace orvo::matrix_detail

@@ -1,0 +1,137 @@
+// The "@" command table, the answer framing and the text helpers the handlers share.
+#include "base/number_text.h"
+#include "base/text.h"
+#include "matrix/commands.h"
+#include "matrix/detail/commands.h"
+#include "matrix/detail/messages.h"
+
+namespace orvo {
+namespace matrix_detail {
+namespace {
+
+// Every "@" command word and what it runs; the words are those of the console's routing.
+constexpr Command kCommands[] = {
+    {"(", ViewCommand},
+    {"1(", DefineCommand, "", "", 1},
+    {"2(", DefineCommand, "", "", 2},
+    {"0(", CopyCommand},
+    {"i(", SingleCommand, "i", "Inverse Matrix", kInverse},
+    {"trans(", SingleCommand, "trans", "Transpose Matrix", kTranspose},
+    {"gauss(", SingleCommand, "gauss", "Upper Triangular Matrix", kGauss},
+    {"qr(", SingleCommand, "qr", "QR Split", kQr},
+    {"lu(", SingleCommand, "lu", "LU Split", kLu},
+    {"chsky(", SingleCommand, "cholesky", "Cholesky Split", kCholesky},
+    {"sub(", SubCommand, "sub", "Sub Matrix"},
+    {"det(", MeasureCommand, "det", "Determinant Value", kDeterminant},
+    {"rankc(", MeasureCommand, "rankc", "Column Rank", kColumnRank},
+    {"rankr(", MeasureCommand, "rankr", "Row Rank", kRowRank},
+    {"ev(", EigenCommand, "ev", "Eigen Values"},
+    {"+(", PairCommand, "+", "plus", kPlus},
+    {"-(", PairCommand, "-", "minus", kMinus},
+    {"*(", PairCommand, "*", "multiple", kTimes},
+    {"d+(", ScalarCommand, "+", "", kAddScalar},
+    {"d-(", ScalarCommand, "-", "", kScalarMinus},
+    {"d*(", ScalarCommand, "*", "", kMultiplyScalar},
+    {"d(", ScalarCommand, "", "", kThreshold},
+    {"set(", ScalarCommand, "set", "", kSet},
+};
+
+// Blanks, tabs and line breaks out, trailing "=" off, and (except for the definitions, whose
+// element list may end in a bracket of its own) one closing bracket off.
+std::string CleanText(std::string_view text, bool keepBracket) {
+  std::string clean;
+  clean.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n') clean += c;
+  }
+  while (EndsWith(clean, "=")) clean.pop_back();
+  if (!keepBracket && EndsWith(clean, ")")) clean.pop_back();
+  return clean;
+}
+
+// An answer starts on its own line and ends with exactly one line break before the prompt's
+// backslashes.
+std::string Frame(std::string answer) {
+  if (!StartsWith(answer, kNewLine)) answer.insert(0, kNewLine);
+  if (!EndsWith(answer, kNewLine)) answer += kNewLine;
+  answer += "\\\\";
+  return answer;
+}
+
+}  // namespace
+
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string result;
+  result.reserve(pattern.size() + 16);
+  const std::string_view* next = values.begin();
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() &&
+        (pattern[i + 1] == 'd' || pattern[i + 1] == 's') && next != values.end()) {
+      result += *next++;
+      ++i;
+    } else {
+      result += pattern[i];
+    }
+  }
+  return result;
+}
+
+std::string Int(int value) {
+  return FormatInt(value);
+}
+
+int MatrixNumber(std::string_view name, bool allowMat0) {
+  if (name == "mat1") return 1;
+  if (name == "mat2") return 2;
+  if (allowMat0 && name == "mat0") return 0;
+  return -1;
+}
+
+std::string MatrixText(const Matrix& m, int digits) {
+  std::string text;
+  for (int i = 0; i < m.rows(); ++i) {
+    for (int j = 0; j < m.cols(); ++j) {
+      text += FormatG(m.at(i, j), digits);
+      text += "; ";
+    }
+    text += kNewLine;
+  }
+  return text;
+}
+
+std::string_view SplitAt(std::string_view text, char separator, std::string_view& head,
+                         bool& found) {
+  std::size_t at = text.find(separator);
+  found = at != std::string_view::npos;
+  if (!found) {
+    head = text;
+    return {};
+  }
+  head = text.substr(0, at);
+  return text.substr(at + 1);
+}
+
+bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, std::string& errors) {
+  errors.clear();
+  evaluator.SetExpression(text);
+  std::string raw;
+  int status = evaluator.Evaluate(value, raw);
+  errors = std::string(CutAtErrorTrailer(raw));
+  return status == 0 && errors.empty();
+}
+
+}  // namespace matrix_detail
+
+std::string RunMatrixCommand(std::string_view word, std::string_view text, MatrixSet& matrices,
+                             const CommandEnv& env) {
+  using namespace matrix_detail;
+  Context context{matrices, env.precision, env.rng};
+  for (const Command& command : kCommands) {
+    if (command.routeWord != word) continue;
+    bool isDefinition = command.run == DefineCommand;
+    return Frame(command.run(context, CleanText(text, isDefinition), command));
+  }
+  return Frame(std::string(matrix_msg::kNoSuchCommand));
+}
+
+}  // namespace orvo

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "engine/command_env.h"
+#include "matrix/matrix.h"
+
+// The console commands of the matrix module: the "@" family on mat0, mat1, mat2 (complex
+// numbers are 1 x 2 matrices) and the linear-system solver "&lrt".
+namespace orvo {
+
+// Runs one "@" command and returns its whole answer: it begins on a new line and ends with the
+// two backslashes of the prompt line. `word` is the command word after "@" ("1(", "det(", ...),
+// `text` what follows it, lower-case and without blanks. Elements are evaluated with the
+// session's generator, each command's expressions with the default x, y and z.
+std::string RunMatrixCommand(std::string_view word, std::string_view text, MatrixSet& matrices,
+                             const CommandEnv& env);
+
+// "&lrt(a11;...;a1n|b1|...|an1;...;ann|bn)": shows the system as read and its solution. `text`
+// is what follows "&lrt(", the closing bracket included. Returns the whole answer, ending with
+// the prompt's backslashes.
+std::string RunLinearEquations(std::string_view text, const CommandEnv& env);
+
+}  // namespace orvo

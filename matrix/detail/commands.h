@@ -1,0 +1,90 @@
+#pragma once
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "base/random.h"
+#include "engine/evaluator.h"
+#include "matrix/matrix.h"
+
+// What the "@" command handlers share: their context, the command table's row type and the text
+// helpers.
+namespace orvo::matrix_detail {
+
+// What a handler works on.
+struct Context {
+  MatrixSet& matrices;  // mat0, mat1, mat2
+  int precision;        // significant digits of shown matrices and values
+  Random& rng;          // for the short-lived evaluators of elements and numbers
+};
+
+struct Command;
+// A handler gets the text after its command word and returns its answer, not yet framed.
+using Handler = std::string (*)(Context& context, std::string_view text, const Command& command);
+
+// One row of the command table.
+struct Command {
+  std::string_view routeWord;  // as routed: "1(", "det(", ...
+  Handler run;
+  std::string_view word = {};   // the command's name in messages ("cholesky" for "chsky(")
+  std::string_view title = {};  // the heading of its result
+  int op = 0;                   // which operation of the handler's family
+};
+
+// Operations of the handler families, as a Command's `op`.
+enum SingleOp : int { kInverse, kTranspose, kGauss, kQr, kLu, kCholesky };
+enum MeasureOp : int { kDeterminant, kColumnRank, kRowRank };
+enum PairOp : int { kPlus, kMinus, kTimes };
+enum ScalarOp : int { kAddScalar, kScalarMinus, kMultiplyScalar, kThreshold, kSet };
+enum ComplexOp : int {
+  kSin,
+  kCos,
+  kTan,
+  kLn,
+  kLg,
+  kExp,
+  kSinh,
+  kCosh,
+  kTanh,
+  kPow,
+  kComplexTimes,
+  kComplexDivide,
+  kLogBase,
+};
+
+// Handlers (matrix_commands.cpp, combine_commands.cpp, complex_commands.cpp).
+std::string DefineCommand(Context&, std::string_view, const Command&);
+std::string ViewCommand(Context&, std::string_view, const Command&);
+std::string CopyCommand(Context&, std::string_view, const Command&);
+std::string SingleCommand(Context&, std::string_view, const Command&);
+std::string SubCommand(Context&, std::string_view, const Command&);
+std::string MeasureCommand(Context&, std::string_view, const Command&);
+std::string EigenCommand(Context&, std::string_view, const Command&);
+std::string PairCommand(Context&, std::string_view, const Command&);
+std::string ScalarCommand(Context&, std::string_view, const Command&);
+std::string ComplexFunctionCommand(Context&, std::string_view, const Command&);
+std::string ComplexPairCommand(Context&, std::string_view, const Command&);
+std::string ComplexRootsCommand(Context&, std::string_view, const Command&);
+
+// `pattern` with each "%d" or "%s" replaced by the next value, in order.
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
+// printf("%d").
+std::string Int(int value);
+
+// The number of a matrix name: "mat1" 1, "mat2" 2, "mat0" 0 when `allowMat0`; otherwise -1.
+int MatrixNumber(std::string_view name, bool allowMat0 = false);
+
+// The rows x cols block, each element with `digits` digits ("%.<digits>g") and "; " after it,
+// "\r\n" after each row.
+std::string MatrixText(const Matrix& m, int digits);
+
+// The text after the first `separator`, and the text before it in `head`; npos-safe: without a
+// separator `head` is the whole text and the result is empty. `found` tells which case it was.
+std::string_view SplitAt(std::string_view text, char separator, std::string_view& head,
+                         bool& found);
+
+// Evaluates `text` on `evaluator`: `value` gets the result, `errors` the messages cut before the
+// syntax checker's closing line. True when there were none.
+bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, std::string& errors);
+
+}  // namespace orvo::matrix_detail
