@@ -19,9 +19,9 @@ using matrix_detail::Int;
 // The system is shown with printf's default "%g".
 constexpr int kShownDigits = 6;
 
-// How reading ended, from the least to the most serious. `kFormat` covers a right-hand side
-// that holds a ";" and a row without one.
-enum class ReadStatus { kNone, kFormat, kColumns, kRows };
+// How reading ended. `kFormat`: a right-hand side holds a ";" (its evaluation fails as well);
+// `kNoRightHandSide`: a row's coefficients are not followed by "|", and reading stopped there.
+enum class ReadStatus { kNone, kFormat, kNoRightHandSide, kColumns, kRows };
 
 struct Equation {
   std::array<double, Matrix::kMaxSize> coefficients{};
@@ -76,8 +76,7 @@ class Reader {
         continue;
       }
       if (bar == std::string_view::npos) {
-        // The last coefficient is not followed by "|": the row has no right-hand side.
-        system_.status = ReadStatus::kFormat;
+        system_.status = ReadStatus::kNoRightHandSide;
         return false;
       }
       Evaluate(rest_.substr(0, bar), equation.coefficients[equation.count++]);
@@ -163,7 +162,9 @@ std::string RunLinearEquations(std::string_view text, const CommandEnv& env) {
   if (system.status == ReadStatus::kColumns)
     return readIn + std::string(msg::kLinearColumns) + prompt;
   if (system.status == ReadStatus::kRows) return readIn + std::string(msg::kLinearRows) + prompt;
-  if (system.rows == 0) return std::string(msg::kLinearFormat) + prompt;
+  if (system.rows == 0 || system.status == ReadStatus::kNoRightHandSide) {
+    return std::string(msg::kLinearFormat) + prompt;
+  }
   if (system.rows != system.columns) {
     return readIn + Fill(msg::kLinearNotSquare, {Int(system.rows), Int(system.columns)}) + prompt;
   }

@@ -1,0 +1,105 @@
+// QR, LU and Cholesky factorisations: known factors and reassembly of random inputs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/matrix/matrix_testing.h"
+
+namespace orvo::test {
+namespace {
+
+TEST(QrSplit, KnownFactors) {
+  Matrix a = MatrixOf(2, 2, {3, 0, 4, 5});
+  Matrix q;
+  ASSERT_TRUE(qrSplit(a, q));
+  EXPECT_MATRIX_NEAR(a, MatrixOf(2, 2, {-5, -4, 0, 3}), 1e-15);
+  EXPECT_MATRIX_NEAR(q, MatrixOf(2, 2, {-0.6, -0.8, -0.8, 0.6}), 1e-15);
+}
+
+TEST(QrSplit, MoreColumnsThanRowsOrAZeroColumnFail) {
+  Matrix q;
+  Matrix wide = MatrixOf(2, 3, {1, 2, 3, 4, 5, 6});
+  EXPECT_FALSE(qrSplit(wide, q));
+  Matrix zeroColumn = MatrixOf(3, 2, {0, 1, 0, 2, 0, 3});
+  EXPECT_FALSE(qrSplit(zeroColumn, q));
+}
+
+TEST(QrSplit, RandomMatricesReassembleWithAnOrthogonalQ) {
+  Random rng;
+  for (int n : kSizes) {
+    for (int m : {n, std::min(n + 3, 20)}) {
+      Matrix a = RandomMatrix(m, n, rng);
+      Matrix r = a;
+      Matrix q;
+      ASSERT_TRUE(qrSplit(r, q)) << m << " x " << n;
+      EXPECT_TRUE(UpperTriangular(r)) << m << " x " << n;
+      EXPECT_MATRIX_NEAR(Product(q, r), a, 1e-13) << m << " x " << n;
+      EXPECT_MATRIX_NEAR(Product(Transposed(q), q), Identity(m), 1e-13) << m << " x " << n;
+    }
+  }
+}
+
+TEST(LuSplit, KnownFactors) {
+  Matrix l(2, 2);
+  Matrix u(2, 2);
+  ASSERT_TRUE(luSplit(MatrixOf(2, 2, {4, 3, 6, 3}), l, u));
+  EXPECT_MATRIX_NEAR(l, MatrixOf(2, 2, {1, 0, 1.5, 1}), 0);
+  EXPECT_MATRIX_NEAR(u, MatrixOf(2, 2, {4, 3, 0, -1.5}), 0);
+}
+
+TEST(LuSplit, ZeroPivotFailsButALastZeroPivotSplits) {
+  Matrix l(2, 2);
+  Matrix u(2, 2);
+  EXPECT_FALSE(luSplit(MatrixOf(2, 2, {0, 1, 1, 0}), l, u));
+  ASSERT_TRUE(luSplit(MatrixOf(2, 2, {1, 2, 2, 4}), l, u));
+  EXPECT_MATRIX_NEAR(u, MatrixOf(2, 2, {1, 2, 0, 0}), 0);
+}
+
+TEST(LuSplit, RandomMatricesOfEveryShapeReassemble) {
+  Random rng;
+  for (int n : kSizes) {
+    for (int cols : {n, std::min(n + 3, 20), std::max(n - 1, 1)}) {
+      Matrix a = RandomDominant(n, rng);
+      Matrix shaped(n, cols);
+      for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < cols; ++j)
+          shaped.at(i, j) = a.at(i, j) + (j >= n ? RandomUnit(rng) : 0);
+      }
+      Matrix l(n, n);
+      Matrix u(n, cols);
+      ASSERT_TRUE(luSplit(shaped, l, u)) << n << " x " << cols;
+      EXPECT_TRUE(LowerTriangular(l));
+      EXPECT_TRUE(UpperTriangular(u));
+      for (int i = 0; i < n; ++i) EXPECT_EQ(l.at(i, i), 1.0);
+      EXPECT_MATRIX_NEAR(Product(l, u), shaped, 1e-13) << n << " x " << cols;
+    }
+  }
+}
+
+TEST(CholeskySplit, KnownFactorsAndFailures) {
+  Matrix a = MatrixOf(2, 2, {4, 2, 2, 3});
+  ASSERT_TRUE(choleskySplit(a));
+  EXPECT_MATRIX_NEAR(a, MatrixOf(2, 2, {2, 0, 1, std::sqrt(2.0)}), 1e-15);
+  Matrix indefinite = MatrixOf(2, 2, {1, 2, 2, 1});
+  EXPECT_FALSE(choleskySplit(indefinite));
+  Matrix zero(3, 3);
+  EXPECT_FALSE(choleskySplit(zero));
+  Matrix notSquare = MatrixOf(2, 3, {4, 2, 1, 2, 3, 1});
+  EXPECT_FALSE(choleskySplit(notSquare));
+}
+
+TEST(CholeskySplit, RandomPositiveDefiniteMatricesReassemble) {
+  Random rng;
+  for (int n : kSizes) {
+    Matrix b = RandomMatrix(n, n, rng);
+    Matrix a = Product(b, Transposed(b));
+    for (int i = 0; i < n; ++i) a.at(i, i) += 1;
+    Matrix g = a;
+    ASSERT_TRUE(choleskySplit(g)) << n;
+    EXPECT_TRUE(LowerTriangular(g));
+    EXPECT_MATRIX_NEAR(Product(g, Transposed(g)), a, 1e-13) << n;
+  }
+}
+
+}  // namespace
+}  // namespace orvo::test

@@ -1,0 +1,226 @@
+// Eigenvalues: positions, matrices with known spectra, and the iteration limit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <complex>
+#include <limits>
+#include <vector>
+
+#include "tests/matrix/matrix_testing.h"
+
+namespace orvo::test {
+namespace {
+
+using Spectrum = std::vector<std::complex<double>>;
+
+struct Result {
+  bool ok;
+  int found;
+  std::array<double, 20> wr;
+  std::array<double, 20> wi;
+};
+
+Result Eigen(const Matrix& m, int precision = 8, int maxIterations = 2000) {
+  Result r{};
+  r.ok = eigenValues(m, r.wr, r.wi, maxIterations, precision, r.found);
+  return r;
+}
+
+// The found values, sorted by real then imaginary part.
+Spectrum Sorted(const Result& r, int n) {
+  Spectrum s;
+  for (int i = n - r.found; i < n; ++i) s.emplace_back(r.wr[i], r.wi[i]);
+  std::sort(s.begin(), s.end(), [](auto a, auto b) {
+    return a.real() < b.real() - 1e-9 ||
+           (std::fabs(a.real() - b.real()) <= 1e-9 && a.imag() < b.imag());
+  });
+  return s;
+}
+
+void ExpectSpectrum(const Matrix& m, Spectrum expected, double tolerance, int precision = 8) {
+  Result r = Eigen(m, precision);
+  ASSERT_TRUE(r.ok);
+  ASSERT_EQ(r.found, m.rows());
+  Result sortedExpected{};
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    sortedExpected.wr[i] = expected[i].real();
+    sortedExpected.wi[i] = expected[i].imag();
+  }
+  sortedExpected.found = static_cast<int>(expected.size());
+  Spectrum want = Sorted(sortedExpected, m.rows());
+  Spectrum got = Sorted(r, m.rows());
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    EXPECT_LE(std::abs(got[i] - want[i]), tolerance)
+        << "eigenvalue " << i << " is " << got[i] << ", expected " << want[i];
+  }
+}
+
+TEST(EigenValues, PositionsOfSmallMatrices) {
+  Result r = Eigen(MatrixOf(2, 2, {2, 0, 0, 3}));
+  EXPECT_EQ(r.found, 2);
+  EXPECT_EQ(r.wr[0], 2);
+  EXPECT_EQ(r.wr[1], 3);
+
+  r = Eigen(MatrixOf(2, 2, {1, 2, 3, 4}));
+  EXPECT_DOUBLE_EQ(r.wr[0], -0.3722813232690143);
+  EXPECT_DOUBLE_EQ(r.wr[1], 5.372281323269014);
+  EXPECT_EQ(r.wi[0], 0);
+  EXPECT_EQ(r.wi[1], 0);
+
+  r = Eigen(MatrixOf(2, 2, {0, 1, -1, 0}));
+  EXPECT_EQ(r.wr[0], 0);
+  EXPECT_EQ(r.wr[1], 0);
+  EXPECT_EQ(r.wi[0], -1);
+  EXPECT_EQ(r.wi[1], 1);
+
+  r = Eigen(MatrixOf(3, 3, {1, 5, 6, 0, 2, 7, 0, 0, 3}));
+  EXPECT_EQ(r.found, 3);
+  EXPECT_EQ(r.wr[0], 1);
+  EXPECT_EQ(r.wr[1], 2);
+  EXPECT_EQ(r.wr[2], 3);
+
+  r = Eigen(MatrixOf(1, 1, {-7}));
+  EXPECT_EQ(r.found, 1);
+  EXPECT_EQ(r.wr[0], -7);
+}
+
+TEST(EigenValues, NotSquareFails) {
+  Result r = Eigen(MatrixOf(2, 3, {1, 2, 3, 4, 5, 6}));
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.found, 0);
+}
+
+// H D H with a reflection H is symmetric with the spectrum of D, and not Hessenberg.
+TEST(EigenValues, SymmetricMatricesWithAKnownSpectrum) {
+  Random rng;
+  for (int n : kSizes) {
+    Matrix d(n, n);
+    Spectrum expected;
+    for (int i = 0; i < n; ++i) {
+      d.at(i, i) = i + 1 - n / 2.0;
+      expected.emplace_back(d.at(i, i), 0);
+    }
+    Matrix h = RandomReflection(n, rng);
+    ExpectSpectrum(Product(Product(h, d), h), expected, 1e-8);
+  }
+}
+
+TEST(EigenValues, TriangularMatricesGiveTheirDiagonal) {
+  Random rng;
+  for (int n : kSizes) {
+    Matrix m = RandomMatrix(n, n, rng);
+    Spectrum expected;
+    for (int i = 0; i < n; ++i) {
+      for (int j = 0; j < i; ++j) m.at(i, j) = 0;
+      m.at(i, i) = 2 * i + 1;
+      expected.emplace_back(2 * i + 1, 0);
+    }
+    ExpectSpectrum(m, expected, 1e-9);
+    ExpectSpectrum(Transposed(m), expected, 1e-8);  // lower triangular: reduced first
+  }
+}
+
+// The companion matrix of x^n + c[n-1] x^(n-1) + ... + c[0]: ones below the diagonal, -c in the
+// last column. Its eigenvalues are the roots of the polynomial.
+Matrix Companion(const std::vector<double>& c) {
+  int n = static_cast<int>(c.size());
+  Matrix m(n, n);
+  for (int i = 1; i < n; ++i) m.at(i, i - 1) = 1;
+  for (int i = 0; i < n; ++i) m.at(i, n - 1) = -c[i];
+  return m;
+}
+
+// The tolerance follows the precision: at 8 digits a subdiagonal below about 1e-8 counts as
+// zero, and companion matrices are sensitive to that.
+TEST(EigenValues, CompanionMatricesOfKnownPolynomials) {
+  // (x-1)(x-2)(x-3)(x-4) = x^4 - 10x^3 + 35x^2 - 50x + 24
+  ExpectSpectrum(Companion({24, -50, 35, -10}), {{1, 0}, {2, 0}, {3, 0}, {4, 0}}, 1e-6);
+  ExpectSpectrum(Companion({24, -50, 35, -10}), {{1, 0}, {2, 0}, {3, 0}, {4, 0}}, 1e-10, 14);
+  // (x^2+1)(x-2) = x^3 - 2x^2 + x - 2
+  ExpectSpectrum(Companion({-2, 1, -2}), {{0, 1}, {0, -1}, {2, 0}}, 1e-9);
+  // x^n - 1: the n-th roots of unity. A cyclic permutation, on which the plain shifts stall.
+  for (int n : {3, 4, 10, 20}) {
+    std::vector<double> c(n, 0.0);
+    c[0] = -1;
+    Spectrum roots;
+    for (int k = 0; k < n; ++k) roots.push_back(std::polar(1.0, 2 * M_PI * k / n));
+    ExpectSpectrum(Companion(c), roots, 1e-8);
+    ExpectSpectrum(Transposed(Companion(c)), roots, 1e-8);
+  }
+}
+
+// Rotations by angle t in 2 x 2 blocks have e^(+-it); mixed by a reflection they fill the whole
+// matrix.
+TEST(EigenValues, RotationBlocks) {
+  Random rng;
+  for (int n : {2, 3, 4, 10, 20}) {
+    Matrix m(n, n);
+    Spectrum expected;
+    for (int b = 0; b + 1 < n; b += 2) {
+      double t = 0.3 + 0.25 * b;
+      m.at(b, b) = m.at(b + 1, b + 1) = std::cos(t);
+      m.at(b, b + 1) = -std::sin(t);
+      m.at(b + 1, b) = std::sin(t);
+      expected.push_back(std::polar(1.0, t));
+      expected.push_back(std::polar(1.0, -t));
+    }
+    if (n % 2 == 1) {
+      m.at(n - 1, n - 1) = 0.5;
+      expected.emplace_back(0.5, 0);
+    }
+    ExpectSpectrum(m, expected, 1e-12);
+    Matrix h = RandomReflection(n, rng);
+    ExpectSpectrum(Product(Product(h, m), h), expected, 1e-8);
+  }
+}
+
+// A general matrix: the eigenvalues' sum is the trace and their product the determinant.
+TEST(EigenValues, GeneralMatrixMatchesTraceAndDeterminant) {
+  Random rng;
+  for (int n : {3, 4, 10, 20}) {
+    Matrix m = RandomMatrix(n, n, rng);
+    Result r = Eigen(m, 12);
+    ASSERT_EQ(r.found, n);
+    std::complex<double> sum = 0;
+    std::complex<double> product = 1;
+    double trace = 0;
+    for (int i = 0; i < n; ++i) {
+      sum += std::complex<double>(r.wr[i], r.wi[i]);
+      product *= std::complex<double>(r.wr[i], r.wi[i]);
+      trace += m.at(i, i);
+    }
+    EXPECT_NEAR(sum.real(), trace, 1e-9) << n;
+    EXPECT_NEAR(sum.imag(), 0, 1e-9) << n;
+    EXPECT_NEAR(product.real(), determinant(m), 1e-9) << n;
+  }
+}
+
+TEST(EigenValues, IterationLimitEndsTheSearch) {
+  std::vector<double> c(3, 0.0);
+  c[0] = -1;
+  Result r = Eigen(Companion(c), 8, 0);
+  EXPECT_TRUE(r.ok);
+  EXPECT_EQ(r.found, 0);
+  // A triangular matrix needs no step at all.
+  r = Eigen(MatrixOf(3, 3, {1, 2, 3, 0, 4, 5, 0, 0, 6}), 8, 0);
+  EXPECT_EQ(r.found, 3);
+}
+
+TEST(EigenValues, NotANumberAndInfiniteElementsEndInBoundedTime) {
+  const double nan = std::nan("");
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const Matrix& m : {MatrixOf(3, 3, {nan, 1, 2, 3, 4, 5, 6, 7, 8}),
+                          MatrixOf(3, 3, {1, inf, 2, 3, 4, 5, 6, 7, -inf}),
+                          MatrixOf(4, 4,
+                                   {nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan,
+                                    nan, nan, nan})}) {
+    Result r = Eigen(m, 16);
+    EXPECT_TRUE(r.ok);
+    EXPECT_LE(r.found, m.rows());
+  }
+}
+
+}  // namespace
+}  // namespace orvo::test

@@ -1,0 +1,274 @@
+// The matrix library: arithmetic, elimination, determinant, ranks, inverse, sub-matrices.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tests/matrix/matrix_testing.h"
+
+namespace orvo::test {
+namespace {
+
+TEST(MatrixType, ShapesAreClampedIntoTheBlockAndStartAtZero) {
+  Matrix small(0, -5);
+  EXPECT_EQ(small.rows(), 1);
+  EXPECT_EQ(small.cols(), 1);
+  Matrix large(21, 1000000000);
+  EXPECT_EQ(large.rows(), 20);
+  EXPECT_EQ(large.cols(), 20);
+  EXPECT_MATRIX_NEAR(large, Matrix(20, 20), 0);
+  Matrix m;
+  EXPECT_EQ(m.rows(), 1);
+  EXPECT_EQ(m.stepCount(), 0);
+}
+
+TEST(MatrixArithmetic, ShapesThatDoNotFitGiveZeroMatrices) {
+  Matrix a = MatrixOf(2, 2, {1, 2, 3, 4});
+  Matrix b = MatrixOf(2, 3, {1, 2, 3, 4, 5, 6});
+  EXPECT_MATRIX_NEAR(add(a, b), Matrix(2, 2), 0);
+  EXPECT_MATRIX_NEAR(subtract(a, b), Matrix(2, 2), 0);
+  EXPECT_MATRIX_NEAR(multiply(b, a), Matrix(2, 2), 0);
+}
+
+TEST(MatrixArithmetic, ElementWiseScalarAndProduct) {
+  Matrix a = MatrixOf(2, 3, {1, 2, 3, 4, 5, 6});
+  Matrix b = MatrixOf(3, 2, {7, 8, 9, 10, 11, 12});
+  EXPECT_MATRIX_NEAR(multiply(a, b), MatrixOf(2, 2, {58, 64, 139, 154}), 0);
+  EXPECT_MATRIX_NEAR(add(a, a), MatrixOf(2, 3, {2, 4, 6, 8, 10, 12}), 0);
+  EXPECT_MATRIX_NEAR(subtract(a, a), Matrix(2, 3), 0);
+  EXPECT_MATRIX_NEAR(addScalar(1, a), MatrixOf(2, 3, {2, 3, 4, 5, 6, 7}), 0);
+  EXPECT_MATRIX_NEAR(scalarMinus(10, a), MatrixOf(2, 3, {9, 8, 7, 6, 5, 4}), 0);
+  EXPECT_MATRIX_NEAR(multiplyScalar(-2, a), MatrixOf(2, 3, {-2, -4, -6, -8, -10, -12}), 0);
+  EXPECT_MATRIX_NEAR(transpose(a), MatrixOf(3, 2, {1, 4, 2, 5, 3, 6}), 0);
+}
+
+TEST(MatrixArithmetic, ResiduesBelowTheLimitAreCleaned) {
+  Matrix a = MatrixOf(1, 2, {0.1 + 0.2, 1});
+  Matrix b = MatrixOf(1, 2, {-0.3, 1e-15});
+  Matrix sum = add(a, b);
+  EXPECT_EQ(sum.at(0, 0), 0.0);  // 5.6e-17 without the rule
+  EXPECT_DOUBLE_EQ(sum.at(0, 1), 1 + 1e-15);
+  EXPECT_EQ(multiplyScalar(1e-16, MatrixOf(1, 1, {49})).at(0, 0), 0.0);
+  EXPECT_DOUBLE_EQ(multiplyScalar(1e-16, MatrixOf(1, 1, {51})).at(0, 0), 5.1e-15);
+}
+
+TEST(MatrixSub, RemovesOneRowAndOneColumnOfAnyShape) {
+  Matrix m = MatrixOf(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+  Matrix result;
+  ASSERT_TRUE(minor(m, 2, 2, result));
+  EXPECT_MATRIX_NEAR(result, MatrixOf(2, 2, {1, 3, 7, 9}), 0);
+  ASSERT_TRUE(minor(MatrixOf(2, 3, {1, 2, 3, 4, 5, 6}), 1, 2, result));
+  EXPECT_MATRIX_NEAR(result, MatrixOf(1, 2, {4, 6}), 0);
+  ASSERT_TRUE(minor(MatrixOf(3, 2, {1, 2, 3, 4, 5, 6}), 3, 1, result));
+  EXPECT_MATRIX_NEAR(result, MatrixOf(2, 1, {2, 4}), 0);
+}
+
+TEST(MatrixSub, NumbersOutsideTheMatrixAreRefusedAndWriteNothing) {
+  Matrix m = MatrixOf(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+  const Matrix marker = MatrixOf(1, 1, {42});
+  struct Case {
+    int row, col;
+  };
+  for (Case c : {Case{0, 1}, Case{4, 1}, Case{1, 0}, Case{1, 4}, Case{-5, 2},
+                 Case{std::numeric_limits<int>::min(), 1}, Case{1, 1000000000}}) {
+    Matrix result = marker;
+    EXPECT_FALSE(minor(m, c.row, c.col, result)) << c.row << ", " << c.col;
+    EXPECT_MATRIX_NEAR(result, marker, 0);
+  }
+  Matrix result = marker;
+  EXPECT_FALSE(minor(MatrixOf(1, 3, {1, 2, 3}), 1, 1, result));
+  EXPECT_FALSE(minor(MatrixOf(3, 1, {1, 2, 3}), 1, 1, result));
+  EXPECT_MATRIX_NEAR(result, marker, 0);
+}
+
+TEST(MatrixThreshold, SmallAndNotANumberElementsBecomeZero) {
+  Matrix m = MatrixOf(1, 5, {0.005, -0.005, 0.01, -3, std::nan("")});
+  threshold(m, 0.01);
+  EXPECT_MATRIX_NEAR(m, MatrixOf(1, 5, {0, 0, 0.01, -3, 0}), 0);
+}
+
+TEST(MatrixEchelon, ExchangesRowsAndCountsSteps) {
+  int swaps = -1;
+  Matrix u = echelon(MatrixOf(2, 2, {0, 1, 1, 0}), swaps);
+  EXPECT_EQ(swaps, 1);
+  EXPECT_MATRIX_NEAR(u, MatrixOf(2, 2, {1, 0, 0, 1}), 0);
+  EXPECT_EQ(u.stepCount(), 2);
+
+  u = echelon(MatrixOf(3, 3, {1, 2, 3, 2, 4, 6, 3, 6, 9}), swaps);
+  EXPECT_EQ(u.stepCount(), 1);  // the rest is zero after one step
+  EXPECT_TRUE(UpperTriangular(u));
+  EXPECT_MATRIX_NEAR(u, MatrixOf(3, 3, {3, 6, 9, 0, 0, 0, 0, 0, 0}), 1e-15);
+  EXPECT_EQ(echelon(Matrix(3, 3), swaps).stepCount(), 1);  // the first step always runs
+}
+
+TEST(MatrixEchelon, RandomMatricesBecomeUpperTriangularWithTheSameDeterminant) {
+  Random rng;
+  for (int n : kSizes) {
+    Matrix a = RandomMatrix(n, n, rng);
+    int swaps = 0;
+    Matrix u = echelon(a, swaps);
+    EXPECT_TRUE(UpperTriangular(u)) << n;
+    EXPECT_EQ(u.stepCount(), n);
+  }
+}
+
+TEST(MatrixDeterminant, KnownValues) {
+  for (int n = 1; n <= 5; ++n) EXPECT_EQ(determinant(Identity(n)), 1.0) << n;
+  EXPECT_EQ(determinant(MatrixOf(2, 2, {1, 2, 3, 4})), -2.0);
+  EXPECT_EQ(determinant(MatrixOf(1, 1, {5})), 5.0);
+  Matrix swapped = Identity(4);
+  swapped.at(2, 2) = swapped.at(3, 3) = 0;
+  swapped.at(2, 3) = swapped.at(3, 2) = 1;
+  EXPECT_EQ(determinant(swapped), -1.0);
+  EXPECT_EQ(determinant(MatrixOf(4, 4, {1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 0, 1, 0, 1})), 0.0);
+  EXPECT_DOUBLE_EQ(determinant(MatrixOf(3, 3, {2, 0, 1, 1, 3, 2, 1, 1, 2})), 6.0);
+  EXPECT_EQ(determinant(MatrixOf(2, 3, {1, 2, 3, 4, 5, 6})), 1.0);  // not square
+}
+
+// Vandermonde matrices: det = product over i < j of (x_j - x_i) (the closed form, e.g. Horn &
+// Johnson, Matrix Analysis, 0.9.11).
+TEST(MatrixDeterminant, VandermondeMatchesItsClosedForm) {
+  for (int n : {3, 4, 10}) {
+    Matrix v(n, n);
+    double expected = 1;
+    for (int i = 0; i < n; ++i) {
+      double x = 0.5 + 0.25 * i;
+      for (int j = 0; j < n; ++j) v.at(i, j) = std::pow(x, j);
+      for (int k = 0; k < i; ++k) expected *= x - (0.5 + 0.25 * k);
+    }
+    EXPECT_NEAR(determinant(v), expected, 1e-9 * std::fabs(expected)) << n;
+  }
+}
+
+// det(L U) is the product of U's diagonal for a unit lower triangular L.
+TEST(MatrixDeterminant, ProductsOfTriangularFactors) {
+  Random rng;
+  for (int n : kSizes) {
+    Matrix l = Identity(n);
+    Matrix u(n, n);
+    double expected = 1;
+    for (int i = 0; i < n; ++i) {
+      for (int j = 0; j < i; ++j) l.at(i, j) = RandomUnit(rng);
+      for (int j = i; j < n; ++j) u.at(i, j) = RandomUnit(rng);
+      u.at(i, i) = 1 + std::fabs(u.at(i, i));
+      expected *= u.at(i, i);
+    }
+    EXPECT_NEAR(determinant(Product(l, u)), expected, 1e-10 * expected) << n;
+  }
+}
+
+TEST(MatrixRank, PivotsOfARowEchelonForm) {
+  struct Case {
+    Matrix m;
+    int rank;
+  };
+  const Case cases[] = {
+      {MatrixOf(2, 2, {0, 1, 0, 0}), 1},
+      {MatrixOf(2, 2, {0, 1, 0, 1}), 1},
+      {Matrix(3, 4), 0},
+      {MatrixOf(2, 2, {1, 2, 2, 4}), 1},
+      {MatrixOf(2, 3, {1, 2, 3, 2, 4, 6}), 1},
+      {MatrixOf(3, 3, {0, 0, 1, 0, 0, 2, 0, 0, 3}), 1},
+      {MatrixOf(3, 3, {0, 1, 2, 0, 2, 4, 0, 0, 1}), 2},
+      {MatrixOf(2, 2, {0.1, 0.2, 0.3, 0.6}), 1},  // the residue -1.1e-16 is cleaned
+      {MatrixOf(1, 3, {0, 0, 5}), 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rowRank(c.m), c.rank);
+    EXPECT_EQ(columnRank(c.m), c.rank);
+  }
+  for (int n = 1; n <= 20; ++n) {
+    EXPECT_EQ(rowRank(Identity(n)), n);
+    EXPECT_EQ(columnRank(Identity(n)), n);
+  }
+}
+
+// Copies of r random rows stay copies through the elimination and cancel exactly.
+TEST(MatrixRank, RepeatedRowsCountOnce) {
+  Random rng;
+  for (int n : {4, 10, 20}) {
+    for (int r : {1, 2, 3}) {
+      Matrix rows = RandomMatrix(r, n, rng);
+      Matrix a(n, n);
+      for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) a.at(i, j) = rows.at(i % r, j);
+      }
+      EXPECT_EQ(rowRank(a), r) << n;
+      EXPECT_EQ(columnRank(a), r) << n;
+    }
+  }
+}
+
+TEST(MatrixInverse, KnownInverses) {
+  Matrix result;
+  ASSERT_TRUE(inverse(MatrixOf(2, 2, {2, 0, 0, 4}), result));
+  EXPECT_MATRIX_NEAR(result, MatrixOf(2, 2, {0.5, 0, 0, 0.25}), 0);
+  ASSERT_TRUE(inverse(MatrixOf(2, 2, {1, 2, 3, 4}), result));
+  EXPECT_MATRIX_NEAR(result, MatrixOf(2, 2, {-2, 1, 1.5, -0.5}), 1e-15);
+  ASSERT_TRUE(inverse(MatrixOf(3, 3, {0, 0, 1, 1, 0, 0, 0, 1, 0}), result));
+  EXPECT_MATRIX_NEAR(result, MatrixOf(3, 3, {0, 1, 0, 0, 0, 1, 1, 0, 0}), 0);
+}
+
+TEST(MatrixInverse, SingularMatricesFailWithAZeroResult) {
+  Matrix singular = MatrixOf(2, 2, {1, 2, 2, 4});
+  singular.setStepCount(3);
+  for (const Matrix& m : {singular, Matrix(3, 3), MatrixOf(3, 3, {1, 2, 3, 0, 0, 0, 4, 5, 6})}) {
+    Matrix result = Identity(4);
+    EXPECT_FALSE(inverse(m, result));
+    Matrix zero(m.rows(), m.cols());
+    zero.setStepCount(m.stepCount());
+    EXPECT_MATRIX_NEAR(result, zero, 0);
+    EXPECT_EQ(result.stepCount(), m.stepCount());
+  }
+}
+
+TEST(MatrixInverse, RandomInversesMultiplyBackToTheIdentity) {
+  Random rng;
+  for (int n : kSizes) {
+    Matrix a = RandomDominant(n, rng);
+    Matrix inv;
+    ASSERT_TRUE(inverse(a, inv)) << n;
+    EXPECT_MATRIX_NEAR(Product(a, inv), Identity(n), 1e-13) << n;
+    EXPECT_MATRIX_NEAR(Product(inv, a), Identity(n), 1e-13) << n;
+  }
+}
+
+// The Hilbert matrix of order 4 has the integer inverse listed in Higham, Accuracy and
+// Stability of Numerical Algorithms, section 28.1.
+TEST(MatrixInverse, HilbertMatrixOfOrderFour) {
+  Matrix h(4, 4);
+  for (int i = 0; i < 4; ++i) {
+    for (int j = 0; j < 4; ++j) h.at(i, j) = 1.0 / (i + j + 1);
+  }
+  Matrix inv;
+  ASSERT_TRUE(inverse(h, inv));
+  Matrix expected = MatrixOf(4, 4,
+                             {16, -120, 240, -140, -120, 1200, -2700, 1680, 240, -2700, 6480, -4200,
+                              -140, 1680, -4200, 2800});
+  EXPECT_MATRIX_NEAR(inv, expected, 1e-9);
+  EXPECT_NEAR(determinant(h), 1.0 / 6048000, 1e-18);
+}
+
+TEST(MatrixLibrary, NotANumberAndInfiniteElementsStayInsideTheMatrix) {
+  const double nan = std::nan("");
+  const double inf = std::numeric_limits<double>::infinity();
+  Matrix m = MatrixOf(3, 3, {nan, 1, 2, 3, inf, 5, 6, 7, -inf});
+  int swaps = 0;
+  for (const Matrix& r : {echelon(m, swaps), add(m, m), multiply(m, m), transpose(m)}) {
+    for (int i = 0; i < 20; ++i) {
+      for (int j = 0; j < 20; ++j) {
+        if (i >= 3 || j >= 3) {
+          EXPECT_EQ(r.at(i, j), 0.0);
+        }
+      }
+    }
+  }
+  Matrix inv;
+  inverse(m, inv);
+  EXPECT_EQ(inv.rows(), 3);
+  EXPECT_LE(rowRank(m), 3);
+  EXPECT_FALSE(inverse(MatrixOf(2, 2, {nan, nan, nan, nan}), inv));
+}
+
+}  // namespace
+}  // namespace orvo::test
