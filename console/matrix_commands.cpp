@@ -6,7 +6,7 @@
 namespace orvo::detail {
 
 void MatrixHandler(ConsoleSession& session, const Route& route, std::string_view text) {
-  session.Append(RunMatrixCommand(route.word, text, session.state().matrices, session.Env()));
+  session.Append(MatrixCommand(session.Env(), session.state().matrices, route.word, text));
 }
 
 }  // namespace orvo::detail

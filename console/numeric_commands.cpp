@@ -29,7 +29,7 @@ void StatisticsHandler(ConsoleSession& session, const Route&, std::string_view t
 }
 
 void LinearEquationsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  session.Append(RunLinearEquations(text, session.Env()));
+  session.Append(LinearEquationsCommand(session.Env(), text));
 }
 
 }  // namespace orvo::detail

@@ -34,6 +34,20 @@ constexpr Command kCommands[] = {
     {"d*(", ScalarCommand, "*", "", kMultiplyScalar},
     {"d(", ScalarCommand, "", "", kThreshold},
     {"set(", ScalarCommand, "set", "", kSet},
+    {"sin(", ComplexFunctionCommand, "sin", "", kSin},
+    {"cos(", ComplexFunctionCommand, "cos", "", kCos},
+    {"tan(", ComplexFunctionCommand, "tan", "", kTan},
+    {"ln(", ComplexFunctionCommand, "ln", "", kLn},
+    {"lg(", ComplexFunctionCommand, "lg", "", kLg},
+    {"exp(", ComplexFunctionCommand, "exp", "", kExp},
+    {"sinh(", ComplexFunctionCommand, "sinh", "", kSinh},
+    {"cosh(", ComplexFunctionCommand, "cosh", "", kCosh},
+    {"tanh(", ComplexFunctionCommand, "tanh", "", kTanh},
+    {"pow(", ComplexPairCommand, "pow", "", kPow},
+    {"c*(", ComplexPairCommand, "c*", "", kComplexTimes},
+    {"c/(", ComplexPairCommand, "c/", "", kComplexDivide},
+    {"log(", ComplexPairCommand, "log", "", kLogBase},
+    {"root(", ComplexRootsCommand, "root"},
 };
 
 // Blanks, tabs and line breaks out, trailing "=" off, and (except for the definitions, whose
@@ -122,8 +136,8 @@ bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, st
 
 }  // namespace matrix_detail
 
-std::string RunMatrixCommand(std::string_view word, std::string_view text, MatrixSet& matrices,
-                             const CommandEnv& env) {
+std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view word,
+                          std::string_view text) {
   using namespace matrix_detail;
   Context context{matrices, env.precision, env.rng};
   for (const Command& command : kCommands) {

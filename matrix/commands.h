@@ -13,12 +13,12 @@ namespace orvo {
 // two backslashes of the prompt line. `word` is the command word after "@" ("1(", "det(", ...),
 // `text` what follows it, lower-case and without blanks. Elements are evaluated with the
 // session's generator, each command's expressions with the default x, y and z.
-std::string RunMatrixCommand(std::string_view word, std::string_view text, MatrixSet& matrices,
-                             const CommandEnv& env);
+std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view word,
+                          std::string_view text);
 
 // "&lrt(a11;...;a1n|b1|...|an1;...;ann|bn)": shows the system as read and its solution. `text`
 // is what follows "&lrt(", the closing bracket included. Returns the whole answer, ending with
 // the prompt's backslashes.
-std::string RunLinearEquations(std::string_view text, const CommandEnv& env);
+std::string LinearEquationsCommand(const CommandEnv& env, std::string_view text);
 
 }  // namespace orvo

@@ -152,7 +152,7 @@ bool SolveLinear(const System& system, int precision, std::string& roots) {
 
 }  // namespace
 
-std::string RunLinearEquations(std::string_view text, const CommandEnv& env) {
+std::string LinearEquationsCommand(const CommandEnv& env, std::string_view text) {
   while (EndsWith(text, "=")) text.remove_suffix(1);
   System system = Reader(text, env.rng).Read();
   const std::string prompt(kPromptEnding);

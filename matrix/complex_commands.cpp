@@ -1,0 +1,105 @@
+// The "@" commands on complex numbers, held as 1 x 2 matrices (real part, imaginary part).
+#include <array>
+
+#include "base/number_text.h"
+#include "matrix/complex.h"
+#include "matrix/detail/commands.h"
+#include "matrix/detail/messages.h"
+
+namespace orvo::matrix_detail {
+namespace {
+
+namespace msg = matrix_msg;
+
+// Functions of one number, by ComplexOp.
+constexpr Complex (*kFunctions[])(Complex) = {
+    complexSin, complexCos,  complexTan,  complexLn,   complexLg,
+    complexExp, complexSinh, complexCosh, complexTanh,
+};
+
+// Operations on two numbers, by ComplexOp from kPow on; the logarithm takes its base first.
+constexpr Complex (*kPairs[])(Complex, Complex) = {complexPow, multiply, divide, complexLogBase};
+
+bool HoldsComplex(const Matrix& m) {
+  return m.rows() == 1 && m.cols() == 2;
+}
+
+Complex ToComplex(const Matrix& m) {
+  Complex z;
+  z.set(m.at(0, 0), m.at(0, 1));
+  return z;
+}
+
+Matrix FromComplex(Complex z) {
+  Matrix m(1, 2);
+  m.at(0, 0) = z.re;
+  m.at(0, 1) = z.im;
+  return m;
+}
+
+// "Complex mat<k> " and the number's text.
+std::string Operand(const Context& context, int k) {
+  return Fill(msg::kComplexOperand, {Int(k)}) + MatrixText(context.matrices[k], context.precision);
+}
+
+}  // namespace
+
+std::string ComplexFunctionCommand(Context& context, std::string_view text,
+                                   const Command& command) {
+  const int k = MatrixNumber(text);
+  if (k < 0) return Fill(msg::kBadName, {command.word});
+  if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {Int(k)});
+  context.matrices[0] = FromComplex(kFunctions[command.op](ToComplex(context.matrices[k])));
+  return Operand(context, k) + Fill(msg::kComplexFunctionResult, {command.word, Int(k)}) +
+         MatrixText(context.matrices[0], context.precision);
+}
+
+std::string ComplexPairCommand(Context& context, std::string_view text, const Command& command) {
+  std::string_view firstName;
+  bool found = false;
+  std::string_view secondName = SplitAt(text, ';', firstName, found);
+  const int a = MatrixNumber(firstName);
+  const int b = MatrixNumber(secondName);
+  if (!found || a < 0 || b < 0) return Fill(msg::kComplexPairBadName, {command.word});
+  for (int k : {a, b}) {
+    if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {Int(k)});
+  }
+  Complex w =
+      kPairs[command.op - kPow](ToComplex(context.matrices[a]), ToComplex(context.matrices[b]));
+  context.matrices[0] = FromComplex(w);
+  return Operand(context, a) + Operand(context, b) + Fill(msg::kComplexResult, {command.word}) +
+         MatrixText(context.matrices[0], context.precision);
+}
+
+std::string ComplexRootsCommand(Context& context, std::string_view text, const Command&) {
+  std::string_view countText;
+  bool found = false;
+  std::string_view name = SplitAt(text, ';', countText, found);
+  int n = 2;
+  if (!found) {
+    name = text;
+  } else if (!countText.empty()) {
+    n = ParseInt(countText);
+  }
+  const std::string word = Fill(msg::kRootWord, {Int(n)});
+  const int k = MatrixNumber(name);
+  if (k < 0) return std::string(msg::kRootBadName);
+  if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {Int(k)});
+  // mat0 holds one root per row, so at most 20.
+  if (n > Matrix::kMaxSize) return std::string(msg::kRootTooMany);
+
+  std::array<Complex, Matrix::kMaxSize> roots{};
+  if (!complexRoots(n, ToComplex(context.matrices[k]), roots)) {
+    return std::string(msg::kRootTooFew);
+  }
+  Matrix result(n, 2);
+  for (int i = 0; i < n; ++i) {
+    result.at(i, 0) = roots[i].re;
+    result.at(i, 1) = roots[i].im;
+  }
+  context.matrices[0] = result;
+  return Operand(context, k) + Fill(msg::kComplexResult, {word}) +
+         MatrixText(context.matrices[0], context.precision);
+}
+
+}  // namespace orvo::matrix_detail
