@@ -38,10 +38,6 @@ const Case kCases[] = {
      "&lrt(2;1|3|1;-1|12=",
      "\r\nThe read-in matrix was\r\n2 1 | 3\r\n1 -1 | 12\r\nThe roots were\r\nx[1]=5\r\nx[2]=-7\r\n"
      "\\\\\r\n"},
-    {{},
-     "&lrt(1;2|3|4;5;6|7)=",
-     "\r\nThe read-in matrix was\r\n1 2 | 3\r\n4 5 | 7\r\nThe roots were\r\nx[1]=-0.33333333\r\n"
-     "x[2]=1.6666667\r\n\\\\\r\n"},
     {{"prec=12", "x=5"},
      "&lrt(3;x|1|1;2|1)=",
      "\r\nThe read-in matrix was\r\n3 0 | 1\r\n1 2 | 1\r\nThe roots were\r\nx[1]=0.333333333333\r\n"
@@ -51,21 +47,12 @@ const Case kCases[] = {
      "\r\nThe read-in matrix was\r\n1024 0.001 | 2\r\n0 1 | -1\r\nThe roots were\r\n"
      "x[1]=0.0019541016\r\nx[2]=-1\r\n\\\\\r\n"},
     {{},
-     "&lrt(1;1|1|1;1|2)=",
-     "\r\nThe read-in matrix was\r\n1 1 | 1\r\n1 1 | 2\r\nError: The matrix is singular, there is "
-     "no unique solution\r\n\\\\\r\n"},
-    {{},
      "&lrt(0;0;0|0|0;0;0|0|0;0;0|0)=",
      "\r\nThe read-in matrix was\r\n0 0 0 | 0\r\n0 0 0 | 0\r\n0 0 0 | 0\r\nError: The matrix is "
      "singular, there is no unique solution\r\n\\\\\r\n"},
-    {{}, "&lrt(2|4)=", "\r\nError: Illegal format of &lrt() function\r\n\\\\\r\n"},
     {{}, "&lrt()=", "\r\nError: Illegal format of &lrt() function\r\n\\\\\r\n"},
     {{}, "&lrt(1;2)=", "\r\nError: Illegal format of &lrt() function\r\n\\\\\r\n"},
     {{}, "&lrt(1;2|3|4;5)=", "\r\nError: Illegal format of &lrt() function\r\n\\\\\r\n"},
-    {{},
-     "&lrt(1;2;3|4|5;6;7|8)=",
-     "\r\nThe read-in matrix was\r\n1 2 3 | 4\r\n5 6 7 | 8\r\nError: Row number was not equal to "
-     "column number. Row 2 Column 3\r\n\\\\\r\n"},
     {{}, "&lrt(1;2|3;4|5;6|7)=", "\r\nError: Unknown char: ;: 3;4\r\n\\\\\r\n"},
     {{},
      "&lrt(1/0;1|2|1;q|3)=",
