@@ -13,7 +13,7 @@ namespace {
 
 // Expanding is quadratic at worst (a call nested in a call re-reads its arguments), so the
 // characters looked at are counted and the expansion gives up beyond this many.
-constexpr std::size_t kWorkLimit = 256 * kMaxExpandedLength;
+constexpr std::size_t kWorkLimit = 32 * kMaxExpandedLength;
 
 bool IsOpening(char c) {
   return c == '(' || c == '[' || c == '{';
