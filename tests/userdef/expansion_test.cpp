@@ -151,14 +151,16 @@ TEST(ExpandDefinedCalls, GivesUpOnExponentialGrowth) {
 
 TEST(ExpandDefinedCalls, DeepNestingIsExpandedOrRefusedInBoundedWork) {
   DefinitionStore store = Store({{"f(x)", "x"}});
-  std::string call = "1";
-  for (int depth = 0; depth < 2000; ++depth) call = "f(" + call + ")";
+  auto nested = [](int depth) {
+    std::string text;
+    for (int k = 0; k < depth; ++k) text += "f(";
+    return text + "1" + std::string(static_cast<std::size_t>(depth), ')');
+  };
+  std::string call = nested(2000);
   // f(f(1)) is ((f(1))) and then (((1))): d calls make 2d-1 pairs of brackets.
   EXPECT_EQ(ExpandDefinedCalls(store, call), std::string(3999, '(') + "1" + std::string(3999, ')'));
 
-  std::string deep = "1";
-  for (int depth = 0; depth < 40000; ++depth) deep = "f(" + deep + ")";
-  EXPECT_FALSE(ExpandDefinedCalls(store, deep));
+  EXPECT_FALSE(ExpandDefinedCalls(store, nested(40000)));
 }
 
 // Loaded files are not checked against each other, so two definitions may call each other;
