@@ -9,23 +9,12 @@
 namespace orvo::test {
 namespace {
 
-struct Case {
-  std::vector<std::string> before;
-  std::string line;
-  std::string answer;
-};
-
-void PrintTo(const Case& c, std::ostream* out) {
-  *out << c.line;
-}
+using Case = ConsoleCase;
 
 class LinearEquations : public ::testing::TestWithParam<Case> {};
 
 TEST_P(LinearEquations, AnswersExactly) {
-  const Case& c = GetParam();
-  ConsoleHarness console;
-  for (const std::string& line : c.before) console.Type(line);
-  EXPECT_EQ(Escape(console.Answer(c.line)), Escape(c.answer));
+  EXPECT_EQ(EscapedAnswer(GetParam()), Escape(GetParam().answer));
 }
 
 const Case kCases[] = {

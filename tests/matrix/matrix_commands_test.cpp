@@ -9,23 +9,12 @@
 namespace orvo::test {
 namespace {
 
-struct Case {
-  std::vector<std::string> before;  // typed first, answers not checked
-  std::string line;
-  std::string answer;  // what the console gains: the answer, the prompt and Enter's line break
-};
-
-void PrintTo(const Case& c, std::ostream* out) {
-  *out << c.line;
-}
+using Case = ConsoleCase;
 
 class MatrixCommand : public ::testing::TestWithParam<Case> {};
 
 TEST_P(MatrixCommand, AnswersExactly) {
-  const Case& c = GetParam();
-  ConsoleHarness console;
-  for (const std::string& line : c.before) console.Type(line);
-  EXPECT_EQ(Escape(console.Answer(c.line)), Escape(c.answer));
+  EXPECT_EQ(EscapedAnswer(GetParam()), Escape(GetParam().answer));
 }
 
 const std::string k12 = "@1(2,2;1;2;3;4)=";  // mat1 = 1 2 / 3 4
