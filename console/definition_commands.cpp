@@ -78,4 +78,3 @@ void LoadDroppedDefinitions(ConsoleSession& session, const std::string& path) {
 }
 
 }  // namespace orvo::detail
-
