@@ -33,42 +33,29 @@ void Evaluator::SetExpression(std::string_view text) {
   expression_ = detail::Normalise(text);
 }
 
-int Evaluator::Evaluate(double& value, std::string& errors) {
+int Evaluator::EvaluateSlowly(double& value, std::string& errors) {
   value = -1;
   status_ = 0;
   if (!prepared_) {
     PrepareTerms(errors);
     if (!prepared_) return status_;
   }
+  // A replay that found a call behaving otherwise than recorded: reduce the slow way from now on.
+  if (plan_.ready()) plan_.Drop();
   errors.clear();
 
-  double result = 0;
-  if (!(plan_.ready() && plan_.Run(x_, y_, z_, rng_, status_, errors, result))) {
-    if (plan_.ready()) {
-      // The plan no longer fits these values: reduce the slow way from now on.
-      plan_.Drop();
-      errors.clear();
-      status_ = 0;
-    }
-    work_ = terms_;
-    for (Term& term : work_) {
-      if (term.kind == 'x')
-        term.value = x_;
-      else if (term.kind == 'y')
-        term.value = y_;
-      else if (term.kind == 'z')
-        term.value = z_;
-    }
-    liveCount_ = lastIndex_;
-    result = Reduce(errors);
+  work_ = terms_;
+  for (Term& term : work_) {
+    if (term.kind == 'x')
+      term.value = x_;
+    else if (term.kind == 'y')
+      term.value = y_;
+    else if (term.kind == 'z')
+      term.value = z_;
   }
-
-  // An infinity or the largest double ends as an overflow; a not-a-number passes.
-  if (std::fabs(result) >= kHuge) {
-    AppendMessage(errors, msg::kOverflow);
-    status_ = kStatusOverflow;
-  }
-  value = status_ != 0 ? -1 : result;
+  liveCount_ = lastIndex_;
+  double result = Reduce(errors);
+  detail::Conclude(result, status_, errors, value);
   return status_;
 }
 

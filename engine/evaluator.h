@@ -50,7 +50,11 @@ class Evaluator {
   // z. Messages go to `errors` (emptied first when the expression is prepared). Returns the
   // status, 0 on success; after a failure `value` is -1. A message can come with status 0
   // (two dots in a number, a count message), so callers that must not go on look at `errors`.
-  int Evaluate(double& value, std::string& errors);
+  int Evaluate(double& value, std::string& errors) {
+    // The hot path of every numerical tool: once recorded, the plan replays the evaluation.
+    if (plan_.ready() && plan_.Run(x_, y_, z_, rng_, status_, errors, value)) return status_;
+    return EvaluateSlowly(value, errors);
+  }
 
   // Evaluate, then `text` = the value in printf's "%.<precision>g" ("%g" outside 1..16).
   int EvaluateToText(std::string& text, int precision, std::string& errors);
@@ -72,6 +76,7 @@ class Evaluator {
   const std::vector<Term>& terms() const { return terms_; }
 
  private:
+  int EvaluateSlowly(double& value, std::string& errors);
   void PrepareTerms(std::string& errors);
   void LookUpFunction(std::string_view name, int index);
   double Reduce(std::string& errors);

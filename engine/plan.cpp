@@ -6,8 +6,29 @@
 #include <numeric>
 
 #include "base/text.h"
+#include "engine/detail/messages.h"
 
 namespace orvo::detail {
+namespace {
+
+// Registers 0, 1, 2 hold x, y, z; the slots' registers follow.
+constexpr int kFirstSlotRegister = 3;
+
+bool IsPlusZero(double value) {
+  return value == 0 && !std::signbit(value);
+}
+
+// "/" as ApplyOperator computes it, with the division by zero (and its message) kept there.
+double Quotient(double left, double right, int& status, std::string& errors) {
+  if (right != 0) return left / right;
+  return ApplyOperator(left, Op::kDiv, "/", right, status, errors);
+}
+
+double OddPower(double left, double right) {
+  return left < 0 ? -std::pow(-left, right) : std::pow(left, right);
+}
+
+}  // namespace
 
 void Plan::Clear() {
   state_ = State::kEmpty;
@@ -20,20 +41,17 @@ void Plan::Clear() {
 void Plan::Begin(const std::vector<Term>& terms) {
   Clear();
   state_ = State::kRecording;
-  start_.assign(terms.size(), 0.0);
-  constant_.assign(terms.size(), true);
+  start_.resize(terms.size());
+  variable_.resize(terms.size());
+  constant_.resize(terms.size());
+  for (std::size_t k = 0; k < terms.size(); ++k) {
+    start_[k] = terms[k].value;
+    variable_[k] = terms[k].kind;
+    constant_[k] = terms[k].kind == ' ';
+  }
   alias_.resize(terms.size());
   std::iota(alias_.begin(), alias_.end(), 0);
   addZero_.assign(terms.size(), false);
-  values_.assign(terms.size(), 0.0);
-  variables_.clear();
-  for (std::size_t k = 0; k < terms.size(); ++k) {
-    start_[k] = terms[k].value;
-    if (terms[k].kind != ' ') {
-      constant_[k] = false;
-      variables_.push_back({static_cast<int>(k), terms[k].kind});
-    }
-  }
 }
 
 int Plan::Resolve(int slot) {
@@ -41,13 +59,13 @@ int Plan::Resolve(int slot) {
   return slot;
 }
 
-void Plan::Emit(Code code, int target, int source, Op op, const char* opText) {
+void Plan::Emit(Code code, int left, int right, Op op, const char* opText) {
   Step step;
   step.code = code;
   step.op = op;
   if (opText != nullptr) std::strncpy(step.opText, opText, sizeof step.opText - 1);
-  step.target = target;
-  step.source = source;
+  step.left = left;
+  step.right = right;
   steps_.push_back(step);
 }
 
@@ -56,14 +74,6 @@ void Plan::Settle(int slot) {
   Emit(Code::kAddZero, slot, slot, Op::kAdd, "+");
   addZero_[slot] = false;
 }
-
-namespace {
-
-bool IsPlusZero(double value) {
-  return value == 0 && !std::signbit(value);
-}
-
-}  // namespace
 
 void Plan::Apply(int targetSlot, int sourceSlot, Op op, const char* opText, double result,
                  bool clean) {
@@ -82,11 +92,7 @@ void Plan::Apply(int targetSlot, int sourceSlot, Op op, const char* opText, doub
     addZero_[target] = true;  // the closing operand of "+0)"
     return;
   }
-  // Adding or subtracting a non-zero number gives the same whether or not 0 was added first.
-  bool nonZeroRight = constant_[source] && start_[source] != 0;
-  if (!((op == Op::kAdd || op == Op::kSub) && nonZeroRight)) Settle(target);
-  Settle(source);
-  addZero_[target] = false;
+
   double right = start_[source];
   Code code = Code::kApply;
   switch (op) {
@@ -110,6 +116,31 @@ void Plan::Apply(int targetSlot, int sourceSlot, Op op, const char* opText, doub
     default:
       break;
   }
+
+  // A pending "+0" only matters when the value is -0, and can often wait or vanish:
+  // (a+0)+b, a+(b+0) and (a+0)-b all equal (a op b)+0; a-(b+0) does not (a = b = -0).
+  // a+c and a-c for a non-zero c are never -0, so adding 0 to them changes nothing.
+  // Even powers give the same for -0 and +0.
+  bool pending = false;
+  switch (code) {
+    case Code::kAdd:
+      pending = addZero_[target] || addZero_[source];
+      break;
+    case Code::kSub:
+      Settle(source);
+      pending = addZero_[target];
+      break;
+    case Code::kSquare:
+    case Code::kPowEven:
+      break;
+    default:
+      Settle(target);
+      Settle(source);
+      break;
+  }
+  bool nonZeroLiteral = constant_[source] && right != 0;
+  if ((code == Code::kAdd || code == Code::kSub) && nonZeroLiteral) pending = false;
+  addZero_[target] = pending;
   constant_[target] = false;
   Emit(code, target, source, op, opText);
 }
@@ -130,121 +161,231 @@ void Plan::Call(int targetSlot, Op signOp, const char* signText, const int* argS
   step.code = Code::kCall;
   step.op = signOp;
   std::memcpy(step.opText, signText, sizeof step.opText);
-  step.target = target;
-  step.source = static_cast<int>(calls_.size());
-  calls_.push_back({firstArg, count, code, folds});
+  step.left = target;
+  step.right = static_cast<int>(calls_.size());
+  calls_.push_back({firstArg, count, code, folds, BindFunction(code, count)});
   steps_.push_back(step);
 }
 
 void Plan::Note(std::string message) {
   Step step;
   step.code = Code::kNote;
-  step.source = static_cast<int>(notes_.size());
+  step.right = static_cast<int>(notes_.size());
   notes_.push_back(std::move(message));
   steps_.push_back(step);
 }
 
 void Plan::Finish() {
-  resultSlot_ = Resolve(0);
-  resultAddZero_ = addZero_[resultSlot_];
+  int resultSlot = Resolve(0);
+  resultZero_ = addZero_[resultSlot] ? 0.0 : -0.0;
+  const int slots = static_cast<int>(start_.size());
+  firstStep_ = kFirstSlotRegister + slots;
   std::vector<int> current(start_.size());  // the register that holds each slot's value now
-  std::iota(current.begin(), current.end(), 0);
-  int next = static_cast<int>(start_.size());
+  for (int k = 0; k < slots; ++k) {
+    current[k] = variable_[k] == ' ' ? kFirstSlotRegister + k : variable_[k] - 'x';
+  }
+  int previous = -1;  // the register whose value the replay still holds in its accumulator
+  int next = firstStep_;
   for (Step& step : steps_) {
-    if (step.code == Code::kNote) continue;
-    int slot = step.target;
+    int result = next++;
+    if (step.code == Code::kNote) continue;  // writes the accumulator's value again
+    int slot = step.left;
     if (step.code == Code::kCall) {
-      const CallInfo& info = calls_[step.source];
+      const CallInfo& info = calls_[step.right];
       for (int k = 0; k < info.count; ++k) {
         int& arg = callArgs_[info.firstArg + k];
         arg = current[arg];
       }
+      if (info.bound.compute != nullptr && info.count == 1 &&
+          (step.op == Op::kAdd || step.op == Op::kSub)) {
+        step.code = step.op == Op::kAdd ? Code::kCallPlus : Code::kCallMinus;
+        step.left = callArgs_[info.firstArg];
+      }
     } else {
-      step.source = current[step.source];
+      step.left = current[step.left];
+      step.right = current[step.right];
+      bool accLeft = step.left == previous;
+      bool accRight = step.right == previous && !accLeft;
+      int form = 0;
+      switch (step.code) {
+        case Code::kAdd:
+        case Code::kSub:
+        case Code::kMul:
+        case Code::kDiv:
+          form = accLeft ? 1 : accRight ? 2 : 0;
+          break;
+        case Code::kAddZero:
+        case Code::kSquare:
+        case Code::kPowEven:
+        case Code::kPowOdd:
+          form = accLeft ? 1 : 0;
+          break;
+        default:
+          break;
+      }
+      step.code = static_cast<Code>(static_cast<int>(step.code) + form);
     }
-    step.target = current[slot];
-    step.result = next++;
-    current[slot] = step.result;
+    current[slot] = result;
+    previous = result;
   }
-  resultRegister_ = current[resultSlot_];
-  std::size_t widest = 0;
-  for (const CallInfo& info : calls_)
+  resultRegister_ = current[resultSlot];
+
+  std::size_t widest = 1;
+  for (const CallInfo& info : calls_) {
     widest = std::max(widest, static_cast<std::size_t>(info.count));
+  }
   scratch_.assign(widest, 0.0);
   values_.assign(static_cast<std::size_t>(next), 0.0);
-  std::copy(start_.begin(), start_.end(), values_.begin());
+  std::copy(start_.begin(), start_.end(), values_.begin() + kFirstSlotRegister);
   state_ = State::kReady;
 }
 
-bool Plan::Run(double x, double y, double z, Random* rng, int& status, std::string& errors,
-               double& result) {
-  double* v = values_.data();
-  for (const Variable& variable : variables_) {
-    v[variable.slot] = variable.name == 'x' ? x : variable.name == 'y' ? y : z;
+void Conclude(double result, int& status, std::string& errors, double& value) {
+  if (std::fabs(result) >= kHuge) {
+    AppendMessage(errors, msg::kOverflow);
+    status = kStatusOverflow;
   }
-  for (const Step *step = steps_.data(), *end = step + steps_.size(); step != end; ++step) {
-    const double left = v[step->target];
-    const double& right = v[step->source];  // read only by the operator steps
-    double& out = v[step->result];
-    switch (step->code) {
+  value = status != 0 ? -1 : result;
+}
+
+bool Plan::Run(double x, double y, double z, Random* rng, int& status, std::string& errors,
+               double& value) {
+  status = 0;
+  errors.clear();
+  double* v = values_.data();
+  v[0] = x;
+  v[1] = y;
+  v[2] = z;
+  double* out = v + firstStep_;
+  double acc = 0;  // the previous step's result (also in its register)
+  for (const Step& step : steps_) {
+    switch (step.code) {
       case Code::kAdd:
-        out = left + right;
+        acc = v[step.left] + v[step.right];
+        break;
+      case Code::kAddAccLeft:
+        acc = acc + v[step.right];
+        break;
+      case Code::kAddAccRight:
+        acc = v[step.left] + acc;
         break;
       case Code::kSub:
-        out = left - right;
+        acc = v[step.left] - v[step.right];
+        break;
+      case Code::kSubAccLeft:
+        acc = acc - v[step.right];
+        break;
+      case Code::kSubAccRight:
+        acc = v[step.left] - acc;
         break;
       case Code::kMul:
-        out = left * right;
+        acc = v[step.left] * v[step.right];
+        break;
+      case Code::kMulAccLeft:
+        acc = acc * v[step.right];
+        break;
+      case Code::kMulAccRight:
+        acc = v[step.left] * acc;
         break;
       case Code::kDiv:
-        out = right != 0 ? left / right
-                         : ApplyOperator(left, step->op, step->opText, right, status, errors);
+        acc = Quotient(v[step.left], v[step.right], status, errors);
+        break;
+      case Code::kDivAccLeft:
+        acc = Quotient(acc, v[step.right], status, errors);
+        break;
+      case Code::kDivAccRight:
+        acc = Quotient(v[step.left], acc, status, errors);
         break;
       case Code::kAddZero:
-        out = left + 0.0;
+        acc = v[step.left] + 0.0;
+        break;
+      case Code::kAddZeroAcc:
+        acc = acc + 0.0;
         break;
       case Code::kSquare:
-        out = left * left;
+        acc = v[step.left] * v[step.left];
+        break;
+      case Code::kSquareAcc:
+        acc = acc * acc;
         break;
       case Code::kPowEven:
-        out = std::pow(left, right);
+        acc = std::pow(v[step.left], v[step.right]);
+        break;
+      case Code::kPowEvenAcc:
+        acc = std::pow(acc, v[step.right]);
         break;
       case Code::kPowOdd:
-        out = left < 0 ? -std::pow(-left, right) : std::pow(left, right);
+        acc = OddPower(v[step.left], v[step.right]);
+        break;
+      case Code::kPowOddAcc:
+        acc = OddPower(acc, v[step.right]);
         break;
       case Code::kApply:
-        out = ApplyOperator(left, step->op, step->opText, right, status, errors);
+        acc = ApplyOperator(v[step.left], step.op, step.opText, v[step.right], status, errors);
         break;
       case Code::kCall:
-        if (!RunCall(*step, v, rng, status, errors)) return false;
+        if (!RunCall(step, v, rng, status, errors, acc)) return false;
         break;
+      case Code::kCallPlus:
+      case Code::kCallMinus: {
+        const CallInfo& info = calls_[step.right];
+        const double* arg = v + step.left;
+        // What ApplyOperator gives for the bracket's sign, signs of zero included.
+        double signedFirst = step.code == Code::kCallPlus ? 0 + *arg : 0 - *arg;
+        FunctionCall call;
+        call.code = info.function;
+        call.signedFirst = signedFirst;
+        call.args = arg;
+        call.rng = rng;
+        call.status = &status;
+        call.errors = &errors;
+        call.value = signedFirst;
+        call.folds = info.bound.folds;
+        info.bound.compute(call);
+        if (std::clamp(call.folds, 0, 1) != info.folds) return false;
+        acc = call.value;
+        break;
+      }
       case Code::kNote:
-        AppendMessage(errors, notes_[step->source]);
+        AppendMessage(errors, notes_[step.right]);
         break;
     }
+    *out++ = acc;
   }
-  result = resultAddZero_ ? v[resultRegister_] + 0.0 : v[resultRegister_];
+  Conclude(v[resultRegister_] + resultZero_, status, errors, value);
   return true;
 }
 
-bool Plan::RunCall(const Step& step, double* v, Random* rng, int& status, std::string& errors) {
-  const CallInfo& info = calls_[step.source];
+bool Plan::RunCall(const Step& step, const double* v, Random* rng, int& status, std::string& errors,
+                   double& value) {
+  const CallInfo& info = calls_[step.right];
   const int* args = callArgs_.data() + info.firstArg;
-  for (int k = 0; k < info.count; ++k) scratch_[k] = v[args[k]];
+  double* a = scratch_.data();
+  for (int k = 0; k < info.count; ++k) a[k] = v[args[k]];
+  // The bracket's sign operator is nearly always "+" or "-" (sin(-x)); 0 + a and 0 - a are what
+  // ApplyOperator gives for them, signs of zero included.
+  double signedFirst = step.op == Op::kAdd ? 0 + a[0]
+                       : step.op == Op::kSub
+                           ? 0 - a[0]
+                           : ApplyOperator(0, step.op, step.opText, a[0], status, errors);
   FunctionCall call;
   call.code = info.function;
-  call.signedFirst = step.op == Op::kAdd
-                         ? 0 + scratch_[0]
-                         : ApplyOperator(0, step.op, step.opText, scratch_[0], status, errors);
-  call.args = scratch_.data();
+  call.signedFirst = signedFirst;
+  call.args = a;
   call.count = info.count;
   call.rng = rng;
   call.status = &status;
   call.errors = &errors;
-  CallFunction(call);
-  int folds = call.folds < 0 ? 0 : call.folds > info.count ? info.count : call.folds;
-  if (call.unknown || folds != info.folds) return false;
-  v[step.result] = call.value;
+  if (info.bound.compute != nullptr) {
+    call.value = signedFirst;
+    call.folds = info.bound.folds;
+    info.bound.compute(call);
+  } else {
+    CallFunction(call);
+    if (call.unknown) return false;
+  }
+  if (std::clamp(call.folds, 0, info.count) != info.folds) return false;
+  value = call.value;
   return true;
 }
 

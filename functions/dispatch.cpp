@@ -35,45 +35,73 @@ BranchTable BuildTable() {
   return table;
 }
 
-// Applies the row's parameter rule: the fold count follows from the argument count alone.
-void Run(const detail::BranchRow& row, FunctionCall& call) {
+const BranchTable& Table() {
+  static const BranchTable table = BuildTable();
+  return table;
+}
+
+const detail::BranchRow* FindRow(int code) {
+  return code > 0 && code < kCodeLimit ? Table()[code] : nullptr;
+}
+
+// Whether the row's parameter rule lets the branch compute with `count` arguments.
+bool Fits(const detail::BranchRow& row, int count) {
   using detail::Arity;
-  if (row.arity == Arity::kOwn) {
-    row.compute(call);
-    return;
+  switch (row.arity) {
+    case Arity::kFixed:
+      return count >= row.params;
+    case Arity::kExact:
+      return count == row.params;
+    case Arity::kVariadic:
+    case Arity::kOwn:
+      return true;
   }
-  if (row.arity == Arity::kVariadic) {
-    row.compute(call);
-    call.folds = call.count;
-    return;
+  return false;
+}
+
+// The fold count of a call that fits: the `kOwn` branches set their own.
+int FoldsWhenFitting(const detail::BranchRow& row, int count) {
+  using detail::Arity;
+  switch (row.arity) {
+    case Arity::kFixed:
+    case Arity::kExact:
+      return row.params;
+    case Arity::kVariadic:
+      return count;
+    case Arity::kOwn:
+      return 0;
   }
-  bool fits = row.arity == Arity::kExact ? call.count == row.params : call.count >= row.params;
-  if (!fits) {
-    if (call.count == 1 && !row.missing.empty()) {
-      detail::Report(call, row.missing, row.missingStatus);
-    }
-    call.folds = 1;
-    return;
-  }
-  row.compute(call);
-  call.folds = row.params;
+  return 0;
 }
 
 }  // namespace
 
 void CallFunction(FunctionCall& call) {
-  static const BranchTable table = BuildTable();
   call.value = call.signedFirst;
   call.folds = 0;
   call.unknown = false;
-  const detail::BranchRow* row =
-      call.code > 0 && call.code < kCodeLimit ? table[call.code] : nullptr;
+  const detail::BranchRow* row = FindRow(call.code);
   if (row == nullptr) {
     call.unknown = true;
     detail::Report(call, msg::kUnknownFunction, kStatusUnknown);
     return;
   }
-  Run(*row, call);
+  if (!Fits(*row, call.count)) {
+    // One fold and no value; a lone argument of a multi-parameter function earns the message.
+    if (call.count == 1 && !row->missing.empty()) {
+      detail::Report(call, row->missing, row->missingStatus);
+    }
+    call.folds = 1;
+    return;
+  }
+  call.folds = FoldsWhenFitting(*row, call.count);
+  row->compute(call);
+}
+
+BoundFunction BindFunction(int code, int count) {
+  const detail::BranchRow* row = FindRow(code);
+  if (row == nullptr || !Fits(*row, count)) return {};
+  return {row->compute, FoldsWhenFitting(*row, count)};
 }
 
 }  // namespace orvo

@@ -83,6 +83,18 @@ struct FunctionCall {
 
 void CallFunction(FunctionCall& call);
 
+// A call of one code with one argument count, looked up once, for callers that repeat it many
+// times (the engine's replayed evaluations). When `compute` is set, running it on a FunctionCall
+// whose `value` is S and whose `folds` is `folds` does exactly what CallFunction does for that
+// code and count. It is null when CallFunction must do the call itself: an unknown code, or an
+// argument count that only earns the function's "missing parameter" treatment.
+struct BoundFunction {
+  void (*compute)(FunctionCall&) = nullptr;
+  int folds = 0;
+};
+
+BoundFunction BindFunction(int code, int count);
+
 // The largest double; functions return it to make the evaluation end in "Error: Overflow".
 inline constexpr double kHuge = 1.7976931348623157e308;
 

@@ -42,20 +42,27 @@ double ModTwo(double v) {
   return v - 2 * std::trunc(v / 2);
 }
 
+// An even root: of a negative number an error, unless the number is a rounding error's size.
+double EvenRoot(double left, double right, int& status, std::string& errors) {
+  if (left < -1e-6) return Fail(kStatusRootOfNegative, msg::kRootOfNegative, status, errors);
+  if (left < 0) return 0;
+  // The correctly rounded square root (sqrt keeps the sign of -0, the power does not).
+  if (right == 0.5) return left == 0 ? 0.0 : std::sqrt(left);
+  return std::pow(left, right);
+}
+
 }  // namespace
 
 double Power(double left, double right, int& status, std::string& errors) {
   if (right == 0) return 1;
   // The correctly rounded square, which pow() only approximates; also the commonest power.
   if (right == 2) return left * left;
+  // sqrt() comes here too: 1 / 0.5 is even, so skip working that out.
+  if (right == 0.5) return EvenRoot(left, right, status, errors);
   if (std::fabs(right) < 1) {
     double k = std::trunc(1 / right);
     if (ModTwo(k) != 0) return left < 0 ? -std::pow(-left, right) : std::pow(left, right);
-    if (left < -1e-6) return Fail(kStatusRootOfNegative, msg::kRootOfNegative, status, errors);
-    if (left < 0) return 0;
-    // The correctly rounded square root (sqrt keeps the sign of -0, the power does not).
-    if (right == 0.5) return left == 0 ? 0.0 : std::sqrt(left);
-    return std::pow(left, right);
+    return EvenRoot(left, right, status, errors);
   }
   // |right| >= 1 (and not-a-number, which pow passes on).
   if (ModTwo(right) == 0) return std::pow(left, right);

@@ -15,6 +15,10 @@ namespace orvo::detail {
 // away. Operations whose operands are all literal fold into the slots' starting values, and the
 // normaliser's filler operands cost nothing: "(0+s" makes its slot an alias of s, and "+0)" only
 // notes that the value must have 0 added (which turns -0 into +0) before it is used.
+// The end of every evaluation: an infinity or the largest double becomes an overflow (a
+// not-a-number passes), and a failed evaluation gives -1.
+void Conclude(double result, int& status, std::string& errors, double& value);
+
 class Plan {
  public:
   // Starts recording for a prepared list.
@@ -34,54 +38,74 @@ class Plan {
   bool ready() const { return state_ == State::kReady; }
   bool unusable() const { return state_ == State::kUnusable; }
 
-  // Replays the plan. False when a call did not behave as recorded; the caller then reduces the
-  // slow way (and should Drop the plan).
+  // Replays the plan as a whole evaluation: `status` from 0 and `errors` from empty, the steps,
+  // then what Conclude does. False when a call did not behave as recorded; the caller then
+  // reduces the slow way (and should Drop the plan).
   bool Run(double x, double y, double z, Random* rng, int& status, std::string& errors,
-           double& result);
+           double& value);
 
  private:
   enum class State : std::uint8_t { kEmpty, kRecording, kReady, kUnusable };
+
+  // What a step does. The arithmetic codes come in forms: the plain one reads both operands
+  // from registers, the "Acc" forms take one of them from the previous step's result, which the
+  // replay keeps in a local variable (a machine register) so that chains of operations do not
+  // wait for a store and a load between steps. Each Acc form directly follows its plain code.
   enum class Code : std::uint8_t {
     kAdd,
+    kAddAccLeft,
+    kAddAccRight,
     kSub,
+    kSubAccLeft,
+    kSubAccRight,
     kMul,
+    kMulAccLeft,
+    kMulAccRight,
     kDiv,
+    kDivAccLeft,
+    kDivAccRight,
     kAddZero,  // left + 0: what a filler or closing operand 0 does to a value
-    kSquare,   // left ^ 2
+    kAddZeroAcc,
+    kSquare,  // left ^ 2
+    kSquareAcc,
     kPowEven,  // left ^ r for a literal even r, |r| >= 1
-    kPowOdd,   // left ^ r for any other literal r with |r| >= 1: odd powers of negatives are real
-    kApply,
+    kPowEvenAcc,
+    kPowOdd,  // left ^ r for any other literal r with |r| >= 1: odd powers of negatives are real
+    kPowOddAcc,
+    kApply,  // any operator, through ApplyOperator
     kCall,
+    // A call of one argument signed by "+" or "-" (sin(x), exp(-x)) whose branch was looked up
+    // once: the commonest calls, made without the general call's copying and checks.
+    kCallPlus,
+    kCallMinus,
     kNote
   };
 
-  // While recording, `target` and `source` name slots. Finish turns the steps into three-address
-  // form on registers: the slots' own registers keep their starting values for good, and every
-  // step writes a fresh register, so a replay only has to set the variables.
+  // While recording, `left` and `right` name slots. Finish turns the steps into three-address
+  // form on registers: registers 0..2 hold x, y, z, then come the slots' own registers, which
+  // keep their starting values for good, then one fresh register per step, which the step
+  // writes (step k writes register firstStep_ + k), so a replay only has to set the variables.
   struct Step {
     Code code = Code::kApply;
     Op op = Op::kNone;  // kApply: the operator; kCall: the sign operator of the first argument
     char opText[3] = {};
-    int target = 0;  // the left operand
-    int source = 0;  // the right operand; kCall: index into calls_; kNote: into notes_
-    int result = 0;  // the register written
+    int left = 0;   // the left operand; kCallPlus, kCallMinus: the argument
+    int right = 0;  // the right operand; the calls: index into calls_; kNote: into notes_
   };
   struct CallInfo {
     int firstArg;  // into callArgs_
     int count;
     int function;
     int folds;
-  };
-  struct Variable {
-    int slot;
-    char name;
+    BoundFunction bound;
   };
 
   int Resolve(int slot);
   // Gives a slot its pending "+0" before a step reads it.
   void Settle(int slot);
-  void Emit(Code code, int target, int source, Op op, const char* opText);
-  bool RunCall(const Step& step, double* v, Random* rng, int& status, std::string& errors);
+  void Emit(Code code, int left, int right, Op op, const char* opText);
+  bool RunCall(const Step& step, const double* v, Random* rng, int& status, std::string& errors,
+               double& value);
 
   State state_ = State::kEmpty;
   std::vector<Step> steps_;
@@ -89,10 +113,12 @@ class Plan {
   std::vector<bool> constant_;  // while recording: the slot holds a value known in advance
   std::vector<int> alias_;      // while recording: the slot whose value this slot now is
   std::vector<bool> addZero_;   // while recording: the value still needs its "+0"
-  int resultSlot_ = 0;
-  bool resultAddZero_ = false;
+  std::vector<char> variable_;  // while recording: 'x', 'y', 'z' or ' ' for each slot
   int resultRegister_ = 0;
-  std::vector<Variable> variables_;
+  // Added to the result: +0 when the outer group's "+0)" is still pending, else -0, which
+  // leaves every value as it is (-0 + -0 is -0), so the replay needs no test for it.
+  double resultZero_ = -0.0;
+  int firstStep_ = 0;
   std::vector<CallInfo> calls_;
   std::vector<int> callArgs_;
   std::vector<std::string> notes_;
