@@ -100,7 +100,7 @@ void CallFunction(FunctionCall& call) {
 
 BoundFunction BindFunction(int code, int count) {
   const detail::BranchRow* row = FindRow(code);
-  if (row == nullptr || !Fits(*row, count)) return {};
+  if (row == nullptr || row->arity == detail::Arity::kOwn || !Fits(*row, count)) return {};
   return {row->compute, FoldsWhenFitting(*row, count)};
 }
 

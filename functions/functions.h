@@ -85,9 +85,10 @@ void CallFunction(FunctionCall& call);
 
 // A call of one code with one argument count, looked up once, for callers that repeat it many
 // times (the engine's replayed evaluations). When `compute` is set, running it on a FunctionCall
-// whose `value` is S and whose `folds` is `folds` does exactly what CallFunction does for that
-// code and count. It is null when CallFunction must do the call itself: an unknown code, or an
-// argument count that only earns the function's "missing parameter" treatment.
+// whose `value` is S does exactly what CallFunction does for that code and count, and the call
+// folds `folds` argument Terms (compute leaves `folds` alone). It is null when CallFunction must
+// do the call itself: an unknown code, an argument count that only earns the function's
+// "missing parameter" treatment, or a branch that decides its fold count itself.
 struct BoundFunction {
   void (*compute)(FunctionCall&) = nullptr;
   int folds = 0;

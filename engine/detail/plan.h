@@ -97,7 +97,7 @@ class Plan {
     int count;
     int function;
     int folds;
-    BoundFunction bound;
+    BoundFunction bound;  // the branch, when it can be called directly
   };
 
   int Resolve(int slot);
