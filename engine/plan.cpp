@@ -111,7 +111,10 @@ void Plan::Apply(int targetSlot, int sourceSlot, Op op, const char* opText, doub
     case Op::kPower:
       // What Power() does for a literal exponent, decided once.
       if (!constant_[source] || !(std::fabs(right) >= 1)) break;
-      code = right == 2 ? Code::kSquare : std::fmod(right, 2) == 0 ? Code::kPowEven : Code::kPowOdd;
+      code = right == 2                 ? Code::kSquare
+             : right == 3               ? Code::kCube
+             : std::fmod(right, 2) == 0 ? Code::kPowEven
+                                        : Code::kPowOdd;
       break;
     default:
       break;
@@ -218,6 +221,7 @@ void Plan::Finish() {
           break;
         case Code::kAddZero:
         case Code::kSquare:
+        case Code::kCube:
         case Code::kPowEven:
         case Code::kPowOdd:
           form = accLeft ? 1 : 0;
@@ -309,6 +313,12 @@ bool Plan::Run(double x, double y, double z, Random* rng, int& status, std::stri
         break;
       case Code::kSquareAcc:
         acc = acc * acc;
+        break;
+      case Code::kCube:
+        acc = Cube(v[step.left]);
+        break;
+      case Code::kCubeAcc:
+        acc = Cube(acc);
         break;
       case Code::kPowEven:
         acc = std::pow(v[step.left], v[step.right]);

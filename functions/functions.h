@@ -53,6 +53,9 @@ double ApplyOperator(double left, Op op, std::string_view opText, double right, 
 // The "^" operator: odd roots of negative numbers are real, even ones an error.
 double Power(double left, double right, int& status, std::string& errors);
 
+// x^3 correctly rounded (what Power(x, 3) gives), in a fraction of pow()'s time.
+double Cube(double x);
+
 // The factorial behind "!", fac, fact and p(n). Non-integers go through Gamma(x + 1); a negative
 // integer appends a message and gives 1 without changing any status.
 double Factorial(double x, std::string& errors);

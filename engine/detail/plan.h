@@ -68,6 +68,8 @@ class Plan {
     kAddZeroAcc,
     kSquare,  // left ^ 2
     kSquareAcc,
+    kCube,  // left ^ 3
+    kCubeAcc,
     kPowEven,  // left ^ r for a literal even r, |r| >= 1
     kPowEvenAcc,
     kPowOdd,  // left ^ r for any other literal r with |r| >= 1: odd powers of negatives are real
