@@ -1,8 +1,15 @@
 // Time per evaluation of a prepared expression, the hot path of every numerical tool, side by
-// side with muparser (when installed) on the same expressions.
+// side with muparser (when installed) on the same expressions. Each expression runs with Orvo and
+// then with muparser, so both see the same load, and the run ends with the ratios Orvo/muparser
+// (CPU time; the medians when --benchmark_repetitions is given) and their geometric mean.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "base/random.h"
 #include "engine/evaluator.h"
@@ -20,13 +27,25 @@ std::string Horner() {
   return text;
 }
 
-const std::string kExpressions[] = {
-    "x^2",    "1/(1+x^2)",      "sqrt(1-x^2)*4", "x^3-2*x^2+3*x-4", "(x+1)*(x+2)*(x+3)*(x+4)/(x+5)",
-    Horner(), "sin(x)*exp(-x)",
-};
+const std::vector<std::string>& Expressions() {
+  static const std::vector<std::string> expressions = {
+      "x^2",
+      "1/(1+x^2)",
+      "sqrt(1-x^2)*4",
+      "x^3-2*x^2+3*x-4",
+      "(x+1)*(x+2)*(x+3)*(x+4)/(x+5)",
+      Horner(),
+      "sin(x)*exp(-x)",
+  };
+  return expressions;
+}
 
-void Orvo(benchmark::State& state) {
-  const std::string& text = kExpressions[state.range(0)];
+// The abscissa walks through [0.25, 0.75) in small steps, as an integration would.
+double NextX(double x) {
+  return x < 0.75 ? x + 1e-6 : 0.25;
+}
+
+void Orvo(benchmark::State& state, const std::string& text) {
   orvo::Random rng;
   orvo::Evaluator evaluator(rng);
   evaluator.SetExpression(text);
@@ -40,31 +59,84 @@ void Orvo(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    x = x < 0.75 ? x + 1e-6 : 0.25;
+    x = NextX(x);
     evaluator.SetX(x);
     evaluator.Evaluate(value, errors);
     benchmark::DoNotOptimize(value);
   }
   state.SetLabel(text);
 }
-BENCHMARK(Orvo)->DenseRange(0, std::size(kExpressions) - 1);
 
 #ifdef ORVO_BENCH_MUPARSER
-void MuParser(benchmark::State& state) {
-  const std::string& text = kExpressions[state.range(0)];
+void MuParser(benchmark::State& state, const std::string& text) {
   mu::Parser parser;
   double x = 0.25;
   parser.DefineVar("x", &x);
   parser.SetExpr(text);
   double value = parser.Eval();
   for (auto _ : state) {
-    x = x < 0.75 ? x + 1e-6 : 0.25;
+    x = NextX(x);
     value = parser.Eval();
     benchmark::DoNotOptimize(value);
   }
   state.SetLabel(text);
 }
-BENCHMARK(MuParser)->DenseRange(0, std::size(kExpressions) - 1);
 #endif
 
+// The console report, then a table of the ratios Orvo/muparser per expression.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type == Run::RT_Iteration || median) {
+        times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
+      }
+    }
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    double logSum = 0;
+    double worst = 0;
+    int count = 0;
+    std::printf("\n%-10s %10s %10s %7s\n", "expression", "Orvo", "muparser", "ratio");
+    for (std::size_t k = 0; k < Expressions().size(); ++k) {
+      auto orvo = times_.find("Orvo/" + std::to_string(k));
+      auto mu = times_.find("MuParser/" + std::to_string(k));
+      if (orvo == times_.end() || mu == times_.end()) continue;
+      double ratio = orvo->second / mu->second;
+      logSum += std::log(ratio);
+      worst = std::max(worst, ratio);
+      ++count;
+      std::printf("%-10zu %10.2f %10.2f %7.2f\n", k, orvo->second, mu->second, ratio);
+    }
+    if (count > 0) {
+      std::printf("geometric mean of the ratios %.2f, largest %.2f\n", std::exp(logSum / count),
+                  worst);
+    }
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
 }  // namespace
+
+int main(int argc, char** argv) {
+  for (std::size_t k = 0; k < Expressions().size(); ++k) {
+    const std::string& text = Expressions()[k];
+    benchmark::RegisterBenchmark(("Orvo/" + std::to_string(k)).c_str(), Orvo, text);
+#ifdef ORVO_BENCH_MUPARSER
+    benchmark::RegisterBenchmark(("MuParser/" + std::to_string(k)).c_str(), MuParser, text);
+#endif
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
