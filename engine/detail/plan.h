@@ -8,17 +8,19 @@
 
 namespace orvo::detail {
 
+// The end of every evaluation: an infinity or the largest double becomes an overflow (a
+// not-a-number passes), and a failed evaluation gives -1.
+void Conclude(double result, int& status, std::string& errors, double& value);
+
 // The reduction of a prepared Term list depends only on its structure (a percent sign excepted:
 // such lists are never planned), so the first evaluation records the operations it performs and
 // later evaluations replay them on plain values. Operations are recorded on slots: a slot is a
 // Term's place in the prepared list and keeps its number while the Terms around it are folded
 // away. Operations whose operands are all literal fold into the slots' starting values, and the
 // normaliser's filler operands cost nothing: "(0+s" makes its slot an alias of s, and "+0)" only
-// notes that the value must have 0 added (which turns -0 into +0) before it is used.
-// The end of every evaluation: an infinity or the largest double becomes an overflow (a
-// not-a-number passes), and a failed evaluation gives -1.
-void Conclude(double result, int& status, std::string& errors, double& value);
-
+// notes that the value must have 0 added (which turns -0 into +0) before a step that cares
+// reads it. Later evaluations then cost one pass over a short array of steps: no text, no
+// Terms, no heap.
 class Plan {
  public:
   // Starts recording for a prepared list.
