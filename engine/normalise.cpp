@@ -203,12 +203,14 @@ std::string Normalise(std::string_view input) {
   if (last != std::string::npos) text.erase(last + 1);
 
   if (text.empty()) {
-    text = "0";
+    text.assign(1, '0');
   } else {
     for (auto [from, to] : kReplacements) ReplaceAll(text, from, to);
   }
 
-  return Scanner("(" + text + ")").Run();
+  text.insert(text.begin(), '(');
+  text += ')';
+  return Scanner(text).Run();
 }
 
 }  // namespace orvo::detail

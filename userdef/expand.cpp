@@ -199,7 +199,10 @@ CallExpansion ExpandCall(const FunctionDefinition& definition, std::string_view 
   for (const Parameter& parameter : parameters) {
     if (parameter.name.empty() || parameter.index >= arguments.size()) continue;
     std::string_view argument = arguments[parameter.index];
-    replacement = argument.size() > 1 ? "(" + std::string(argument) + ")" : std::string(argument);
+    replacement.clear();
+    if (argument.size() > 1) replacement += '(';
+    replacement += argument;
+    if (argument.size() > 1) replacement += ')';
     const std::size_t count = CountOccurrences(result, parameter.name);
     const std::size_t grown =
         result.size() - count * parameter.name.size() + count * replacement.size();

@@ -119,7 +119,8 @@ std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headTe
 
   // Only the first and last characters are looked at: (a)+(b) is not wrapped again.
   if (!(slot.expression.front() == '(' && slot.expression.back() == ')')) {
-    slot.expression = "(" + slot.expression + ")";
+    slot.expression.insert(slot.expression.begin(), '(');
+    slot.expression += ')';
   }
 
   const std::vector<bool> used = MarkParameters(slot.expression, names);
