@@ -4,7 +4,9 @@
 
 namespace orvo::test {
 
-ConsoleHarness::ConsoleHarness() = default;
+ConsoleHarness::ConsoleHarness() : session_(box_, noDialogs_, interrupt_) {}
+
+ConsoleHarness::ConsoleHarness(Dialogs& dialogs) : session_(box_, dialogs, interrupt_) {}
 
 void ConsoleHarness::Type(std::string_view line, bool numberPad) {
   box_.MoveCaretToEnd();

@@ -14,6 +14,8 @@ namespace orvo::test {
 class ConsoleHarness {
  public:
   ConsoleHarness();
+  // A session whose questions `dialogs` answers.
+  explicit ConsoleHarness(Dialogs& dialogs);
 
   // Types `line` at the end of the console and presses Enter (the number-pad one when asked).
   void Type(std::string_view line, bool numberPad = false);
@@ -29,9 +31,9 @@ class ConsoleHarness {
 
  private:
   StringTextBox box_;
-  NoDialogs dialogs_;
+  NoDialogs noDialogs_;
   NeverInterrupt interrupt_;
-  ConsoleSession session_{box_, dialogs_, interrupt_};
+  ConsoleSession session_;
 };
 
 // One row of a table-driven console test: lines typed first (their answers are not checked),

@@ -1,4 +1,4 @@
-// The "#" commands on a store of their own, with scripted dialogs and a scratch folder.
+// Saving, loading and including definition files, on a store of their own with scripted dialogs.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -29,73 +29,6 @@ class DefinitionCommands : public ::testing::Test {
       store_, dialogs_, rng_,
       DefinitionFolders{(home_.path() / "orvo").string(), program_.path().string()}};
 };
-
-TEST_F(DefinitionCommands, AnEleventhDefinitionIsRefusedAndNothingIsLost) {
-  Define({"a(x);x+1", "b(x);x+2", "d(x);x+3", "i(x);x+4", "j(x);x+5", "l(x);x+6", "m(x);x+7",
-          "n(x);x+8", "o(x);x+9", "vv(x);x+10"});
-  const DefinitionStore before = store_;
-  EXPECT_EQ(DefineCommand(context_, "w(x);x)"),
-            "\r\nError: Ten functions are already defined; use #undef to remove one first\r\n\\\\");
-  // A name already there is still reported as such.
-  EXPECT_EQ(DefineCommand(context_, "a(x);x)"),
-            "\r\nError: \"a\" function has already been defined\r\n\\\\");
-  ASSERT_EQ(store_.count(), 10);
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(store_.definitions[i].name, before.definitions[i].name);
-    EXPECT_EQ(store_.definitions[i].expression, before.definitions[i].expression);
-  }
-  EXPECT_EQ(store_.definitions[0].name, "vv");  // sorted, longest first
-}
-
-TEST_F(DefinitionCommands, UndefineOneKeepsTheOthersInOrder) {
-  Define({"a(x);x+1", "bbb(x);x+2", "cc(x);x+3"});
-  EXPECT_EQ(UndefCommand(context_, "cc)"), "\r\n\"cc\" function was undefined\r\n\\\\");
-  EXPECT_EQ(UndefCommand(context_, "cc)"), "\r\nError: No \"cc\" function found\r\n\\\\");
-  // The name alone counts, so a call form names the function too.
-  EXPECT_EQ(UndefCommand(context_, "bbb(x))"), "\r\n\"bbb\" function was undefined\r\n\\\\");
-  ASSERT_EQ(store_.count(), 1);
-  EXPECT_EQ(store_.definitions[0].name, "a");
-  EXPECT_TRUE(dialogs_.asked().empty());
-}
-
-TEST_F(DefinitionCommands, UndefineAllAsksFirst) {
-  Define({"a(x);x+1", "b(x);x+2"});
-  dialogs_.Prepare("n");
-  EXPECT_EQ(UndefCommand(context_, ")"), "\r\nNo functions were undefined\r\n\\\\");
-  EXPECT_EQ(store_.count(), 2);
-  dialogs_.Prepare(std::nullopt);  // the box closed
-  EXPECT_EQ(UndefCommand(context_, ")"), "\r\nNo functions were undefined\r\n\\\\");
-  EXPECT_EQ(store_.count(), 2);
-  dialogs_.Prepare("y");
-  EXPECT_EQ(UndefCommand(context_, ")"), "\r\nAll the defined functions were undefined\r\n\\\\");
-  EXPECT_TRUE(store_.empty());
-  ASSERT_EQ(dialogs_.asked().size(), 3u);
-  EXPECT_EQ(dialogs_.asked()[0].kind, "yes/no");
-  EXPECT_EQ(dialogs_.asked()[0].text, "Are you sure to undefine all of the defined functions?");
-}
-
-TEST_F(DefinitionCommands, SavingNothingAsksNothing) {
-  EXPECT_EQ(SaveDefinitions(context_), "\r\nThere were no defined functions\r\n\\\\");
-  EXPECT_TRUE(dialogs_.asked().empty());
-}
-
-TEST_F(DefinitionCommands, TheDialogsStartInOrvosFolderAndOfferDefinitionFiles) {
-  Define({"f(x);x^2"});
-  dialogs_.Prepare(std::nullopt);
-  EXPECT_EQ(SaveDefinitions(context_), "\r\nError: Defined functions were NOT saved\r\n\\\\");
-  dialogs_.Prepare(std::nullopt);
-  EXPECT_EQ(LoadDefinitionsByDialog(context_), "\r\n\\\\");  // cancelled: a prompt all the same
-  ASSERT_EQ(dialogs_.asked().size(), 2u);
-  for (const ScriptedDialogs::Question& question : dialogs_.asked()) {
-    EXPECT_EQ(question.text, "Definition files (*.def);;All files (*)");
-    EXPECT_EQ(question.folder, context_.folders.home);
-  }
-  EXPECT_EQ(dialogs_.asked()[0].kind, "save");
-  EXPECT_EQ(dialogs_.asked()[0].suffix, "def");
-  EXPECT_EQ(dialogs_.asked()[1].kind, "open");
-  EXPECT_TRUE(std::filesystem::is_directory(context_.folders.home));  // made when first needed
-  EXPECT_EQ(store_.count(), 1);
-}
 
 TEST_F(DefinitionCommands, SaveAndLoadRoundTrip) {
   Define({"f(x);x^2", "g(x,y);x*y", "speed(s,t);s/t", "k();2+3"});
@@ -142,25 +75,6 @@ TEST_F(DefinitionCommands, LoadingListsInFileOrderAndThenSorts) {
                 "\r\nFunction 2: \r\nName: gg(x)\r\nExpression: (x*10)\r\n\\\\");
   EXPECT_EQ(store_.definitions[0].name, "gg");
   EXPECT_EQ(store_.definitions[1].name, "g");
-}
-
-TEST_F(DefinitionCommands, LoadingReplacesEverythingOnlyWhenSomethingWasGood) {
-  Define({"f(x);x^2", "h(x);x"});
-  const std::string bad = home_.Write("bad.def",
-                                      "; a comment\n"
-                                      "#define(q(x,y);x)\n"       // y unused
-                                      "#define(q(x)x)\n"          // no ";"
-                                      "#define(q(x);foo(x))\n");  // unknown name
-  EXPECT_EQ(LoadDefinitionFile(context_, bad, false),
-            bad + "\r\nError: No functions were loaded!\r\n\\\\");
-  ASSERT_EQ(store_.count(), 2);
-  EXPECT_EQ(store_.definitions[0].expression, "(X^2)");
-  EXPECT_EQ(store_.definitions[1].expression, "(X)");
-
-  const std::string good = home_.Write("good.def", "#define(q(x,y);x)\n#define(w(x);x-1)\n");
-  LoadDefinitionFile(context_, good, false);
-  ASSERT_EQ(store_.count(), 1);
-  EXPECT_EQ(store_.definitions[0].name, "w");
 }
 
 TEST_F(DefinitionCommands, IncludeLooksInOrvosFolderThenBesideTheProgram) {

@@ -1,10 +1,9 @@
-// The "#" commands and the expansion as the console runs them: Orvo's folder from the
-// environment, the typed case of file names, dropped files and refused expansions.
+// The "#" commands as the console runs them: Orvo's folder from the environment, the questions
+// the dialogs are asked, the typed case of file names and dropped files.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include "base/interrupt.h"
-#include "console/session.h"
+#include "tests/support/console_harness.h"
 #include "tests/userdef/scripted.h"
 
 namespace orvo::test {
@@ -13,9 +12,9 @@ namespace {
 class DefinitionConsole : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Orvo's folder is a scratch folder for the length of one test.
+    // Orvo's folder, not made yet, for the length of one test.
     if (const char* value = std::getenv("ORVO_HOME")) savedHome_ = value;
-    ::setenv("ORVO_HOME", home_.path().c_str(), 1);
+    ::setenv("ORVO_HOME", home_.c_str(), 1);
   }
   void TearDown() override {
     if (savedHome_) {
@@ -25,84 +24,64 @@ class DefinitionConsole : public ::testing::Test {
     }
   }
 
-  // Types a line, presses Enter and returns what the console gained.
-  std::string Answer(std::string_view line) {
-    box_.MoveCaretToEnd();
-    box_.ReplaceSelection(line);
-    std::string before = box_.Text();
-    session_.PressEnter(false);
-    return box_.Text().substr(before.size());
-  }
-
-  ScratchFolder home_;
+  ScratchFolder folder_;
+  const std::string home_ = folder_.File("orvo");
   std::optional<std::string> savedHome_;
-  StringTextBox box_;
   ScriptedDialogs dialogs_;
-  NeverInterrupt interrupt_;
-  ConsoleSession session_{box_, dialogs_, interrupt_};
+  ConsoleHarness console_{dialogs_};
 };
 
-TEST_F(DefinitionConsole, IncludeKeepsTheCaseOfTheFileName) {
-  home_.Write("MyDefs.def", "#define(f(x);x^2)\r\r\n");
-  EXPECT_EQ(Answer("#include(MyDefs.def)="),
-            "\r\n" + home_.File("MyDefs.def") +
-                "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\\r\n");
-  EXPECT_EQ(Answer("f(3)="), "9\r\n\\\\\r\n");
-  EXPECT_EQ(Answer("#include(nofile.def)="),
-            "\r\n" + home_.File("nofile.def") + "\r\nError: No such files!\r\n\\\\\r\n");
-  EXPECT_EQ(Answer("#INCLUDE ( MyDefs.def ) ="),
-            "\r\n" + home_.File("MyDefs.def") +
-                "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\\r\n");
+TEST_F(DefinitionConsole, DialogsAskTheirQuestionsInOrvosFolder) {
+  console_.Type("#savedef=");
+  EXPECT_TRUE(dialogs_.asked().empty()) << "nothing to save: nothing asked";
+  console_.Type("#define(f(x);x^2)=");
+  dialogs_.Prepare(std::nullopt);
+  console_.Type("#loaddef=");
+  const std::string file = home_ + "/saved.def";
+  dialogs_.Prepare(file);
+  EXPECT_EQ(console_.Answer("#savedef="), "\r\nDefined functions were saved\r\n\\\\\r\n");
+  EXPECT_EQ(ScratchFolder::Read(file), "#define(f(x);(x^2))\r\r\n");
+  dialogs_.Prepare("n");
+  console_.Type("#undef()=");
+
+  const auto& asked = dialogs_.asked();
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[0].kind, "open");
+  EXPECT_EQ(asked[1].kind, "save");
+  EXPECT_EQ(asked[1].suffix, "def");
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(asked[i].text, "Definition files (*.def);;All files (*)");
+    EXPECT_EQ(asked[i].folder, home_);
+  }
+  EXPECT_EQ(asked[2].kind, "yes/no");
+  EXPECT_EQ(asked[2].text, "Are you sure to undefine all of the defined functions?");
+  EXPECT_EQ(console_.session().state().definitions.count(), 1);
 }
 
-TEST_F(DefinitionConsole, TheSaveDialogStartsInOrvosFolder) {
-  Answer("#define(f(x);x^2)=");
-  dialogs_.Prepare(home_.File("saved.def"));
-  EXPECT_EQ(Answer("#savedef="), "\r\nDefined functions were saved\r\n\\\\\r\n");
-  ASSERT_EQ(dialogs_.asked().size(), 1u);
-  EXPECT_EQ(dialogs_.asked()[0].folder, home_.path().string());
-  EXPECT_EQ(ScratchFolder::Read(home_.File("saved.def")), "#define(f(x);(x^2))\r\r\n");
+TEST_F(DefinitionConsole, IncludeKeepsTheCaseOfTheFileName) {
+  std::filesystem::create_directories(home_);
+  folder_.Write("orvo/MyDefs.def", "#define(f(x);x^2)\r\r\n");
+  EXPECT_EQ(console_.Answer("#INCLUDE ( MyDefs.def ) ="),
+            "\r\n" + home_ +
+                "/MyDefs.def\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\\r\n");
+  EXPECT_EQ(console_.Answer("f(3)="), "9\r\n\\\\\r\n");
 }
 
 TEST_F(DefinitionConsole, ADroppedFileIsLoadedOnAClearedScreen) {
-  Answer("1+2=");
-  const std::string file = home_.Write("drop.def", "#define(g(x,y);x*y)\n#define(f(x);x^2)\n");
-  session_.OnDropFiles({file, home_.File("second.def")});
-  EXPECT_EQ(box_.Text(), file +
-                             "\r\n\r\nFunction 1: \r\nName: g(x,y)\r\nExpression: (x*y)\r\n"
-                             "\r\nFunction 2: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\\r\n");
-  EXPECT_EQ(Answer("g(2,f(3))="), "18\r\n\\\\\r\n");
-}
+  console_.Type("1+2=");
+  const std::string file = folder_.Write("drop.def", "#define(g(x,y);x*y)\n#define(f(x);x^2)\n");
+  console_.session().OnDropFiles({file, folder_.File("second.def")});
+  EXPECT_EQ(console_.Text(), file +
+                                 "\r\n\r\nFunction 1: \r\nName: g(x,y)\r\nExpression: (x*y)\r\n"
+                                 "\r\nFunction 2: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\\r\n");
+  EXPECT_EQ(console_.Answer("g(2,f(3))="), "18\r\n\\\\\r\n");
 
-TEST_F(DefinitionConsole, ADroppedFileWithNothingGoodKeepsTheDefinitions) {
-  Answer("#define(f(x);x^2)=");
-  const std::string file = home_.Write("notes.txt", "shopping list\n");
-  session_.OnDropFiles({file});
-  EXPECT_EQ(box_.Text(), file + "\r\nError: No functions were loaded!\r\n\\\\\r\n");
-  EXPECT_EQ(Answer("f(3)="), "9\r\n\\\\\r\n");
-  session_.OnDropFiles({});
-  EXPECT_EQ(box_.Text(),
-            file + "\r\nError: No functions were loaded!\r\n\\\\\r\nf(3)=9\r\n\\\\\r\n");
-}
-
-TEST_F(DefinitionConsole, ATooLongExpansionRunsNothing) {
-  Answer("#define(f(x);x*x*x*x)=");
-  const std::string tooLong = "f(f(f(f(f(f(f(f(f(f(1))))))))))";
-  EXPECT_EQ(Answer(tooLong + "="), "\r\nError: The expanded expression is too long\r\n\\\\\r\n");
-  EXPECT_EQ(Answer("#define(g(x);" + tooLong + "+x)="),
-            "\r\nError: The expanded expression is too long\r\n\\\\\r\n");
-  EXPECT_EQ(Answer(tooLong + "=0"), "\r\nError: The expanded expression is too long\r\n\\\\\r\n");
-  EXPECT_EQ(session_.state().definitions.count(), 1);
-  EXPECT_EQ(Answer("f(2)="), "16\r\n\\\\\r\n");
-}
-
-TEST_F(DefinitionConsole, DefinitionsBuiltOnDefinitionsKeepTheirMeaning) {
-  Answer("#define(f(x);x+1)=");
-  Answer("#define(g(x);f(x)*2)=");
-  Answer("#undef(f)=");
-  Answer("#define(f(x);x-1)=");
-  EXPECT_EQ(Answer("g(3)="), "8\r\n\\\\\r\n");
-  EXPECT_EQ(Answer("f(3)="), "2\r\n\\\\\r\n");
+  // A file with nothing good keeps the definitions; an empty drop does nothing.
+  const std::string notes = folder_.Write("notes.txt", "shopping list\n");
+  console_.session().OnDropFiles({notes});
+  console_.session().OnDropFiles({});
+  EXPECT_EQ(console_.Text(), notes + "\r\nError: No functions were loaded!\r\n\\\\\r\n");
+  EXPECT_EQ(console_.Answer("f(3)="), "9\r\n\\\\\r\n");
 }
 
 }  // namespace

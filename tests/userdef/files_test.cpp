@@ -69,22 +69,26 @@ TEST_F(DefinitionFiles, AnyLineEndingAndBlanksAreRead) {
 }
 
 TEST_F(DefinitionFiles, FilesWithoutGoodDefinitionsKeepTheStore) {
-  EXPECT_FALSE(Load(folder_.Write("empty.def", "")));
-  EXPECT_FALSE(Load(folder_.Write("comment.def", "// my functions\n")));
-  EXPECT_FALSE(Load(folder_.Write("nosemicolon.def", "#define(f(x)x^2)\n")));
-  EXPECT_FALSE(Load(folder_.Write("recursive.def", "#define(f(x);f(x-1)*x)\n")));
-  EXPECT_FALSE(Load(folder_.Write("wrongcount.def", "#define(g(x);hypot(x))\n")));
-  EXPECT_FALSE(Load(folder_.Write("nameinside.def", "#define(in(x);sin(x))\n")));
-  EXPECT_FALSE(Load(folder_.File("missing.def")));
-  EXPECT_FALSE(Load(folder_.path().string()));  // a folder
-  EXPECT_FALSE(Load("/dev/zero"));              // endless: never read
-  EXPECT_FALSE(Load("/dev/null"));
-}
-
-TEST_F(DefinitionFiles, AFifoIsNotWaitedFor) {
   const std::string fifo = folder_.File("pipe.def");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(Load(fifo));  // no writer: reading would block forever
+  const std::string huge = folder_.Write("huge.def", "#define(f(x);x^2)\n");
+  fs::resize_file(huge, (std::uintmax_t{16} << 20) + 1);  // sparse: nothing is really written
+  const std::string paths[] = {
+      folder_.Write("empty.def", ""),
+      folder_.Write("comment.def", "// my functions\n"),
+      folder_.Write("nosemicolon.def", "#define(f(x)x^2)\n"),
+      folder_.Write("unused.def", "#define(q(x,y);x)\n"),
+      folder_.Write("recursive.def", "#define(f(x);f(x-1)*x)\n"),
+      folder_.Write("wrongcount.def", "#define(g(x);hypot(x))\n"),
+      folder_.Write("nameinside.def", "#define(in(x);sin(x))\n"),
+      folder_.File("missing.def"),
+      folder_.path().string(),  // a folder
+      "/dev/zero",              // endless: never read
+      "/dev/null",
+      fifo,  // no writer: reading would block forever
+      huge,  // over 16 MB
+  };
+  for (const std::string& path : paths) EXPECT_FALSE(Load(path)) << path;
 }
 
 TEST_F(DefinitionFiles, BinaryFilesLoadNothing) {
@@ -114,19 +118,11 @@ TEST_F(DefinitionFiles, AtMostTenOfAThousandDefinitionsAreTaken) {
   }
 }
 
-TEST_F(DefinitionFiles, ManyBadLinesBeforeAGoodOne) {
+TEST_F(DefinitionFiles, ManyBadAndOverlongLinesBeforeAGoodOne) {
   std::string bytes;
   for (int i = 0; i < 1000; ++i) bytes += "#define(q(x,y);x)\n#define(q(x);foo(x))\n";
-  bytes += "#define(w(x);x-1)\n";
+  bytes += "#define(big(x);x+" + std::string(70000, '1') + ")\n#define(w(x);x-1)\n";
   ASSERT_TRUE(Load(folder_.Write("mostlybad.def", bytes)));
-  ASSERT_EQ(store_.count(), 1);
-  EXPECT_EQ(store_.definitions[0].name, "w");
-}
-
-TEST_F(DefinitionFiles, OverlongLinesAreSkipped) {
-  std::string body(70000, '1');
-  std::string bytes = "#define(big(x);x+" + body + ")\n#define(w(x);x-1)\n";
-  ASSERT_TRUE(Load(folder_.Write("long.def", bytes)));
   ASSERT_EQ(store_.count(), 1);
   EXPECT_EQ(store_.definitions[0].name, "w");
   // A body of 10,000 characters is within bounds and is checked like any other.
@@ -136,25 +132,15 @@ TEST_F(DefinitionFiles, OverlongLinesAreSkipped) {
   EXPECT_EQ(store_.definitions[0].expression.size(), sum.size() + 1);
 }
 
-TEST_F(DefinitionFiles, FilesOverSixteenMegabytesAreRefused) {
-  const std::string file = folder_.Write("huge.def", "#define(f(x);x^2)\n");
-  fs::resize_file(file, (std::uintmax_t{16} << 20) + 1);  // sparse: nothing is really written
-  EXPECT_FALSE(Load(file));
-}
-
-TEST_F(DefinitionFiles, SavingIntoAMissingFolderCreatesNothing) {
-  const std::string path = folder_.File("gone/defs.def");
-  std::string answer = Save(path);
-  EXPECT_EQ(answer.substr(0, 44), "\r\nError: Defined functions were NOT saved\r\nE");
-  EXPECT_NE(answer.find(path), std::string::npos) << answer;
-  EXPECT_EQ(answer.substr(answer.size() - 4), "\r\n\\\\");
-  EXPECT_FALSE(fs::exists(folder_.File("gone")));
-}
-
-TEST_F(DefinitionFiles, SavingOverAFolderFails) {
+TEST_F(DefinitionFiles, SavingWhereNoFileCanBeWrittenFails) {
   fs::create_directory(folder_.File("adir"));
-  EXPECT_EQ(Save(folder_.File("adir")).substr(0, 43),
-            "\r\nError: Defined functions were NOT saved\r\n");
+  for (const std::string& path : {folder_.File("gone/defs.def"), folder_.File("adir")}) {
+    std::string answer = Save(path);
+    EXPECT_EQ(answer.substr(0, 44), "\r\nError: Defined functions were NOT saved\r\nE") << path;
+    EXPECT_NE(answer.find(path), std::string::npos) << answer;
+    EXPECT_EQ(answer.substr(answer.size() - 4), "\r\n\\\\");
+  }
+  // Nothing was created, and the folder is still a folder.
   EXPECT_TRUE(fs::is_directory(folder_.File("adir")));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1);
 }
@@ -189,22 +175,16 @@ TEST_F(DefinitionFiles, AFailedWriteLeavesTheOldFileAsItWas) {
   EXPECT_GT(ScratchFolder::Read(path).size(), 5000u);
 }
 
-TEST_F(DefinitionFiles, AReplacedFileKeepsItsPermissions) {
+TEST_F(DefinitionFiles, AReplacedFileKeepsItsPermissionsAndLinks) {
   const std::string path = folder_.Write("mode.def", "old\n");
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(Save(path), "\r\nDefined functions were saved\r\n\\\\");
-  EXPECT_EQ(fs::status(path).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(ScratchFolder::Read(path), "#define(kept(x);(x+1))\r\r\n");
-}
-
-TEST_F(DefinitionFiles, SavingThroughALinkReplacesTheFileItPointsTo) {
-  const std::string target = folder_.Write("target.def", "old\n");
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(path, mode);
   const std::string link = folder_.File("link.def");
-  fs::create_symlink(target, link);
+  fs::create_symlink(path, link);
   EXPECT_EQ(Save(link), "\r\nDefined functions were saved\r\n\\\\");
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(ScratchFolder::Read(target), "#define(kept(x);(x+1))\r\r\n");
+  EXPECT_EQ(fs::status(path).permissions(), mode);
+  EXPECT_EQ(ScratchFolder::Read(path), "#define(kept(x);(x+1))\r\r\n");
 }
 
 }  // namespace
