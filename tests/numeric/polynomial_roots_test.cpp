@@ -1,5 +1,5 @@
 // Polynomial roots: invariants on constructed polynomials, the order of the answer, and bad
-// coefficients.
+// coefficients. The documented answers are golden transcripts (tests/transcripts/numeric.txt).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,6 +16,7 @@ namespace {
 
 using test::ScriptedInterrupt;
 using test::TestEnv;
+using PolynomialRoots = test::WithTools;
 
 // Coefficients, highest power first, of the monic polynomial with the given roots.
 std::vector<double> FromRoots(const std::vector<Complex>& roots) {
@@ -33,23 +34,11 @@ std::vector<double> FromRoots(const std::vector<Complex>& roots) {
   return real;
 }
 
-TEST(PolynomialRoots, HornerOverAscendingCoefficients) {
-  const Complex c[] = {{1, 0}, {2, 0}, {3, 0}};  // 1 + 2x + 3x^2
-  Complex value = EvaluatePolynomial(2, c, {1, 1});
-  EXPECT_EQ(value.re, 3);
-  EXPECT_EQ(value.im, 8);
-  value = EvaluatePolynomial(0, c, {5, 5});
-  EXPECT_EQ(value.re, 1);
-}
-
 // Seeded random polynomials with real roots and conjugate pairs of modest size: every root is
 // found, matches a constructed one, and the reals come first.
-TEST(PolynomialRoots, FindsConstructedRoots) {
+TEST_F(PolynomialRoots, FindsConstructedRoots) {
   std::mt19937 generator(20240611);
   std::uniform_real_distribution<double> part(-4, 4);
-  Random rng;
-  NeverInterrupt never;
-  NumericTools tools(rng, never);
   for (int trial = 0; trial < 20; ++trial) {
     std::vector<Complex> roots;
     int reals = 1 + trial % 3;
@@ -78,61 +67,35 @@ TEST(PolynomialRoots, FindsConstructedRoots) {
   }
 }
 
-struct AnswerRow {
-  std::vector<double> coefficients;
-  int precision;
-  const char* answer;
-};
-
-TEST(PolynomialRoots, AnswerLines) {
-  const AnswerRow rows[] = {
-      // x^3 - x^2 = x^2 (x - 1): the zero roots are divided out first, without a search.
-      {{1, -1, 0, 0}, 8, "x[1]=0+0i\r\nx[2]=0+0i\r\nx[3]=1+0i\r\n"},
-      // A constant has no roots to find, whatever its value.
-      {{0}, 8, ""},
-      {{}, 8, ""},
-      // A zero leading coefficient leaves a degree that cannot be reached.
-      {{0, 1, 2},
-       8,
-       "Not all the roots were got, you may proceed again or decrease the precision\r\n"
-       "x[1]=-2+0i\r\n"},
-  };
-  for (const AnswerRow& row : rows) {
-    Random rng;
-    NeverInterrupt never;
-    NumericTools tools(rng, never);
-    EXPECT_EQ(tools.PolynomialRoots(row.coefficients, row.precision), row.answer);
-  }
-}
-
-TEST(PolynomialRoots, DoubleRootIsFoundTwice) {
-  Random rng;
-  NeverInterrupt never;
-  NumericTools tools(rng, never);
-  PolynomialRootList list;
-  std::string errors;
-  tools.SearchPolynomialRoots(std::vector<double>{1, -2, 1}, 8, list, errors);
-  ASSERT_EQ(list.roots.size(), 2u);
-  EXPECT_NEAR(list.roots[0].re, 1, 3e-8);
-  EXPECT_NEAR(list.roots[1].re, 1, 3e-8);
-}
-
-// Coefficients that are not numbers, or so many that every start overflows, end with the
-// failure line in bounded time.
-TEST(PolynomialRoots, HopelessPolynomialsFail) {
+TEST(PolynomialRootsAnswer, LinesOfRootsOrWhyNot) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  std::vector<double> many(1000, 1.0);
-  const std::vector<double> cases[] = {{1, nan, 1}, {nan, 1}, {1, inf, 2}, many};
-  for (const std::vector<double>& coefficients : cases) {
+  const std::string failed = "Failed in getting the roots\r\n";
+  const struct {
+    std::vector<double> coefficients;
+    std::string answer;
+  } rows[] = {
+      // x^3 - x^2 = x^2 (x - 1): the zero roots are divided out first, without a search.
+      {{1, -1, 0, 0}, "x[1]=0+0i\r\nx[2]=0+0i\r\nx[3]=1+0i\r\n"},
+      // A zero leading coefficient leaves a degree that cannot be reached.
+      {{0, 1, 2},
+       "Not all the roots were got, you may proceed again or decrease the precision\r\n"
+       "x[1]=-2+0i\r\n"},
+      // Coefficients that are not numbers, or so many that every start overflows, fail in
+      // bounded time.
+      {{1, nan, 1}, failed},
+      {{nan, 1}, failed},
+      {{1, inf, 2}, failed},
+      {std::vector<double>(1000, 1.0), failed},
+  };
+  for (const auto& row : rows) {
     Random rng;
     NeverInterrupt never;
-    NumericTools tools(rng, never);
-    EXPECT_EQ(tools.PolynomialRoots(coefficients, 8), "Failed in getting the roots\r\n");
+    EXPECT_EQ(NumericTools(rng, never).PolynomialRoots(row.coefficients, 8), row.answer);
   }
 }
 
-TEST(PolynomialRoots, StopsWhenCancelled) {
+TEST(PolynomialRootsCancelled, StopsAtThePoll) {
   Random rng;
   ScriptedInterrupt interrupt(2);
   NumericTools tools(rng, interrupt);
@@ -141,18 +104,14 @@ TEST(PolynomialRoots, StopsWhenCancelled) {
   EXPECT_EQ(interrupt.polls(), 2);
 }
 
-TEST(PolynomialRoots, LongSearchesAreAnnouncedFirst) {
+// Degree 30 is announced before the search (a golden transcript); 29 is not.
+TEST(PolynomialRootsCommand, LongSearchesAreAnnouncedFromDegreeThirty) {
   NeverInterrupt never;
-  TestEnv degree29(never);
-  TestEnv degree30(never);
-  std::string text29 = "1";
-  for (int i = 0; i < 29; ++i) text29 += ";0";
-  PolynomialRootsCommand(degree29.env, text29 + ")");
-  EXPECT_EQ(degree29.shown, "");
-  std::string answer = PolynomialRootsCommand(degree30.env, text29 + ";0)");
-  EXPECT_EQ(degree30.shown, "\r\nThe process may take a long time. Please wait...");
-  // x^30 has the root 0 thirty times: found by division, with no search.
-  EXPECT_EQ(answer.substr(0, 13), "\r\nx[1]=0+0i\r\n");
+  TestEnv t(never);
+  std::string coefficients = "1";
+  for (int i = 0; i < 29; ++i) coefficients += ";0";
+  PolynomialRootsCommand(t.env, coefficients + ")");
+  EXPECT_EQ(t.shown, "");
 }
 
 }  // namespace

@@ -14,47 +14,45 @@ namespace {
 
 using test::ScriptedInterrupt;
 using test::TestEnv;
+using Roots = test::WithTools;
+using SequenceSum = test::WithTools;
 
 constexpr double kE = 2.718281828459045;
 constexpr double kPi = 3.141592653589793;
 
-struct RootsRow {
-  const char* f;
-  double a;
-  double b;
-  std::vector<double> expected;  // every root the search must find, in any order
-};
-
-TEST(Roots, FindsKnownRoots) {
-  const RootsRow rows[] = {
-      {"x^2-4", -10, 10, {-2, 2}},
-      {"x^3-6x^2+11x-6", -10, 10, {1, 2, 3}},
-      {"x^2-2", -5, 5, {1.4142135623730951, -1.4142135623730951}},
-      {"y^x-10", -10, 10, {2.302585092994046}},  // y = e: ln 10
-      {"x-5", 0, 1, {5}},                        // outside the interval of starting points
-      {"x^3+x", -10, 10, {0}},
-  };
-  Random rng;
-  NeverInterrupt never;
-  NumericTools tools(rng, never);
-  for (const RootsRow& row : rows) {
-    std::vector<double> roots;
-    std::string errors;
-    ASSERT_EQ(tools.SearchRoots(row.f, row.a, row.b, 8, kE, kPi, roots, errors), NumericStatus::kOk)
-        << row.f;
-    EXPECT_EQ(roots.size(), row.expected.size()) << row.f;
-    for (double expected : row.expected) {
-      bool found = std::any_of(roots.begin(), roots.end(),
-                               [&](double root) { return std::fabs(root - expected) < 1e-6; });
-      EXPECT_TRUE(found) << row.f << " misses " << expected;
-    }
-  }
+bool Contains(const std::vector<double>& roots, double expected) {
+  return std::any_of(roots.begin(), roots.end(),
+                     [&](double root) { return std::fabs(root - expected) < 1e-6; });
 }
 
-TEST(Roots, RootsAreDistinctAndSolveTheEquation) {
-  Random rng;
-  NeverInterrupt never;
-  NumericTools tools(rng, never);
+TEST_F(Roots, FindsKnownRoots) {
+  const struct {
+    const char* f;
+    std::vector<double> expected;  // every root in [-10, 10], in any order
+  } rows[] = {
+      {"x^3-6x^2+11x-6", {1, 2, 3}},
+      {"x^2-2", {1.4142135623730951, -1.4142135623730951}},
+      {"y^x-10", {2.302585092994046}},  // y = e: ln 10
+      {"x^3+x", {0}},
+      {"1/x-1", {1}},  // the fault of value at x = 0 does not matter
+  };
+  for (const auto& row : rows) {
+    std::vector<double> roots;
+    std::string errors;
+    ASSERT_EQ(tools.SearchRoots(row.f, -10, 10, 8, kE, kPi, roots, errors), NumericStatus::kOk)
+        << row.f;
+    EXPECT_EQ(roots.size(), row.expected.size()) << row.f;
+    for (double expected : row.expected) EXPECT_TRUE(Contains(roots, expected)) << row.f;
+  }
+  // The factorial of a negative integer is a message that leaves the status at 0 and depends on
+  // x: at x = 0 it must not stop the search.
+  std::vector<double> roots;
+  std::string errors;
+  ASSERT_EQ(tools.SearchRoots("(x-3)!-6", -10, 10, 8, kE, kPi, roots, errors), NumericStatus::kOk);
+  EXPECT_TRUE(Contains(roots, 6));
+}
+
+TEST_F(Roots, RootsAreDistinctAndSolveTheEquation) {
   for (int precision : {6, 8, 12}) {
     std::vector<double> roots;
     std::string errors;
@@ -72,46 +70,7 @@ TEST(Roots, RootsAreDistinctAndSolveTheEquation) {
   }
 }
 
-struct FormFaultRow {
-  const char* f;
-  const char* answer;
-};
-
-TEST(Roots, FaultsOfFormAreAnswered) {
-  const FormFaultRow rows[] = {
-      {"1..2",
-       "Error: Illegal use of dots: 1..2\r\n"
-       "/Error checking was disrupted by above critical error(s)/\r\n"},
-      {"(x,2)", "Error: Illegal use of comma\r\n"},
-      {"x+(1",
-       "Error: bracket: 1 left excessive or 1 right missing\r\n"
-       "/Error checking was disrupted by above critical error(s)/\r\n"},
-      // A fault of value at x = 0 does not matter.
-      {"1/x-1", "x[1]=1\r\n"},
-      {"x^2+1", "Failed in getting roots\r\nYou may decrease the precision and proceed again\r\n"},
-  };
-  Random rng;
-  NeverInterrupt never;
-  NumericTools tools(rng, never);
-  for (const FormFaultRow& row : rows) {
-    EXPECT_EQ(tools.FindRoots(row.f, -10, 10, 8, kE, kPi), row.answer) << row.f;
-  }
-}
-
-// The factorial of a negative integer is a message that leaves the status at 0 and depends on
-// x: at x = 0 it must not stop the search.
-TEST(Roots, MessagesThatDependOnXOnlyFailTheirStart) {
-  Random rng;
-  NeverInterrupt never;
-  NumericTools tools(rng, never);
-  std::vector<double> roots;
-  std::string errors;
-  ASSERT_EQ(tools.SearchRoots("(x-3)!-6", -10, 10, 8, kE, kPi, roots, errors), NumericStatus::kOk);
-  EXPECT_TRUE(std::any_of(roots.begin(), roots.end(),
-                          [](double root) { return std::fabs(root - 6) < 1e-6; }));
-}
-
-TEST(Roots, StopsWhenCancelled) {
+TEST(RootsCancelled, StopsAtTheFirstPoll) {
   Random rng;
   ScriptedInterrupt interrupt(1);
   NumericTools tools(rng, interrupt);
@@ -121,28 +80,17 @@ TEST(Roots, StopsWhenCancelled) {
   EXPECT_EQ(interrupt.polls(), 1);
 }
 
-struct SumRow {
-  const char* f;
-  double a;
-  double st;
-  double n;
-  double sum;
-};
-
-TEST(SequenceSum, AddsTheTerms) {
-  const SumRow rows[] = {
-      {"x", 1, 1, 100, 5050},
-      {"x^2", 1, 2, 10, 1330},
-      {"x", 1, 1, 3.7, 6},
+TEST_F(SequenceSum, AddsTheTerms) {
+  const struct {
+    const char* f;
+    double a, st, n, sum;
+  } rows[] = {
       // pi^2/6 less the tail beyond N = 20000 (Euler-Maclaurin: 1/N - 1/(2N^2) + 1/(6N^3)).
       {"1/x^2", 1, 1, 20000, kPi * kPi / 6 - (5e-5 - 1.25e-9 + 1 / (6 * 8e12))},
       {"1/y^x", 0, 1, 60, 1 / (1 - 1 / kE)},  // a geometric series in 1/e
       {"x", 0.5, -0.25, 4, 0.5},
   };
-  Random rng;
-  NeverInterrupt never;
-  NumericTools tools(rng, never);
-  for (const SumRow& row : rows) {
+  for (const auto& row : rows) {
     double sum = 0;
     std::string errors;
     ASSERT_EQ(tools.SequenceSum(row.f, row.a, row.st, row.n, kE, kPi, sum, errors),
@@ -150,23 +98,7 @@ TEST(SequenceSum, AddsTheTerms) {
         << row.f;
     EXPECT_NEAR(sum, row.sum, 1e-11 * std::fabs(row.sum)) << row.f;
   }
-}
-
-TEST(SequenceSum, MessagesEndTheSum) {
-  Random rng;
-  NeverInterrupt never;
-  NumericTools tools(rng, never);
-  double sum = 0;
-  std::string errors;
-  EXPECT_EQ(tools.SequenceSum("1/(x-3)", 1, 1, 5, kE, kPi, sum, errors), NumericStatus::kFailed);
-  EXPECT_EQ(errors, "Error: divided by zero");
-  errors.clear();
-  EXPECT_EQ(tools.SequenceSum("(x,2)", 1, 1, 5, kE, kPi, sum, errors), NumericStatus::kFailed);
-  EXPECT_EQ(errors, "Error: Illegal use of comma");
-}
-
-// The count is not held in 32 bits: 1e12 terms run on until the user cancels.
-TEST(SequenceSum, LongSumsStopWhenCancelled) {
+  // The count is not held in 32 bits: 1e12 terms run on until the user cancels.
   ScriptedInterrupt interrupt(5);
   TestEnv t(interrupt);
   EXPECT_EQ(SequenceSumCommand(t.env, "1;1e12;1;x)"),
