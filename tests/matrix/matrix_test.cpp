@@ -1,4 +1,5 @@
-// The matrix library: arithmetic, elimination, determinant, ranks, inverse, sub-matrices.
+// The matrix library: arithmetic, elimination, determinant, ranks, inverse, sub-matrices. The
+// console answers of small examples are golden transcripts (tests/transcripts/matrix.txt).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +10,7 @@
 namespace orvo::test {
 namespace {
 
-TEST(MatrixType, ShapesAreClampedIntoTheBlockAndStartAtZero) {
+TEST(MatrixType, ShapesAreClampedAndShapesThatDoNotFitGiveZeroMatrices) {
   Matrix small(0, -5);
   EXPECT_EQ(small.rows(), 1);
   EXPECT_EQ(small.cols(), 1);
@@ -17,12 +18,7 @@ TEST(MatrixType, ShapesAreClampedIntoTheBlockAndStartAtZero) {
   EXPECT_EQ(large.rows(), 20);
   EXPECT_EQ(large.cols(), 20);
   EXPECT_MATRIX_NEAR(large, Matrix(20, 20), 0);
-  Matrix m;
-  EXPECT_EQ(m.rows(), 1);
-  EXPECT_EQ(m.stepCount(), 0);
-}
-
-TEST(MatrixArithmetic, ShapesThatDoNotFitGiveZeroMatrices) {
+  EXPECT_EQ(Matrix().stepCount(), 0);
   Matrix a = MatrixOf(2, 2, {1, 2, 3, 4});
   Matrix b = MatrixOf(2, 3, {1, 2, 3, 4, 5, 6});
   EXPECT_MATRIX_NEAR(add(a, b), Matrix(2, 2), 0);
@@ -30,19 +26,7 @@ TEST(MatrixArithmetic, ShapesThatDoNotFitGiveZeroMatrices) {
   EXPECT_MATRIX_NEAR(multiply(b, a), Matrix(2, 2), 0);
 }
 
-TEST(MatrixArithmetic, ElementWiseScalarAndProduct) {
-  Matrix a = MatrixOf(2, 3, {1, 2, 3, 4, 5, 6});
-  Matrix b = MatrixOf(3, 2, {7, 8, 9, 10, 11, 12});
-  EXPECT_MATRIX_NEAR(multiply(a, b), MatrixOf(2, 2, {58, 64, 139, 154}), 0);
-  EXPECT_MATRIX_NEAR(add(a, a), MatrixOf(2, 3, {2, 4, 6, 8, 10, 12}), 0);
-  EXPECT_MATRIX_NEAR(subtract(a, a), Matrix(2, 3), 0);
-  EXPECT_MATRIX_NEAR(addScalar(1, a), MatrixOf(2, 3, {2, 3, 4, 5, 6, 7}), 0);
-  EXPECT_MATRIX_NEAR(scalarMinus(10, a), MatrixOf(2, 3, {9, 8, 7, 6, 5, 4}), 0);
-  EXPECT_MATRIX_NEAR(multiplyScalar(-2, a), MatrixOf(2, 3, {-2, -4, -6, -8, -10, -12}), 0);
-  EXPECT_MATRIX_NEAR(transpose(a), MatrixOf(3, 2, {1, 4, 2, 5, 3, 6}), 0);
-}
-
-TEST(MatrixArithmetic, ResiduesBelowTheLimitAreCleaned) {
+TEST(MatrixArithmetic, ResiduesAndNotANumberAreCleaned) {
   Matrix a = MatrixOf(1, 2, {0.1 + 0.2, 1});
   Matrix b = MatrixOf(1, 2, {-0.3, 1e-15});
   Matrix sum = add(a, b);
@@ -50,20 +34,18 @@ TEST(MatrixArithmetic, ResiduesBelowTheLimitAreCleaned) {
   EXPECT_DOUBLE_EQ(sum.at(0, 1), 1 + 1e-15);
   EXPECT_EQ(multiplyScalar(1e-16, MatrixOf(1, 1, {49})).at(0, 0), 0.0);
   EXPECT_DOUBLE_EQ(multiplyScalar(1e-16, MatrixOf(1, 1, {51})).at(0, 0), 5.1e-15);
+  Matrix m = MatrixOf(1, 3, {std::nan(""), 0.005, -3});
+  threshold(m, 0.01);
+  EXPECT_MATRIX_NEAR(m, MatrixOf(1, 3, {0, 0, -3}), 0);
 }
 
-TEST(MatrixSub, RemovesOneRowAndOneColumnOfAnyShape) {
-  Matrix m = MatrixOf(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+TEST(MatrixSub, AnyShapeButNumbersOutsideTheMatrixAreRefusedAndWriteNothing) {
   Matrix result;
-  ASSERT_TRUE(minor(m, 2, 2, result));
-  EXPECT_MATRIX_NEAR(result, MatrixOf(2, 2, {1, 3, 7, 9}), 0);
   ASSERT_TRUE(minor(MatrixOf(2, 3, {1, 2, 3, 4, 5, 6}), 1, 2, result));
   EXPECT_MATRIX_NEAR(result, MatrixOf(1, 2, {4, 6}), 0);
   ASSERT_TRUE(minor(MatrixOf(3, 2, {1, 2, 3, 4, 5, 6}), 3, 1, result));
   EXPECT_MATRIX_NEAR(result, MatrixOf(2, 1, {2, 4}), 0);
-}
 
-TEST(MatrixSub, NumbersOutsideTheMatrixAreRefusedAndWriteNothing) {
   Matrix m = MatrixOf(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9});
   const Matrix marker = MatrixOf(1, 1, {42});
   struct Case {
@@ -71,34 +53,14 @@ TEST(MatrixSub, NumbersOutsideTheMatrixAreRefusedAndWriteNothing) {
   };
   for (Case c : {Case{0, 1}, Case{4, 1}, Case{1, 0}, Case{1, 4}, Case{-5, 2},
                  Case{std::numeric_limits<int>::min(), 1}, Case{1, 1000000000}}) {
-    Matrix result = marker;
+    result = marker;
     EXPECT_FALSE(minor(m, c.row, c.col, result)) << c.row << ", " << c.col;
     EXPECT_MATRIX_NEAR(result, marker, 0);
   }
-  Matrix result = marker;
+  result = marker;
   EXPECT_FALSE(minor(MatrixOf(1, 3, {1, 2, 3}), 1, 1, result));
   EXPECT_FALSE(minor(MatrixOf(3, 1, {1, 2, 3}), 1, 1, result));
   EXPECT_MATRIX_NEAR(result, marker, 0);
-}
-
-TEST(MatrixThreshold, SmallAndNotANumberElementsBecomeZero) {
-  Matrix m = MatrixOf(1, 5, {0.005, -0.005, 0.01, -3, std::nan("")});
-  threshold(m, 0.01);
-  EXPECT_MATRIX_NEAR(m, MatrixOf(1, 5, {0, 0, 0.01, -3, 0}), 0);
-}
-
-TEST(MatrixEchelon, ExchangesRowsAndCountsSteps) {
-  int swaps = -1;
-  Matrix u = echelon(MatrixOf(2, 2, {0, 1, 1, 0}), swaps);
-  EXPECT_EQ(swaps, 1);
-  EXPECT_MATRIX_NEAR(u, MatrixOf(2, 2, {1, 0, 0, 1}), 0);
-  EXPECT_EQ(u.stepCount(), 2);
-
-  u = echelon(MatrixOf(3, 3, {1, 2, 3, 2, 4, 6, 3, 6, 9}), swaps);
-  EXPECT_EQ(u.stepCount(), 1);  // the rest is zero after one step
-  EXPECT_TRUE(UpperTriangular(u));
-  EXPECT_MATRIX_NEAR(u, MatrixOf(3, 3, {3, 6, 9, 0, 0, 0, 0, 0, 0}), 1e-15);
-  EXPECT_EQ(echelon(Matrix(3, 3), swaps).stepCount(), 1);  // the first step always runs
 }
 
 TEST(MatrixEchelon, RandomMatricesBecomeUpperTriangularWithTheSameDeterminant) {
@@ -113,13 +75,6 @@ TEST(MatrixEchelon, RandomMatricesBecomeUpperTriangularWithTheSameDeterminant) {
 }
 
 TEST(MatrixDeterminant, KnownValues) {
-  for (int n = 1; n <= 5; ++n) EXPECT_EQ(determinant(Identity(n)), 1.0) << n;
-  EXPECT_EQ(determinant(MatrixOf(2, 2, {1, 2, 3, 4})), -2.0);
-  EXPECT_EQ(determinant(MatrixOf(1, 1, {5})), 5.0);
-  Matrix swapped = Identity(4);
-  swapped.at(2, 2) = swapped.at(3, 3) = 0;
-  swapped.at(2, 3) = swapped.at(3, 2) = 1;
-  EXPECT_EQ(determinant(swapped), -1.0);
   EXPECT_EQ(determinant(MatrixOf(4, 4, {1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 0, 1, 0, 1})), 0.0);
   EXPECT_DOUBLE_EQ(determinant(MatrixOf(3, 3, {2, 0, 1, 1, 3, 2, 1, 1, 2})), 6.0);
   EXPECT_EQ(determinant(MatrixOf(2, 3, {1, 2, 3, 4, 5, 6})), 1.0);  // not square
@@ -164,10 +119,7 @@ TEST(MatrixRank, PivotsOfARowEchelonForm) {
   };
   const Case cases[] = {
       {MatrixOf(2, 2, {0, 1, 0, 0}), 1},
-      {MatrixOf(2, 2, {0, 1, 0, 1}), 1},
       {Matrix(3, 4), 0},
-      {MatrixOf(2, 2, {1, 2, 2, 4}), 1},
-      {MatrixOf(2, 3, {1, 2, 3, 2, 4, 6}), 1},
       {MatrixOf(3, 3, {0, 0, 1, 0, 0, 2, 0, 0, 3}), 1},
       {MatrixOf(3, 3, {0, 1, 2, 0, 2, 4, 0, 0, 1}), 2},
       {MatrixOf(2, 2, {0.1, 0.2, 0.3, 0.6}), 1},  // the residue -1.1e-16 is cleaned
@@ -197,16 +149,6 @@ TEST(MatrixRank, RepeatedRowsCountOnce) {
       EXPECT_EQ(columnRank(a), r) << n;
     }
   }
-}
-
-TEST(MatrixInverse, KnownInverses) {
-  Matrix result;
-  ASSERT_TRUE(inverse(MatrixOf(2, 2, {2, 0, 0, 4}), result));
-  EXPECT_MATRIX_NEAR(result, MatrixOf(2, 2, {0.5, 0, 0, 0.25}), 0);
-  ASSERT_TRUE(inverse(MatrixOf(2, 2, {1, 2, 3, 4}), result));
-  EXPECT_MATRIX_NEAR(result, MatrixOf(2, 2, {-2, 1, 1.5, -0.5}), 1e-15);
-  ASSERT_TRUE(inverse(MatrixOf(3, 3, {0, 0, 1, 1, 0, 0, 0, 1, 0}), result));
-  EXPECT_MATRIX_NEAR(result, MatrixOf(3, 3, {0, 1, 0, 0, 0, 1, 1, 0, 0}), 0);
 }
 
 TEST(MatrixInverse, SingularMatricesFailWithAZeroResult) {

@@ -28,16 +28,6 @@ std::string ConsoleHarness::Answer(std::string_view line) {
   return StartsWith(after, before) ? after.substr(before.size()) : after;
 }
 
-void PrintTo(const ConsoleCase& c, std::ostream* out) {
-  *out << c.line;
-}
-
-std::string EscapedAnswer(const ConsoleCase& c) {
-  ConsoleHarness console;
-  for (const std::string& line : c.before) console.Type(line);
-  return Escape(console.Answer(c.line));
-}
-
 std::string Escape(std::string_view text) {
   std::string result;
   for (char c : text) {

@@ -1,5 +1,4 @@
 #pragma once
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,18 +34,6 @@ class ConsoleHarness {
   NeverInterrupt interrupt_;
   ConsoleSession session_;
 };
-
-// One row of a table-driven console test: lines typed first (their answers are not checked),
-// then the line whose answer is compared.
-struct ConsoleCase {
-  std::vector<std::string> before;
-  std::string line;
-  std::string answer;  // what the console gains: the answer, the prompt and Enter's line break
-};
-void PrintTo(const ConsoleCase& c, std::ostream* out);
-
-// Types a case into a fresh console; what its line added, escaped for readable failures.
-std::string EscapedAnswer(const ConsoleCase& c);
 
 // Shows control characters the way the tests write them, so a failing comparison is readable.
 std::string Escape(std::string_view text);
