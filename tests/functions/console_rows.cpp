@@ -6,12 +6,9 @@
 
 namespace orvo::test {
 
-std::string ValueAnswer(std::string_view value) {
-  return std::string(value) + "\r\n\\\\\r\n";
-}
-
-std::string MessageAnswer(std::string_view messages) {
-  return "\r\n" + std::string(messages) + "\r\n\\\\\r\n";
+std::string ExpectedAnswer(std::string_view shown) {
+  bool message = shown.find(' ') != std::string_view::npos;
+  return (message ? "\r\n" : "") + std::string(shown) + "\r\n\\\\\r\n";
 }
 
 std::string AnswerOf(const Row& row) {
@@ -20,15 +17,9 @@ std::string AnswerOf(const Row& row) {
   return console.Answer(row.line);
 }
 
-void ExpectValues(std::span<const Row> rows) {
+void ExpectAnswers(std::span<const Row> rows) {
   for (const Row& row : rows) {
-    EXPECT_EQ(Escape(AnswerOf(row)), Escape(ValueAnswer(row.shown))) << row.line;
-  }
-}
-
-void ExpectMessages(std::span<const Row> rows) {
-  for (const Row& row : rows) {
-    EXPECT_EQ(Escape(AnswerOf(row)), Escape(MessageAnswer(row.shown))) << row.line;
+    EXPECT_EQ(Escape(AnswerOf(row)), Escape(ExpectedAnswer(row.shown))) << row.line;
   }
 }
 

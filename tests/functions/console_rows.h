@@ -12,16 +12,14 @@ struct Row {
   const char* before = nullptr;  // a line typed first, to set a variable or the precision
 };
 
-// The exact console text that follows a typed line: a value right after its "=", messages on
-// their own lines below it; then the prompt line.
-std::string ValueAnswer(std::string_view value);
-std::string MessageAnswer(std::string_view messages);
+// The exact console text that follows a typed line: a value right after its "=", messages (every
+// message holds a blank, no value does) on their own lines below it; then the prompt line.
+std::string ExpectedAnswer(std::string_view shown);
 
 // What a fresh console answers to row.line (after row.before, if any).
 std::string AnswerOf(const Row& row);
 
-// Checks every row against ValueAnswer / MessageAnswer of its `shown` text.
-void ExpectValues(std::span<const Row> rows);
-void ExpectMessages(std::span<const Row> rows);
+// Checks every row against the ExpectedAnswer of its `shown` text.
+void ExpectAnswers(std::span<const Row> rows);
 
 }  // namespace orvo::test
