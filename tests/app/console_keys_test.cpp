@@ -20,51 +20,48 @@ class ConsoleKeysTest final : public QObject {
   Q_OBJECT
 
  private slots:
-  void typedLinesGetTheirAnswers_data() {
-    QTest::addColumn<QStringList>("lines");
+  void enterRunsTheLine_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("pasted");  // inserted at once rather than typed key by key
+    QTest::addColumn<bool>("home");    // the caret moved to the start of the line first
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("console");
-    QTest::newRow("expression") << QStringList{"1+2="} << QStringLiteral("1+2=3\r\n\\\\\r\n");
-    QTest::newRow("no = at the end: only a prompt")
-        << QStringList{"1+2"} << QStringLiteral("1+2\r\n\\\\\r\n");
-    QTest::newRow("error on its own line")
-        << QStringList{"1/0="} << QStringLiteral("1/0=\r\nError: divided by zero\r\n\\\\\r\n");
-    QTest::newRow("variables between lines")
-        << QStringList{"x=5", "x^2="} << QStringLiteral("x=5\r\n\\\\\r\nx^2=25\r\n\\\\\r\n");
-    QTest::newRow("all brackets alike")
-        << QStringList{"{1+[2]}*2="} << QStringLiteral("{1+[2]}*2=6\r\n\\\\\r\n");
-    QTest::newRow("blanks, upper case, pasted signs")
-        << QStringList{"3 \u00D7 4 \u2212 X ="}
+    const int enter = Qt::Key_Return;
+    QTest::newRow("expression") << QStringLiteral("1+2=") << false << false << enter
+                                << int(Qt::NoModifier) << QStringLiteral("1+2=3\r\n\\\\\r\n");
+    QTest::newRow("blanks, upper case, signs beyond ASCII")
+        << QStringLiteral("3 \u00D7 4 \u2212 X =") << false << false << enter << int(Qt::NoModifier)
         << QStringLiteral("3 \u00D7 4 \u2212 X =12\r\n\\\\\r\n");
+    QTest::newRow("number-pad Enter adds the =")
+        << QStringLiteral("2^10") << false << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
+        << QStringLiteral("2^10=1024\r\n\\\\\r\n");
+    QTest::newRow("Shift+Enter is an Enter too")
+        << QStringLiteral("1+2") << false << false << enter << int(Qt::ShiftModifier)
+        << QStringLiteral("1+2\r\n\\\\\r\n");
+    QTest::newRow("after = the answer comes at the end wherever the caret is")
+        << QStringLiteral("1+2=") << false << true << enter << int(Qt::NoModifier)
+        << QStringLiteral("1+2=3\r\n\\\\\r\n");
+    QTest::newRow("a command pasted over several lines")
+        << QStringLiteral("1+\n2=") << true << false << enter << int(Qt::NoModifier)
+        << QStringLiteral("1+\r\n2=3\r\n\\\\\r\n");
   }
-  void typedLinesGetTheirAnswers() {
-    QFETCH(QStringList, lines);
+  void enterRunsTheLine() {
+    QFETCH(QString, text);
+    QFETCH(bool, pasted);
+    QFETCH(bool, home);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     QFETCH(QString, console);
     WindowFixture fixture;
-    for (const QString& line : lines) TypeLine(fixture.console(), line);
+    if (pasted) {
+      fixture.console().insertPlainText(text);
+    } else {
+      TypeText(fixture.console(), text);
+    }
+    if (home) QTest::keyClick(&fixture.console(), Qt::Key_Home);
+    QTest::keyClick(&fixture.console(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ConsoleText(fixture.console()), console);
-  }
-
-  void numberPadEnterAddsTheEquals() {
-    WindowFixture fixture;
-    TypeLine(fixture.console(), QStringLiteral("1+2"), true);
-    TypeLine(fixture.console(), QStringLiteral("2^10"), true);
-    QCOMPARE(ConsoleText(fixture.console()),
-             QStringLiteral("1+2=3\r\n\\\\\r\n2^10=1024\r\n\\\\\r\n"));
-  }
-
-  void enterAfterEqualsAnswersAtTheEndWhereverTheCaretIs() {
-    WindowFixture fixture;
-    TypeText(fixture.console(), QStringLiteral("1+2="));
-    QTest::keyClick(&fixture.console(), Qt::Key_Home);
-    QTest::keyClick(&fixture.console(), Qt::Key_Return);
-    QCOMPARE(ConsoleText(fixture.console()), QStringLiteral("1+2=3\r\n\\\\\r\n"));
-  }
-
-  void commandPastedOverSeveralLines() {
-    WindowFixture fixture;
-    fixture.console().insertPlainText(QStringLiteral("1+\n2="));
-    QTest::keyClick(&fixture.console(), Qt::Key_Return);
-    QCOMPARE(ConsoleText(fixture.console()), QStringLiteral("1+\r\n2=3\r\n\\\\\r\n"));
   }
 
   void enterWithNothingTypedClearsTheScreen() {
@@ -158,13 +155,6 @@ class ConsoleKeysTest final : public QObject {
     for (int i = 0; i < 5; ++i) QTest::keyClick(&console, Qt::Key_Z, Qt::ControlModifier);
     // Only what was typed after the answer goes: the digits and the line break of Enter.
     QCOMPARE(ConsoleText(console), QStringLiteral("1+2=3\r\n\\\\"));
-  }
-
-  void shiftEnterIsAnEnterToo() {
-    WindowFixture fixture;
-    TypeText(fixture.console(), QStringLiteral("1+2"));
-    QTest::keyClick(&fixture.console(), Qt::Key_Return, Qt::ShiftModifier);
-    QCOMPARE(ConsoleText(fixture.console()), QStringLiteral("1+2\r\n\\\\\r\n"));
   }
 };
 

@@ -49,8 +49,6 @@ TEST_F(SettingsFileTest, LinesChangeTheLookAfterValidation) {
       {"all eight lines, comments after the numbers",
        "200\nVerdana\n0\t//Font color red\n0\n0\n255\t//Background\n255\n255\n",
        Look(200, "Verdana", {0, 0, 0}, {255, 255, 255})},
-      {"Windows line ends", "120\r\nDejaVu Sans Mono\r\n255\r\n255\r\n0\r\n0\r\n0\r\n80\r\n",
-       Look(120, "DejaVu Sans Mono", {255, 255, 0}, {0, 0, 80})},
       {"only a size: name and colours stay", "200", Look(200, "Verdana", {192, 192, 192}, {})},
       {"size below 8 pt stays", "50\nCourier\n", Look(140, "Courier", {192, 192, 192}, {})},
       {"size 8 pt is fine", "80\n", Look(80, "Verdana", {192, 192, 192}, {})},
@@ -65,8 +63,6 @@ TEST_F(SettingsFileTest, LinesChangeTheLookAfterValidation) {
        "\xEF\xBB\xBF"
        "180\n",
        Look(180, "Verdana", {192, 192, 192}, {})},
-      {"lines after the eighth are ignored", "100\nA\n1\n2\n3\n4\n5\n6\n700\nB\n",
-       Look(100, "A", {1, 2, 3}, {4, 5, 6})},
       {"name is the whole line", "100\n Deja Vu \t\n",
        Look(100, " Deja Vu \t", {192, 192, 192}, {})},
   };

@@ -123,7 +123,7 @@ class WindowTest final : public QObject {
   void consoleFillsTheWindowAtEverySize() {
     WindowFixture fixture;
     MainWindow& window = fixture.window();
-    for (QSize size : {QSize(420, 300), QSize(1100, 760), QSize(300, 200)}) {
+    for (QSize size : {QSize(1100, 760), QSize(300, 200)}) {
       window.resize(size);
       QTRY_COMPARE(window.size(), size);
       const QRect console = fixture.console().geometry();

@@ -69,13 +69,9 @@ void TypeText(ConsoleEdit& console, const QString& text) {
   }
 }
 
-void TypeLine(ConsoleEdit& console, const QString& line, bool numberPad) {
+void TypeLine(ConsoleEdit& console, const QString& line) {
   TypeText(console, line);
-  if (numberPad) {
-    QTest::keyClick(&console, Qt::Key_Enter, Qt::KeypadModifier);
-  } else {
-    QTest::keyClick(&console, Qt::Key_Return);
-  }
+  QTest::keyClick(&console, Qt::Key_Return);
 }
 
 QString ConsoleText(const ConsoleEdit& console) {

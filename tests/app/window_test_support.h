@@ -94,9 +94,8 @@ class WindowFixture {
 // Types `text` into the console with key events.
 void TypeText(ConsoleEdit& console, const QString& text);
 
-// Types `line` into the console with key events and presses Enter (the number-pad one when
-// asked).
-void TypeLine(ConsoleEdit& console, const QString& line, bool numberPad = false);
+// Types `line` into the console with key events and presses Enter.
+void TypeLine(ConsoleEdit& console, const QString& line);
 
 // The console text as the command console sees it.
 QString ConsoleText(const ConsoleEdit& console);
