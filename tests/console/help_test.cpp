@@ -1,5 +1,6 @@
 // The help pages: how a page replaces the console, how its blocks are laid out, that it names
-// every built-in function, and that every example it shows works as it says.
+// every built-in function, and that every example it shows works as it says. The pages whose
+// blocks and quoted texts are given exactly are golden transcripts (tests/transcripts/help.txt).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -90,71 +91,6 @@ TEST(HelpPages, BlocksAreJoinedWithOneEmptyLineBetweenThem) {
         EXPECT_TRUE(StartsWith(blocks[i], "\r\n\r\n")) << FirstLine(blocks[i]);
       }
     }
-  }
-}
-
-TEST(HelpPages, BlocksComeInTheirOrderWithTheirFirstLines) {
-  struct Row {
-    HelpTopic topic;
-    std::vector<std::string> firstLines;  // exact, block by block from the first
-  };
-  const Row rows[] = {
-      {detail::kHelpOper,
-       {"Operators", "=", "=0", "e+  e-", "() [] {}", "^", "!", "# %", "%", "*", "/", ":", "+", "-",
-        "'", "Boolean operators:", "Boolean function:", "Bit operators:", "Priority grade"}},
-      {detail::kHelpOther,
-       {"Other operations", "x=", "bracketon & bracketoff", "save 1,2,3,...,10",
-        "Press Enter (on the main keyboard) with no char input", "Press Enter (on the numberpad)",
-        "Press F1", "Press F3", "Font and Color"}},
-      {detail::kHelpPhys,
-       {"Physics functions", "Some constant functions",
-        "Other physical constants, the conversion expression:"}},
-      {detail::kHelpChem, {"Chemistry functions", "Some constant functions"}},
-  };
-  for (const Row& row : rows) {
-    detail::HelpBlocks blocks = detail::HelpPageBlocks(row.topic);
-    ASSERT_GE(blocks.size(), row.firstLines.size()) << TopicName(row.topic);
-    for (std::size_t i = 0; i < row.firstLines.size(); ++i) {
-      EXPECT_EQ(FirstLine(blocks[i]), row.firstLines[i]) << TopicName(row.topic) << " " << i;
-    }
-  }
-}
-
-// The texts that define the expression syntax are given word for word.
-TEST(HelpPages, OperatorsPageKeepsTheSyntaxTextsWordForWord) {
-  const char* quoted[] = {
-      "\r\n\r\nPriority grade\r\n1st Grade:  () e+ e- !() ?() ~() $()\r\n2nd Grade: ^ ! % "
-      "(Percent sign)\r\n3rd Grade:  * / # % : \r\n4th Grade: + -\r\n5th Grade: Boolean and bit "
-      "operators except !() ?() $() ~()\r\nOperators in the same grade calculate "
-      "sequentially\r\nIf there are two operators coming together, Only the first operator will "
-      "be read in\r\nThe exceptions are the factorial sign, percent sign and boolean "
-      "operators\r\n11^-3 = 11^3   1+-4-%^4=1+4-4\r\n3%%=(3%)%   3!!=(3!)!   "
-      "3%!=(3%)!\r\nBoolean and bit operators are useful in defining functions\r\nFor example, "
-      "#define ( func(x) ; ?( x&1 , 3*x+1 , x/2) )",
-      "\r\n\r\nBoolean operators:\r\n!() or not()\tNot\r\n&& or and\tAnd\r\n|| or or\t\tOr\r\n> "
-      ">=\t\tbigger, not smaller\r\n< <=\t\tsmaller, not bigger\r\n==\t\tequal\r\n!= "
-      "<>\t\tnot equal\r\nThe return values of boolean operators are true=1 and false=0",
-      "\r\n\r\nBoolean function:\r\n?(bool,x,y) or if(bool,x,y)\r\nif bool!=0 return x, else "
-      "return y\r\n\r\n$(x) or sign(x)\r\nif x>0 return 1, if x<0 return -1, if x=0 return 0",
-      "\r\n\r\nBit operators:\r\n~()\t\tBit Not\r\n&\t\tBit And\r\n|\t\tBit Or\r\n&| or "
-      "|&\t\tBit Xor",
-      "=\r\nEqual sign\r\nWhen it is the last character of an expression, press Enter to proceed",
-      "\r\n\r\n=0\r\nGet roots sign\r\nWhen it is the last two characters of an expression, press "
-      "enter to proceed\r\nIf expresson contains x, use &rt() function to get roots\r\nelse use "
-      "&prt() function to get roots\r\nParameters are the same as &rt() and &prt() functions",
-      "\r\n\r\ne+  e-\r\nScientific notation\r\n3.1e+5 = 3.1 * 10^5\r\n3.1e-5 = 3.1 * "
-      "10^(-5)\r\nThe positive sign + can be omitted, like 3e5 and -1e6\r\ne+, e- must be "
-      "followed by an integer\r\nIf not, it will be converted to integer by truncation, like "
-      "3e2.8 = 3e2\r\nIf e+ or e- are followed by bracket, it will be taken as a function\r\nLike "
-      "e(3)=10^3  e-(0.1)=10^(-0.1)\r\n(-3*2)e+(2+0.5) = -6*10^(2.5)",
-      "\r\n\r\n# %\r\nReal number and integer remainder.\r\nx#y stands for the real remainder of "
-      "x/y\r\nn%k stands for the integer remainder of n/k\r\nx and y are the real numbers, n and "
-      "k are the integers\r\nAnd x#y is the same as fmod(x,y) function\r\nn%k is the same as "
-      "mod(n,k) function\r\nIf # followed by 0, x#0=x/1000\r\nIf % followed by 0, x%0=x/100",
-  };
-  std::string page = detail::HelpPageText(detail::kHelpOper);
-  for (const char* text : quoted) {
-    EXPECT_NE(page.find(text), std::string::npos) << FirstLine(text);
   }
 }
 
