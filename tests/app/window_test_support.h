@@ -16,10 +16,8 @@
 namespace orvo::app::test {
 
 // The groups of cases, one test object each (window_tests_main.cpp runs them by name).
-std::unique_ptr<QObject> MakeConsoleKeysTest();
-std::unique_ptr<QObject> MakeBracketClicksTest();
+std::unique_ptr<QObject> MakeConsoleTest();
 std::unique_ptr<QObject> MakeWindowTest();
-std::unique_ptr<QObject> MakeBusyTest();
 
 // Fails the running test and closes any dialog or popup that stays open longer than kLimitMs,
 // so that a dialog nobody answers cannot hang the run.

@@ -15,18 +15,14 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
 
-  using orvo::app::test::MakeBracketClicksTest;
-  using orvo::app::test::MakeBusyTest;
-  using orvo::app::test::MakeConsoleKeysTest;
+  using orvo::app::test::MakeConsoleTest;
   using orvo::app::test::MakeWindowTest;
   const struct {
     const char* name;
     std::unique_ptr<QObject> (*make)();
   } kGroups[] = {
-      {"ConsoleKeys", MakeConsoleKeysTest},
-      {"BracketClicks", MakeBracketClicksTest},
+      {"Console", MakeConsoleTest},
       {"Window", MakeWindowTest},
-      {"Busy", MakeBusyTest},
   };
 
   const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
