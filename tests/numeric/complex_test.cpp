@@ -23,15 +23,11 @@ void ExpectComplexEq(Complex actual, Complex expected) {
   EXPECT_EQ(actual.im, expected.im);
 }
 
-TEST(Complex, BasicOperations) {
-  EXPECT_EQ(modulus({3, -4}), 5);
-  ExpectComplexEq(multiply({1, 2}, {3, 4}), {-5, 10});
-  ExpectComplexNear(divide({-5, 10}, {3, 4}), {1, 2}, 1e-15);
-  // The basic operations leave tiny parts alone.
-  ExpectComplexEq(add({1e-17, 0}, {0, 1e-17}), {1e-17, 1e-17});
-}
-
+// Products, quotients, powers and roots of ordinary values are golden transcripts
+// (tests/transcripts/matrix-complex.txt); here the near-zero rules, branches and identities.
 TEST(Complex, NearZeroDivisorsGiveTheStandInValue) {
+  // The plain operations leave tiny parts alone.
+  ExpectComplexEq(add({1e-17, 0}, {0, 1e-17}), {1e-17, 1e-17});
   // The squared modulus 1e-16 is below 5e-16; 1e-14 is not.
   ExpectComplexEq(divide({1, 0}, {1e-8, 0}), {1e16, 1e16});
   ExpectComplexNear(divide({1, 0}, {1e-7, 0}), {1e7, 0}, 1e-6);
@@ -80,10 +76,8 @@ TEST(Complex, LogarithmsUseTheZeroToTwoPiBranch) {
 }
 
 TEST(Complex, Powers) {
-  ExpectComplexEq(complexPow({0, 1}, {2, 0}), {-1, 0});
   ExpectComplexEq(complexPow({0, 0}, {2, 0}), {0, 0});
   ExpectComplexNear(complexPow({-1, 0}, {0.5, 0}), {0, 1}, 1e-15);
-  ExpectComplexNear(complexPow({2, 0}, {10, 0}), {1024, 0}, 1e-11);
   // i^i = e^(-pi/2) on the principal branch, which [0, 2pi) shares for i.
   ExpectComplexNear(complexPow({0, 1}, {0, 1}), {std::exp(-kPi / 2), 0}, 1e-15);
 }
@@ -109,13 +103,7 @@ TEST(Complex, HyperbolicFunctionsAgreeWithTheirDefinitions) {
   ExpectComplexNear(complexCosh({0, 1}), {std::cos(1.0), 0}, 1e-15);
 }
 
-TEST(Complex, RootsComeCounterClockwiseFromThePrincipalOne) {
-  std::array<Complex, 3> cube;
-  ASSERT_TRUE(complexRoots(3, {8, 0}, cube));
-  ExpectComplexNear(cube[0], {2, 0}, 1e-15);
-  ExpectComplexNear(cube[1], {-1, 1.7320508075688772}, 1e-15);
-  ExpectComplexNear(cube[2], {-1, -1.7320508075688772}, 1e-15);
-
+TEST(Complex, RootsSolveTheEquation) {
   std::array<Complex, 7> roots;
   Complex z{-3, 4};
   ASSERT_TRUE(complexRoots(7, z, roots));
