@@ -24,7 +24,6 @@ class ScriptedDialogs final : public Dialogs {
 
   void Prepare(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
   const std::vector<Question>& asked() const { return asked_; }
-  bool AllAnswersUsed() const { return answers_.empty(); }
 
   bool AskYesNo(std::string_view question) override {
     asked_.push_back({"yes/no", std::string(question), "", ""});
