@@ -46,7 +46,9 @@ case "${1:-}" in
     install_missing
     build build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build -j "$JOBS" --output-on-failure
-    build build-sanitize -DORVO_SANITIZE=ON -DORVO_BUILD_GUI=OFF
+    # -O1 with line tables: what the sanitizers need, in half the compile time of -O2 -g.
+    build build-sanitize -DORVO_SANITIZE=ON -DORVO_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
+      -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-sanitize -j "$JOBS" --output-on-failure -L core
     ;;
