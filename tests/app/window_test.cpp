@@ -229,6 +229,11 @@ class WindowTest final : public QObject {
              WriteFile(dir, QStringLiteral("f.def"), "#define(f(x);x^2)\r\r\n"));
     QVERIFY(!ConsoleText(fixture.console()).contains(QStringLiteral("file:")));
     QCOMPARE(fixture.window().look(), ConsoleLook());
+    // The console loaded the definitions instead: the next line can call them.
+    QCOMPARE(fixture.console().session().state().definitions.lastDefinition, 0);
+    TypeLine(fixture.console(), QStringLiteral("f(3)="));
+    QVERIFY2(ConsoleText(fixture.console()).contains(QStringLiteral("f(3)=9")),
+             qPrintable(ConsoleText(fixture.console())));
   }
 
   void commandsAskWithRealDialogs() {
@@ -247,12 +252,12 @@ class WindowTest final : public QObject {
         .Then<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); })
         .Then<QFileDialog>([&](QFileDialog* dialog) {
           QCOMPARE(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
-          dialog->selectFile(existing);
+          TypeFileName(dialog, existing);
           static_cast<QDialog*>(dialog)->accept();  // what the Open button does
         })
         .Then<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); })
         .Then<QFileDialog>([&](QFileDialog* dialog) {
-          dialog->selectFile(QDir(dir.path()).filePath(QStringLiteral("new")));
+          TypeFileName(dialog, QDir(dir.path()).filePath(QStringLiteral("new")));
           static_cast<QDialog*>(dialog)->accept();
         });
     const std::string folder = QFile::encodeName(dir.path()).toStdString();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTest>
 
 namespace orvo::app::test {
@@ -56,6 +57,15 @@ WindowFixture::WindowFixture(const QString& settingsPath)
   window_->activateWindow();
   if (!QTest::qWaitForWindowActive(window_.get())) qWarning("the window did not become active");
   window_->console()->setFocus();
+}
+
+void TypeFileName(QFileDialog* dialog, const QString& path) {
+  auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  if (name == nullptr) {
+    QFAIL("the file dialog has no name box");
+    return;
+  }
+  name->setText(path);
 }
 
 void TypeText(ConsoleEdit& console, const QString& text) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -45,7 +46,9 @@ class DialogScript final : public QObject {
       auto* dialog = qobject_cast<Dialog*>(widget);
       if (dialog == nullptr) return false;
       answer(dialog);
-      return true;
+      // A file dialog still loading its folder in the background can ignore the answer (its
+      // selection is reset when the listing arrives); the next check then answers again.
+      return !dialog->isVisible();
     });
     return *this;
   }
@@ -88,6 +91,10 @@ class WindowFixture {
   std::unique_ptr<MainWindow> window_;
   ModalWatchdog watchdog_;
 };
+
+// Puts a path into a file dialog's name box, as a user typing it would. (selectFile leaves the
+// box alone while it has the keyboard focus, which the dialog gives it at a moment of its own.)
+void TypeFileName(QFileDialog* dialog, const QString& path);
 
 // Types `text` into the console with key events.
 void TypeText(ConsoleEdit& console, const QString& text);
