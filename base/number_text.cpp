@@ -1,5 +1,6 @@
 #include "base/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -15,6 +16,28 @@ std::string_view SkipSpaces(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && IsCSpace(text[i])) ++i;
   return text.substr(i);
+}
+
+// The power of ten of the first significant digit of a decimal number without a sign: 2 for
+// "123.4", -3 for "0.0012", 5 for "1e5". Only called for numbers beyond the double range, which
+// always have a significant digit.
+long long DecimalOrder(std::string_view number) {
+  constexpr long long kFarBeyondRange = 1'000'000'000;
+  std::size_t e = number.find_first_of("eE");
+  std::string_view mantissa = number.substr(0, e);
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = number.substr(e + 1);
+    bool negative = !digits.empty() && digits[0] == '-';
+    if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
+    for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), kFarBeyondRange);
+    if (negative) exponent = -exponent;
+  }
+  std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  std::size_t first = std::min(mantissa.find_first_of("123456789"), mantissa.size());
+  long long order = first < point ? static_cast<long long>(point - first) - 1
+                                  : -static_cast<long long>(first - point);
+  return order + exponent;
 }
 
 }  // namespace
@@ -51,11 +74,10 @@ double ParseDouble(std::string_view text) {
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec == std::errc::invalid_argument) return 0.0;
   if (ec == std::errc::result_out_of_range) {
-    // atof gives HUGE_VAL on overflow and 0 on underflow; a negative exponent tells them apart.
+    // atof gives HUGE_VAL on overflow and 0 on underflow. The exponent's sign alone does not
+    // tell them apart: 0.000...1 has none, and 1000...0e-5 overflows.
     std::string_view used(text.data(), static_cast<std::size_t>(end - text.data()));
-    std::size_t e = used.find_first_of("eE");
-    bool underflow = e != std::string_view::npos && e + 1 < used.size() && used[e + 1] == '-';
-    value = underflow ? 0.0 : HUGE_VAL;
+    value = DecimalOrder(used) < 0 ? 0.0 : HUGE_VAL;
   }
   return negative ? -value : value;
 }

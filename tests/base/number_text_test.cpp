@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "base/number_text.h"
 #include "base/random.h"
@@ -38,6 +39,20 @@ TEST(ParseDouble, ReadsLikeAtof) {
   EXPECT_EQ(ParseDouble("--1"), 0);
   EXPECT_TRUE(std::isinf(ParseDouble("1e400")));
   EXPECT_EQ(ParseDouble("1e-400"), 0);
+}
+
+// Beyond the double range the magnitude decides, not the exponent's sign.
+TEST(ParseDouble, OutOfRangeIsOverflowOrUnderflowByMagnitude) {
+  const std::string zeros(400, '0');
+  EXPECT_EQ(ParseDouble("0." + zeros + "1"), 0);
+  EXPECT_EQ(ParseDouble("-0." + zeros + "1"), 0);
+  EXPECT_EQ(ParseDouble("0." + zeros + "1e5"), 0);
+  EXPECT_EQ(ParseDouble("1" + zeros + "e-5"), HUGE_VAL);
+  EXPECT_EQ(ParseDouble("0.001e310"), 1e307);
+  EXPECT_EQ(ParseDouble("0.01e-307"), 1e-309);
+  EXPECT_EQ(ParseDouble("-1e400"), -HUGE_VAL);
+  EXPECT_EQ(ParseDouble("1e99999999999999999999"), HUGE_VAL);
+  EXPECT_EQ(ParseDouble("1e-99999999999999999999"), 0);
 }
 
 TEST(ParseInt, ReadsLikeAtoiAndSaturates) {
