@@ -22,17 +22,10 @@ std::string_view SkipSpaces(std::string_view text) {
 // "123.4", -3 for "0.0012", 5 for "1e5". Only called for numbers beyond the double range, which
 // always have a significant digit.
 long long DecimalOrder(std::string_view number) {
-  constexpr long long kFarBeyondRange = 1'000'000'000;
   std::size_t e = number.find_first_of("eE");
   std::string_view mantissa = number.substr(0, e);
-  long long exponent = 0;
-  if (e != std::string_view::npos) {
-    std::string_view digits = number.substr(e + 1);
-    bool negative = !digits.empty() && digits[0] == '-';
-    if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
-    for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), kFarBeyondRange);
-    if (negative) exponent = -exponent;
-  }
+  // A saturated exponent is still far beyond the double range.
+  long long exponent = e == std::string_view::npos ? 0 : ParseInt(number.substr(e + 1));
   std::size_t point = std::min(mantissa.find('.'), mantissa.size());
   std::size_t first = std::min(mantissa.find_first_of("123456789"), mantissa.size());
   long long order = first < point ? static_cast<long long>(point - first) - 1
