@@ -62,4 +62,13 @@ std::size_t CountCharacters(std::string_view text) {
   return count;
 }
 
+std::string CapEcho(std::string_view text) {
+  std::size_t pos = 0;
+  for (std::size_t count = 0; pos < text.size() && count < kMaxEchoCharacters; ++count) {
+    pos += CharacterLength(text, pos);
+  }
+  if (pos >= text.size()) return std::string(text);
+  return std::string(text.substr(0, pos)) + "...";
+}
+
 }  // namespace orvo

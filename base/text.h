@@ -27,6 +27,14 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to);
 // argument's error without it.
 std::string_view CutAtErrorTrailer(std::string_view errors);
 
+// Messages quote what the user typed (or what it expanded to) at most this many characters, so
+// that a short line cannot make a huge answer.
+inline constexpr std::size_t kMaxEchoCharacters = 300;
+
+// `text` as a message quotes it: whole when it has at most kMaxEchoCharacters characters, else
+// its first ones followed by "...". A UTF-8 sequence is never cut.
+std::string CapEcho(std::string_view text);
+
 // Number of characters (UTF-8 sequences) in `text`; a byte that does not start a valid
 // sequence counts as one character.
 std::size_t CountCharacters(std::string_view text);

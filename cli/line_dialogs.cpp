@@ -36,7 +36,8 @@ std::optional<std::string> LineDialogs::ChooseFileToSave(std::string_view,
                                                          std::string_view defaultSuffix,
                                                          std::string_view) {
   std::optional<std::string> path = Answer();
-  if (!path || defaultSuffix.empty()) return path;
+  // A path ending in "/" names a folder: the save refuses it rather than writing "adir/.def".
+  if (!path || defaultSuffix.empty() || path->ends_with('/')) return path;
   // Like a save dialog: a name without a suffix gets the default one.
   std::size_t slash = path->rfind('/');
   std::size_t dot = path->rfind('.');

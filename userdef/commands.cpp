@@ -1,6 +1,9 @@
 // The "#" commands: define, undefine, list, save and load user-defined functions.
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "base/safe_file.h"
 #include "base/text.h"
 #include "userdef/detail/files.h"
 #include "userdef/detail/messages.h"
@@ -72,7 +75,8 @@ std::string DefineCommand(DefinitionContext& context, std::string_view text) {
     answer = std::string(m::kIllegalDefine) + std::string(kNewLine) + std::string(m::kUseSemicolon);
   } else if (std::string name = cleaned.substr(0, cleaned.find('('));
              FindByName(store, name) >= 0) {
-    answer = std::string(m::kAlreadyDefinedStart) + name + std::string(m::kAlreadyDefinedEnd);
+    answer =
+        std::string(m::kAlreadyDefinedStart) + CapEcho(name) + std::string(m::kAlreadyDefinedEnd);
   } else if (store.full()) {
     answer = m::kStoreFull;
   } else {
@@ -84,7 +88,8 @@ std::string DefineCommand(DefinitionContext& context, std::string_view text) {
       answer = std::string(kNewLine) + message;
     } else {
       CopyDefinition(store.definitions[++store.lastDefinition], definition);
-      answer = std::string(m::kDefined) + head + std::string(m::kExpression) + body;
+      answer =
+          std::string(m::kDefined) + CapEcho(head) + std::string(m::kExpression) + CapEcho(body);
       SortDefinitions(store);
     }
   }
@@ -106,14 +111,14 @@ std::string UndefCommand(DefinitionContext& context, std::string_view text) {
   }
   int found = FindByName(store, name);
   if (found < 0) {
-    return Answer(std::string(m::kNotFoundStart) + name + std::string(m::kNotFoundEnd));
+    return Answer(std::string(m::kNotFoundStart) + CapEcho(name) + std::string(m::kNotFoundEnd));
   }
   // Moving the later slots down keeps them sorted.
   for (int i = found; i < store.lastDefinition; ++i) {
     CopyDefinition(store.definitions[i], store.definitions[i + 1]);
   }
   store.definitions[store.lastDefinition--] = FunctionDefinition{};
-  return Answer("\r\n\"" + name + std::string(m::kUndefinedEnd));
+  return Answer("\r\n\"" + CapEcho(name) + std::string(m::kUndefinedEnd));
 }
 
 std::string SaveDefinitions(DefinitionContext& context) {
@@ -123,12 +128,15 @@ std::string SaveDefinitions(DefinitionContext& context) {
   std::optional<std::string> path =
       context.dialogs.ChooseFileToSave(m::kFileFilter, m::kFileSuffix, context.folders.home);
   if (!path || path->empty()) return Answer(m::kDefinitionsNotSaved);
+  // A bare name is saved where the dialog started, which is where #include looks.
+  if (path->find('/') == std::string::npos) *path = detail::JoinPath(context.folders.home, *path);
 
   std::string bytes;
   for (int i = 0; i < store.count(); ++i) bytes += FileLine(store.definitions[i]);
-  std::string failure = detail::WriteFileSafely(*path, bytes);
-  if (!failure.empty()) {
-    return Answer(std::string(m::kDefinitionsNotSaved) + "\r\nError: " + failure);
+  WriteResult written = WriteFileSafely(*path, bytes);
+  if (!written.ok) {
+    return Answer(std::string(m::kDefinitionsNotSaved) + std::string(m::kSaveFailure) +
+                  CapEcho(*path) + ": " + written.reason);
   }
   return Answer(m::kDefinitionsSaved);
 }
@@ -163,11 +171,14 @@ std::string LoadDefinitionsByDialog(DefinitionContext& context) {
 
 std::string LoadDefinitionFile(DefinitionContext& context, const std::string& path,
                                bool pathOnNewLine) {
-  std::string echo = (pathOnNewLine ? std::string(kNewLine) : std::string()) + path;
-  std::optional<std::string> bytes = detail::ReadRegularFile(path);
+  std::string echo = (pathOnNewLine ? std::string(kNewLine) : std::string()) + CapEcho(path);
+  ReadResult file = ReadFileSafely(path, {detail::kMaxDefinitionFileSize, true});
   // Read into a scratch store: the definitions in use go only when something replaces them.
-  DefinitionStore loaded = bytes ? ReadDefinitions(*bytes, context.rng) : DefinitionStore{};
-  if (loaded.empty()) return Answer(echo + std::string(m::kNothingLoaded));
+  DefinitionStore loaded = file.ok() ? ReadDefinitions(file.bytes, context.rng) : DefinitionStore{};
+  if (loaded.empty()) {
+    return Answer(echo + std::string(m::kNothingLoaded) + std::string(m::kReason) +
+                  (file.ok() ? std::string(m::kNoValidDefinition) : file.reason));
+  }
   context.store = std::move(loaded);
   std::string answer = echo + ViewDefinitions(context.store);  // in the file's order
   SortDefinitions(context.store);
@@ -177,13 +188,22 @@ std::string LoadDefinitionFile(DefinitionContext& context, const std::string& pa
 std::string IncludeDefinitions(DefinitionContext& context, std::string_view text) {
   std::string name(text);
   while (EndsWith(name, ")")) name.pop_back();
-  std::string first = detail::JoinPath(context.folders.home, name);
-  if (detail::PathExists(first)) return LoadDefinitionFile(context, first, true);
-  if (!context.folders.besideProgram.empty()) {
-    std::string second = detail::JoinPath(context.folders.besideProgram, name);
-    if (detail::PathExists(second)) return LoadDefinitionFile(context, second, true);
+  // The name as typed in Orvo's folder, then beside the program; a name without an extension
+  // then gets the one #savedef gives.
+  std::vector<std::string> candidates;
+  for (const std::string& folder : {context.folders.home, context.folders.besideProgram}) {
+    if (!folder.empty()) candidates.push_back(detail::JoinPath(folder, name));
   }
-  return Answer(std::string(kNewLine) + first + std::string(m::kNoSuchFile));
+  if (!name.empty() && std::filesystem::path(name).extension().empty()) {
+    for (std::size_t i = 0, n = candidates.size(); i < n; ++i) {
+      candidates.push_back(candidates[i] + std::string(m::kDefinitionExtension));
+    }
+  }
+  for (const std::string& path : candidates) {
+    if (detail::PathExists(path)) return LoadDefinitionFile(context, path, true);
+  }
+  return Answer(std::string(kNewLine) + CapEcho(detail::JoinPath(context.folders.home, name)) +
+                std::string(m::kNoSuchFile));
 }
 
 }  // namespace orvo

@@ -1,4 +1,5 @@
 // Checking a new definition and keeping the store in order.
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -19,6 +20,11 @@ constexpr std::string_view kParameterForbidden = "()[]{}+-*^/:%#<>=&|";
 // What ends a token of a body when parameters are marked ("!" and "." do not: "x!" and "x.5"
 // are not the parameter x).
 constexpr std::string_view kTokenDelimiters = "()+-*^/:%#,<>=&|";
+
+bool IsControlCharacter(char c) {
+  auto byte = static_cast<unsigned char>(c);
+  return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+}
 
 std::string ToUpperAscii(std::string_view text) {
   std::string result(text);
@@ -96,6 +102,10 @@ std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headTe
   std::size_t open = head.find('(');
   if (open == std::string::npos) return std::string(m::kIllegalDefine);
   slot.name = head.substr(0, open);
+  // A control character would hide in the listing and in the file (a NUL cut the name short).
+  if (std::any_of(slot.name.begin(), slot.name.end(), IsControlCharacter)) {
+    return std::string(m::kIllegalDefine);
+  }
   std::size_t close = head.find(')', open + 1);
   if (close != std::string::npos) slot.parameters = head.substr(open + 1, close - open - 1);
 

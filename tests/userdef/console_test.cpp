@@ -80,7 +80,10 @@ TEST_F(DefinitionConsole, ADroppedFileIsLoadedOnAClearedScreen) {
   const std::string notes = folder_.Write("notes.txt", "shopping list\n");
   console_.session().OnDropFiles({notes});
   console_.session().OnDropFiles({});
-  EXPECT_EQ(console_.Text(), notes + "\r\nError: No functions were loaded!\r\n\\\\\r\n");
+  EXPECT_EQ(
+      console_.Text(),
+      notes +
+          "\r\nError: No functions were loaded!\r\nReason: no valid definition in it\r\n\\\\\r\n");
   EXPECT_EQ(console_.Answer("f(3)="), "9\r\n\\\\\r\n");
 }
 

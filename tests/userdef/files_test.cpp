@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kNothingLoaded = "\r\nError: No functions were loaded!\r\n\\\\";
+constexpr std::string_view kNothingLoaded = "\r\nError: No functions were loaded!\r\nReason: ";
 
 class DefinitionFiles : public ::testing::Test {
  protected:
@@ -27,17 +27,17 @@ class DefinitionFiles : public ::testing::Test {
     store_.definitions[++store_.lastDefinition] = kept;
   }
 
-  // Loads `path`; true when the store was replaced, false when the load failed and the store
-  // was kept.
-  bool Load(const std::string& path) {
+  // Loads `path`; "" when the store was replaced, else the reason given for keeping it.
+  std::string Failure(const std::string& path) {
     std::string answer = LoadDefinitionFile(context_, path, false);
-    if (answer == path + std::string(kNothingLoaded)) {
-      EXPECT_EQ(store_.count(), 1);
-      EXPECT_EQ(store_.definitions[0].name, "kept");
-      return false;
-    }
-    return true;
+    const std::string failed = path + std::string(kNothingLoaded);
+    if (!answer.starts_with(failed)) return "";
+    EXPECT_EQ(store_.count(), 1);
+    EXPECT_EQ(store_.definitions[0].name, "kept");
+    EXPECT_TRUE(answer.ends_with("\r\n\\\\")) << answer;
+    return answer.substr(failed.size(), answer.size() - failed.size() - 4);
   }
+  bool Load(const std::string& path) { return Failure(path).empty(); }
 
   std::string Save(const std::string& path) {
     dialogs_.Prepare(path);
@@ -73,22 +73,35 @@ TEST_F(DefinitionFiles, FilesWithoutGoodDefinitionsKeepTheStore) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string huge = folder_.Write("huge.def", "#define(f(x);x^2)\n");
   fs::resize_file(huge, (std::uintmax_t{16} << 20) + 1);  // sparse: nothing is really written
-  const std::string paths[] = {
-      folder_.Write("empty.def", ""),
-      folder_.Write("comment.def", "// my functions\n"),
-      folder_.Write("nosemicolon.def", "#define(f(x)x^2)\n"),
-      folder_.Write("unused.def", "#define(q(x,y);x)\n"),
-      folder_.Write("recursive.def", "#define(f(x);f(x-1)*x)\n"),
-      folder_.Write("wrongcount.def", "#define(g(x);hypot(x))\n"),
-      folder_.Write("nameinside.def", "#define(in(x);sin(x))\n"),
-      folder_.File("missing.def"),
-      folder_.path().string(),  // a folder
-      "/dev/zero",              // endless: never read
-      "/dev/null",
-      fifo,  // no writer: reading would block forever
-      huge,  // over 16 MB
+  const std::string unreadable = folder_.Write("secret.def", "#define(f(x);x^2)\n");
+  fs::permissions(unreadable, fs::perms::none);
+  constexpr std::string_view kNoneValid = "no valid definition in it";
+  const std::pair<std::string, std::string_view> rows[] = {
+      {folder_.Write("empty.def", ""), kNoneValid},
+      {folder_.Write("comment.def", "// my functions\n"), kNoneValid},
+      {folder_.Write("nosemicolon.def", "#define(f(x)x^2)\n"), kNoneValid},
+      {folder_.Write("unused.def", "#define(q(x,y);x)\n"), kNoneValid},
+      {folder_.Write("recursive.def", "#define(f(x);f(x-1)*x)\n"), kNoneValid},
+      {folder_.Write("wrongcount.def", "#define(g(x);hypot(x))\n"), kNoneValid},
+      {folder_.Write("nameinside.def", "#define(in(x);sin(x))\n"), kNoneValid},
+      {folder_.Write("nul.def", std::string("#define(f\0(x);(x^2))\n", 21)), kNoneValid},
+      {folder_.Write("control.def", "#define(f\x7f(x);x)\n#define(\x01g(x);x)\n"), kNoneValid},
+      {folder_.File("missing.def"), "not found"},
+      {folder_.File("nofolder/missing.def"), "not found"},
+      {folder_.path().string(), "not a regular file"},
+      {"/dev/zero", "not a regular file"},  // endless: never read
+      {"/dev/null", "not a regular file"},
+      {fifo, "not a regular file"},  // no writer: reading would block forever
+      {huge, "larger than 16 MB"},
+      // root reads anything: then the file loads like any other.
+      {unreadable, ::geteuid() == 0 ? "" : "permission denied"},
   };
-  for (const std::string& path : paths) EXPECT_FALSE(Load(path)) << path;
+  for (const auto& [path, reason] : rows) EXPECT_EQ(Failure(path), reason) << path;
+}
+
+TEST_F(DefinitionFiles, AByteOrderMarkIsDropped) {
+  ASSERT_TRUE(Load(folder_.Write("bom.def", "\xEF\xBB\xBF#define(f(x);x^2)\r\r\n")));
+  EXPECT_EQ(store_.definitions[0].name, "f");
 }
 
 TEST_F(DefinitionFiles, BinaryFilesLoadNothing) {

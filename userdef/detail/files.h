@@ -1,6 +1,5 @@
 #pragma once
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,17 +11,9 @@ namespace orvo::detail {
 inline constexpr std::size_t kMaxDefinitionFileSize = std::size_t{16} << 20;
 inline constexpr std::size_t kMaxDefinitionLineLength = std::size_t{64} << 10;
 
-// The bytes of a regular file of at most kMaxDefinitionFileSize bytes; nothing for a folder, a
-// device, a FIFO (never waited on), a bigger file or one that cannot be opened.
-std::optional<std::string> ReadRegularFile(const std::string& path);
-
 // The lines of a file, whatever ends them (LF, CR LF, CR CR LF or CR alone); empty lines and
 // lines longer than kMaxDefinitionLineLength are left out.
 std::vector<std::string_view> SplitLines(std::string_view bytes);
-
-// Writes `bytes` into a new file beside `path` and renames it over `path`, so that a file
-// already there is replaced only by a complete one. Returns "" or what went wrong.
-std::string WriteFileSafely(const std::string& path, std::string_view bytes);
 
 // Whether anything (a file, a folder, ...) is found at `path`.
 bool PathExists(const std::string& path);

@@ -38,10 +38,17 @@ inline constexpr std::string_view kListingExpression = "Expression: ";
 inline constexpr std::string_view kDefinitionsSaved = "\r\nDefined functions were saved";
 inline constexpr std::string_view kDefinitionsNotSaved =
     "\r\nError: Defined functions were NOT saved";
+// Followed by the path, ": " and the reason.
+inline constexpr std::string_view kSaveFailure = "\r\nError: ";
 
 // Loading
 inline constexpr std::string_view kNothingLoaded = "\r\nError: No functions were loaded!";
 inline constexpr std::string_view kNoSuchFile = "\r\nError: No such files!";
+// The line after kNothingLoaded: the reader's reason, or kNoValidDefinition.
+inline constexpr std::string_view kReason = "\r\nReason: ";
+inline constexpr std::string_view kNoValidDefinition = "no valid definition in it";
+// What #include adds to a name without an extension when no file has the name as typed.
+inline constexpr std::string_view kDefinitionExtension = ".def";
 
 // Expansion
 inline constexpr std::string_view kExpansionTooLong =
