@@ -282,8 +282,10 @@ std::string IntegrateCommand(const CommandEnv& env, std::string_view text, int m
   if (kMethods[index](tools, task, result, errors) != NumericStatus::kOk) {
     return std::string(kNewLine) + errors + std::string(kPromptEnding);
   }
-  return FormatG(result.value, env.precision) + "\r\nTimes: " + FormatInt(result.steps) +
-         "\r\nEps: " + FormatGDigits(result.change, 6) + std::string(kPromptEnding);
+  return detail::Fill(msg::kIntegralAnswer,
+                      {FormatG(result.value, env.precision), FormatInt(result.steps),
+                       FormatGDigits(result.change, 6)}) +
+         std::string(kPromptEnding);
 }
 
 }  // namespace orvo

@@ -72,7 +72,8 @@ class NumericTools {
   NumericStatus IntegrateGauss(const IntegrationTask& task, IntegrationResult& result,
                                std::string& errors) const;
 
-  // f(a) + f(a + st) + ... while the term number 1, 2, ... does not exceed n.
+  // f(a) + f(a + st) + ... while the term number 1, 2, ... does not exceed n. The k-th x is
+  // a + k st, so no rounding piles up from term to term.
   NumericStatus SequenceSum(std::string_view f, double a, double st, double n, double y, double z,
                             double& sum, std::string& errors) const;
 
@@ -109,7 +110,8 @@ std::string Moments(double t, std::span<const double> values, int precision, dou
 // (only for the significance level 0.05, the level of the critical-value table).
 std::string OrderAndOutliers(double a, std::span<double> values, double mean, double deviation,
                              int precision);
-// The Grubbs critical value at significance 0.05 for a sample of n values.
+// The one-sided Grubbs critical value at significance 0.05 for a sample of n values: the
+// classic table for n = 3..50 (1.0 below), its formula from Student's t beyond.
 double GrubbsCritical(int n);
 
 // The "&" commands. `text` is what follows the command word, closing bracket included.

@@ -152,11 +152,7 @@ std::string NumericTools::PolynomialRoots(std::span<const double> coefficients,
   std::string text;
   std::size_t degree = coefficients.empty() ? 0 : coefficients.size() - 1;
   if (!list.roots.empty() && list.roots.size() < degree) text += msg::kPolynomialNotAll;
-  if (list.lowered) {
-    text += msg::kPolynomialLowered;
-    text += FormatInt(list.precision);
-    text += msg::kPolynomialLoweredEnd;
-  }
+  if (list.lowered) text += detail::Fill(msg::kPolynomialLowered, {FormatInt(list.precision)});
   for (std::size_t i = 0; i < list.roots.size(); ++i) {
     const Complex& root = list.roots[i];
     text += "x[" + FormatInt(static_cast<long long>(i) + 1) + "]=";

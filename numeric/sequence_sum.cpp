@@ -18,11 +18,9 @@ NumericStatus NumericTools::SequenceSum(std::string_view f, double a, double st,
   if (!term.At(0, value) && (term.status() > 0 || term.cancelled())) return term.Fail(errors);
 
   // Counted in 64 bits: a count beyond any int runs until the user cancels.
-  double x = a;
   for (long long k = 1; k <= n; ++k) {
-    if (!term.At(x, value)) return term.Fail(errors);
+    if (!term.At(a + static_cast<double>(k - 1) * st, value)) return term.Fail(errors);
     sum += value;
-    x += st;
   }
   return NumericStatus::kOk;
 }

@@ -3,6 +3,9 @@
 #include <array>
 #include <cmath>
 
+#include <boost/math/distributions/students_t.hpp>
+#include <boost/math/policies/policy.hpp>
+
 #include "base/number_text.h"
 #include "base/text.h"
 #include "numeric/detail/common.h"
@@ -25,6 +28,26 @@ constexpr std::array<double, 48> kGrubbs05 = {
     2.896, 2.905, 2.914, 2.923, 2.931, 2.94,  2.948, 2.956,  // n = 43..50
 };
 constexpr int kGrubbsFirstN = 3;
+constexpr double kGrubbsLevel = 0.05;
+
+// Numeric code reports through values, never exceptions: every Boost error gives NaN or inf.
+using NoThrow = boost::math::policies::policy<
+    boost::math::policies::domain_error<boost::math::policies::ignore_error>,
+    boost::math::policies::pole_error<boost::math::policies::ignore_error>,
+    boost::math::policies::overflow_error<boost::math::policies::ignore_error>,
+    boost::math::policies::underflow_error<boost::math::policies::ignore_error>,
+    boost::math::policies::denorm_error<boost::math::policies::ignore_error>,
+    boost::math::policies::rounding_error<boost::math::policies::ignore_error>,
+    boost::math::policies::evaluation_error<boost::math::policies::ignore_error>,
+    boost::math::policies::indeterminate_result_error<boost::math::policies::ignore_error>>;
+
+// The formula behind the table: G = (n-1)/sqrt(n) sqrt(t^2 / (n-2+t^2)), t the upper 0.05/n
+// quantile of Student's t with n-2 degrees of freedom.
+double GrubbsFormula(int n) {
+  boost::math::students_t_distribution<double, NoThrow> student(n - 2);
+  double t = boost::math::quantile(boost::math::complement(student, kGrubbsLevel / n));
+  return (n - 1) / std::sqrt(static_cast<double>(n)) * std::sqrt(t * t / (n - 2 + t * t));
+}
 
 // Ascending Shell sort (gaps n/2, n/4, ..., 1). A value moves left only past strictly larger
 // ones, so it terminates and stays defined with not-a-number values in the sample.
@@ -49,7 +72,7 @@ bool Outlying(double x, double mean, double deviation, double critical) {
 
 double GrubbsCritical(int n) {
   if (n <= 2) return 1.0;
-  if (n - kGrubbsFirstN >= static_cast<int>(kGrubbs05.size())) return kGrubbs05.back();
+  if (n - kGrubbsFirstN >= static_cast<int>(kGrubbs05.size())) return GrubbsFormula(n);
   return kGrubbs05[n - kGrubbsFirstN];
 }
 
@@ -58,20 +81,26 @@ std::string Moments(double t, std::span<const double> values, int precision, dou
   const double n = static_cast<double>(values.size());
   double sum = 0;
   for (double x : values) sum += x;
-  mean = sum / n;
+  // The residuals are taken from the first value, which keeps them exact when the spread is
+  // small against the values; their mean then carries the rounding of the spread, not of the sum.
+  const double shift = std::isfinite(values[0]) ? values[0] : 0;
+  double offsets = 0;
+  for (double x : values) offsets += x - shift;
+  const double offset = offsets / n;
+  mean = shift + offset;
   double squares = 0;
   double absolute = 0;
   for (double x : values) {
-    squares += (x - mean) * (x - mean);
-    absolute += std::fabs(x - mean);
+    double residual = (x - shift) - offset;
+    squares += residual * residual;
+    absolute += std::fabs(residual);
   }
   deviation = std::sqrt(squares / (n - 1));
   double halfWidth = deviation * t / std::sqrt(n);
-  return "Mean: " + FormatG(mean, precision) + "\r\nSum: " + FormatG(sum, precision) +
-         "\r\nStandard deviation: " + FormatG(deviation, precision) +
-         "\r\nAverage deviation: " + FormatG(absolute / n, precision) +
-         "\r\nConf. interval (t dist.): " + FormatG(mean, precision) + " +- " +
-         FormatG(halfWidth, precision);
+  std::string shownMean = FormatG(mean, precision);
+  return detail::Fill(msg::kStatisticsMoments,
+                      {shownMean, FormatG(sum, precision), FormatG(deviation, precision),
+                       FormatG(absolute / n, precision), shownMean, FormatG(halfWidth, precision)});
 }
 
 std::string OrderAndOutliers(double a, std::span<double> values, double mean, double deviation,
@@ -79,10 +108,10 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
   ShellSort(values);
   const std::size_t n = values.size();
   double median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-  std::string text = "Max: " + FormatG(values[n - 1], precision) +
-                     "\r\nMin: " + FormatG(values[0], precision) +
-                     "\r\nMedian: " + FormatG(median, precision) + "\r\n|";
-  if (a != kDefaultLevel) return text;  // the table holds the 0.05 level only
+  std::string text = detail::Fill(msg::kStatisticsOrder,
+                                  {FormatG(values[n - 1], precision), FormatG(values[0], precision),
+                                   FormatG(median, precision)});
+  if (a != kGrubbsLevel) return text;  // the critical values are those of the 0.05 level
 
   double critical = GrubbsCritical(static_cast<int>(n));
   std::string recorded;
@@ -148,7 +177,7 @@ std::string StatisticsCommand(const CommandEnv& env, std::string_view text) {
   std::string moments = Moments(t, values, env.precision, mean, deviation);
   std::string order = OrderAndOutliers(a, values, mean, deviation, env.precision);
   std::size_t split = order.find('|');
-  std::string answer = "\r\nConfidence level: " + FormatGDigits(100 - 100 * a, 6) + " %\r\n";
+  std::string answer = detail::Fill(msg::kStatisticsLevel, {FormatGDigits(100 - 100 * a, 6)});
   answer += order.substr(0, split);
   answer += moments;
   answer += kNewLine;

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev googletest
-          libedit-dev locales libbenchmark-dev libmuparser-dev)
+          libedit-dev locales libbenchmark-dev libmuparser-dev libboost-math-dev)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {

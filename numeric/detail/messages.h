@@ -2,7 +2,11 @@
 #include <string_view>
 
 // Messages and fixed answer lines of the numerical tools, exactly as the console shows them.
+// "%s" and "%d" mark where detail::Fill puts its values, in order.
 namespace orvo::msg {
+
+// The value, the steps counted and the last relative change.
+inline constexpr std::string_view kIntegralAnswer = "%s\r\nTimes: %d\r\nEps: %s";
 
 inline constexpr std::string_view kIntegralMissing =
     "Error: &i(a;b;f(x)) Function, missing parameters";
@@ -29,10 +33,14 @@ inline constexpr std::string_view kPolynomialWait =
 inline constexpr std::string_view kPolynomialFailed = "Failed in getting the roots\r\n";
 inline constexpr std::string_view kPolynomialNotAll =
     "Not all the roots were got, you may proceed again or decrease the precision\r\n";
-// Followed by the lowered precision and kPolynomialLoweredEnd.
-inline constexpr std::string_view kPolynomialLowered = "The precision is too high, if changed to ";
-inline constexpr std::string_view kPolynomialLoweredEnd = ", the roots were\r\n";
+inline constexpr std::string_view kPolynomialLowered =
+    "The precision is too high, if changed to %d, the roots were\r\n";
 
+inline constexpr std::string_view kStatisticsLevel = "\r\nConfidence level: %s %\r\n";
+inline constexpr std::string_view kStatisticsOrder = "Max: %s\r\nMin: %s\r\nMedian: %s\r\n|";
+inline constexpr std::string_view kStatisticsMoments =
+    "Mean: %s\r\nSum: %s\r\nStandard deviation: %s\r\nAverage deviation: %s\r\n"
+    "Conf. interval (t dist.): %s +- %s";
 inline constexpr std::string_view kStatisticsTooFew =
     "Error: At least input two numbers, separated by \";\" sign";
 inline constexpr std::string_view kStatisticsOutliers =

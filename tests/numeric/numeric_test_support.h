@@ -1,8 +1,11 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/interrupt.h"
 #include "base/random.h"
@@ -48,5 +51,20 @@ class WithTools : public ::testing::Test {
   NeverInterrupt never;
   NumericTools tools{rng, never};
 };
+
+// The rows of a reference file in tests/numeric/data (made by make_reference.py): fields split
+// at blanks, "#" lines skipped. A missing file fails the test that asked for it.
+inline std::vector<std::vector<std::string>> ReferenceRows(const std::string& name) {
+  std::vector<std::vector<std::string>> rows;
+  std::ifstream in(std::string(ORVO_NUMERIC_DATA) + "/" + name);
+  EXPECT_TRUE(in.good()) << name;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    rows.emplace_back();
+    for (std::string field; fields >> field;) rows.back().push_back(field);
+  }
+  return rows;
+}
 
 }  // namespace orvo::test
