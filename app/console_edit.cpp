@@ -77,6 +77,7 @@ void ConsoleEdit::ReplaceSelection(std::string_view text) {
 }
 
 void ConsoleEdit::SetText(std::string_view text) {
+  screens_.Replacing(CurrentScreen());
   setPlainText(FromUtf8(text));
   MoveCaretToEnd();
   interrupt_.KeepPainting();
@@ -90,6 +91,7 @@ void ConsoleEdit::MoveCaretToEnd() {
 void ConsoleEdit::RunCommand(const std::function<void()>& command) {
   interrupt_.Run(command);
   ensureCursorVisible();
+  emit changed();
   if (closeWhenDone_) QMetaObject::invokeMethod(window(), &QWidget::close, Qt::QueuedConnection);
 }
 
@@ -108,7 +110,32 @@ QMenu* ConsoleEdit::CreateContextMenu() {
 }
 
 void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Undo)) {
+    UndoStep();
+    return;
+  }
+  if (event->matches(QKeySequence::Redo) ||
+      (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier)) {
+    RedoStep();
+    return;
+  }
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
   switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      if (modifiers == Qt::NoModifier && textCursor().position() >= PromptPosition()) {
+        Recall(event->key() == Qt::Key_Up);
+        return;
+      }
+      // Ctrl moves the caret wherever it is (the widget would only scroll).
+      if (modifiers.testFlag(Qt::ControlModifier)) {
+        moveCursor(event->key() == Qt::Key_Up ? QTextCursor::Up : QTextCursor::Down,
+                   modifiers.testFlag(Qt::ShiftModifier) ? QTextCursor::KeepAnchor
+                                                         : QTextCursor::MoveAnchor);
+        return;
+      }
+      QPlainTextEdit::keyPressEvent(event);
+      return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
       PressEnter(event->key() == Qt::Key_Enter && event->modifiers().testFlag(Qt::KeypadModifier));
@@ -133,6 +160,14 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void ConsoleEdit::PressEnter(bool numberPad) {
+  if (textCursor().position() < PromptPosition()) {
+    CopyOldCommand();
+    return;
+  }
+  QString typed = TypedLine();
+  if (numberPad && !typed.isEmpty() && !typed.endsWith(u'=')) typed += u'=';
+  recall_.Add(typed.toStdString());
+
   bool consumed = false;
   RunCommand([&] { consumed = session_.HandleEnterKey(numberPad); });
   if (!consumed) {

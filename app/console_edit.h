@@ -6,6 +6,8 @@
 
 #include "app/command_interrupt.h"
 #include "app/qt_dialogs.h"
+#include "app/recall.h"
+#include "app/screen_undo.h"
 #include "console/session.h"
 #include "console/text_box.h"
 
@@ -39,8 +41,25 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   // The widget's own context menu with the entry that opens the About box.
   QMenu* CreateContextMenu();
 
+  // Where the line being typed starts: just after the last backslash (0 when there is none).
+  int PromptPosition() const;
+  // The line being typed, without the line break after the prompt and surrounding blanks.
+  QString TypedLine() const;
+  // Replaces the line being typed; the caret ends after it.
+  void SetTypedLine(const QString& line);
+
+  // Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y): the widget's own undo of typing first, then whole-screen
+  // replacements.
+  void UndoStep();
+  void RedoStep();
+
+  RecallList& recall() { return recall_; }
+  ScreenHistory& screens() { return screens_; }
+
  signals:
   void aboutRequested();
+  // A command ran or the screen was replaced: what a saved session holds may have changed.
+  void changed();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -52,6 +71,12 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
 
  private:
   void PressEnter(bool numberPad);
+  // Enter off the prompt line.
+  void CopyOldCommand();
+  // Up and Down on the prompt line.
+  void Recall(bool older);
+  void ShowScreen(const Screen& screen);
+  Screen CurrentScreen() const;
   void ToggleBracketCheck();
   void SelectBracketed();
 
@@ -59,6 +84,8 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   CommandInterrupt interrupt_;
   ConsoleSession session_{*this, dialogs_, interrupt_};
   bool closeWhenDone_ = false;
+  RecallList recall_;
+  ScreenHistory screens_;
 };
 
 // The first local file of a drag, or an empty string when it carries none.

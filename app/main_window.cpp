@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -78,6 +79,11 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
   bar->installEventFilter(this);
 
   connect(console_, &ConsoleEdit::aboutRequested, this, &MainWindow::ShowAboutBox);
+
+  auto* closeKeys = new QAction(this);
+  closeKeys->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)});
+  connect(closeKeys, &QAction::triggered, this, &QWidget::close);
+  addAction(closeKeys);
 
   ConsoleLook look = look_;
   if (!settingsPath.isEmpty()) {

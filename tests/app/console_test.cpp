@@ -90,13 +90,6 @@ class ConsoleTest final : public QObject {
     TypeLine(console, QStringLiteral("1+2="));
     QTest::keyClick(&console, Qt::Key_Return);
     QCOMPARE(ConsoleText(console), QString());
-
-    // Also with the caret up in the old lines.
-    TypeLine(console, QStringLiteral("1+2="));
-    QTest::keyClick(&console, Qt::Key_Up);
-    QTest::keyClick(&console, Qt::Key_Up);
-    QTest::keyClick(&console, Qt::Key_Return);
-    QCOMPARE(ConsoleText(console), QString());
     TypeLine(console, QStringLiteral("2*3="));
     QCOMPARE(ConsoleText(console), QStringLiteral("2*3=6\r\n\\\\\r\n"));
   }

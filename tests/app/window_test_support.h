@@ -19,6 +19,7 @@ namespace orvo::app::test {
 // The groups of cases, one test object each (window_tests_main.cpp runs them by name).
 std::unique_ptr<QObject> MakeConsoleTest();
 std::unique_ptr<QObject> MakeWindowTest();
+std::unique_ptr<QObject> MakeKeepWorkTest();
 
 // Fails the running test and closes any dialog or popup that stays open longer than kLimitMs,
 // so that a dialog nobody answers cannot hang the run.

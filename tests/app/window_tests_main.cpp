@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
 
   using orvo::app::test::MakeConsoleTest;
+  using orvo::app::test::MakeKeepWorkTest;
   using orvo::app::test::MakeWindowTest;
   const struct {
     const char* name;
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   } kGroups[] = {
       {"Console", MakeConsoleTest},
       {"Window", MakeWindowTest},
+      {"KeepWork", MakeKeepWorkTest},
   };
 
   const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

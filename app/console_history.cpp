@@ -1,0 +1,85 @@
+// The console's memory of the user's work: the prompt line, recall and whole-screen undo.
+#include <QTextBlock>
+#include <algorithm>
+
+#include "app/console_edit.h"
+#include "app/prompt_line.h"
+
+namespace orvo::app {
+
+// Off the prompt line Enter copies the command of the block it is in: running the empty prompt
+// instead would clear the screen.
+void ConsoleEdit::CopyOldCommand() {
+  QString command = CommandOfBlock(document()->toRawText(), textCursor().position());
+  if (command.isEmpty()) {
+    MoveCaretToEnd();
+  } else {
+    SetTypedLine(command);
+  }
+}
+
+int ConsoleEdit::PromptPosition() const {
+  for (QTextBlock block = document()->lastBlock(); block.isValid(); block = block.previous()) {
+    qsizetype slash = block.text().lastIndexOf(u'\\');
+    if (slash >= 0) return block.position() + static_cast<int>(slash) + 1;
+  }
+  return 0;
+}
+
+QString ConsoleEdit::TypedLine() const {
+  QTextCursor cursor(document());
+  cursor.setPosition(PromptPosition());
+  cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  QString line = cursor.selectedText();
+  line.replace(QChar::ParagraphSeparator, u'\n');
+  line.replace(QChar::LineSeparator, u'\n');
+  return line.trimmed();
+}
+
+void ConsoleEdit::SetTypedLine(const QString& line) {
+  QTextCursor cursor(document());
+  const int start = PromptPosition();
+  cursor.setPosition(start);
+  cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  // The command goes on its own line under the prompt, where Enter leaves the caret.
+  cursor.insertText(start > 0 ? QStringLiteral("\n") + line : line);
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
+void ConsoleEdit::Recall(bool older) {
+  std::optional<std::string> line =
+      older ? recall_.Older(TypedLine().toStdString()) : recall_.Newer();
+  if (line) SetTypedLine(QString::fromStdString(*line));
+}
+
+Screen ConsoleEdit::CurrentScreen() const {
+  return Screen{document()->toRawText(), textCursor().position()};
+}
+
+void ConsoleEdit::ShowScreen(const Screen& screen) {
+  setPlainText(screen.text);
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(std::clamp(screen.caret, 0, document()->characterCount() - 1));
+  setTextCursor(cursor);
+  ensureCursorVisible();
+  emit changed();
+}
+
+void ConsoleEdit::UndoStep() {
+  if (document()->isUndoAvailable()) {
+    undo();
+  } else if (std::optional<Screen> screen = screens_.Undo(CurrentScreen())) {
+    ShowScreen(*screen);
+  }
+}
+
+void ConsoleEdit::RedoStep() {
+  if (document()->isRedoAvailable()) {
+    redo();
+  } else if (std::optional<Screen> screen = screens_.Redo(CurrentScreen())) {
+    ShowScreen(*screen);
+  }
+}
+
+}  // namespace orvo::app
