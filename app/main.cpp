@@ -2,10 +2,39 @@
 #include <QApplication>
 #include <QIcon>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 #include "app/main_window.h"
+#include "base/version.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: orvo [-h | --help | -V | --version] [Qt options]\n"
+    "The Orvo calculator's window: type an expression ending in = after the last prompt line\n"
+    "and press Enter; F1 shows the help pages. orvo-cli is the same calculator in a terminal.\n"
+    "Font and colours: ~/.config/orvo/font&color.txt ($XDG_CONFIG_HOME/orvo/font&color.txt).\n";
+
+// --help and --version answer on the terminal, before Qt looks for a display.
+bool AnsweredOnTerminal(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(kUsage, stdout);
+      return true;
+    }
+    if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-V") == 0) {
+      std::fputs("orvo " ORVO_VERSION "\n", stdout);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  if (AnsweredOnTerminal(argc, argv)) return 0;
   QApplication application(argc, argv);
   // Qt adopts the user's locale for the whole process; number text is "C" wherever a library
   // might format or read a number.

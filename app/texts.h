@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/version.h"
+
 // The window's own words. The console's texts belong to the command console.
 namespace orvo::app::text {
 
@@ -14,7 +16,6 @@ inline constexpr char kMenuHelp[] = "&HELP";
 inline constexpr char kAboutEntry[] = "&About Orvo...";
 
 inline constexpr char kAboutBoxTitle[] = "About Orvo";
-// ORVO_VERSION comes from the build (the project version).
 inline constexpr char kAboutBoxText[] =
     "<p><b>Orvo " ORVO_VERSION
     "</b></p>"

@@ -12,30 +12,55 @@ bool IsFailureLine(std::string_view line) {
 
 }  // namespace
 
-Answer TypeLine(ConsoleSession& session, TextBox& box, std::string_view line) {
-  box.MoveCaretToEnd();
-  box.ReplaceSelection(line);
-  std::string before = box.Text();
-  session.PressEnter(false);
-  std::string after = box.Text();
+std::string AnswerBox::TextAfterLastBackslash() const {
+  std::size_t slash = text_.rfind('\\');
+  return slash == std::string::npos ? text_ : text_.substr(slash + 1);
+}
 
-  // An answer appended after the typed line, or a whole new screen (help, load, clear).
-  std::string added = StartsWith(after, before) ? after.substr(before.size()) : after;
-  if (EndsWith(added, "\r\n")) added.resize(added.size() - 2);  // the Enter key's own line break
-  if (EndsWith(added, "\\\\")) added.resize(added.size() - 2);  // the prompt
-  if (EndsWith(added, "\r\n")) added.resize(added.size() - 2);
-  if (StartsWith(added, "\r\n")) added.erase(0, 2);
+void AnswerBox::ReplaceSelection(std::string_view text) {
+  if (caret_ < mark_) rewritten_ = true;
+  text_.insert(caret_, text);
+  caret_ += text.size();
+}
+
+void AnswerBox::SetText(std::string_view text) {
+  text_.assign(text);
+  caret_ = text_.size();
+  rewritten_ = true;
+}
+
+void AnswerBox::Mark() {
+  mark_ = text_.size();
+  rewritten_ = false;
+}
+
+std::string_view AnswerBox::SinceMark() const {
+  std::string_view text(text_);
+  return rewritten_ || mark_ > text.size() ? text : text.substr(mark_);
+}
+
+Answer LineSession::Type(std::string_view line) {
+  box_.MoveCaretToEnd();
+  box_.ReplaceSelection(line);
+  box_.Mark();
+  session_.PressEnter(false);
+
+  std::string_view added = box_.SinceMark();
+  if (EndsWith(added, "\r\n")) added.remove_suffix(2);  // the Enter key's own line break
+  if (EndsWith(added, "\\\\")) added.remove_suffix(2);  // the prompt
+  if (EndsWith(added, "\r\n")) added.remove_suffix(2);
+  if (StartsWith(added, "\r\n")) added.remove_prefix(2);
 
   Answer answer;
-  answer.failed = session.LastAnswerFailed();
+  answer.failed = session_.LastAnswerFailed();
   std::size_t start = 0;
   while (start <= added.size()) {
     std::size_t end = added.find("\r\n", start);
-    std::string_view piece = std::string_view(added).substr(
-        start, end == std::string::npos ? std::string::npos : end - start);
+    std::string_view piece =
+        added.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
     if (IsFailureLine(piece)) answer.failed = true;
     answer.text += piece;
-    if (end == std::string::npos) break;
+    if (end == std::string_view::npos) break;
     answer.text += '\n';
     start = end + 2;
   }

@@ -1,12 +1,14 @@
 #pragma once
 #include <deque>
-#include <functional>
-#include <istream>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 #include "base/dialogs.h"
+#include "base/interrupt.h"
 #include "console/session.h"
+#include "console/text_box.h"
 
 // The command-line face: types lines into a console session and reports what it answered.
 namespace orvo::cli {
@@ -16,33 +18,39 @@ namespace orvo::cli {
 class LineSource {
  public:
   virtual ~LineSource() = default;
-  virtual std::optional<std::string> NextLine() = 0;
+  // `prompt` is what a terminal shows before the line: the console prompt or a question.
+  virtual std::optional<std::string> NextLine(std::string_view prompt) = 0;
 };
 
+// Lines given up front (the arguments), then those of `then` when there is one.
 class ListSource final : public LineSource {
  public:
-  explicit ListSource(std::deque<std::string> lines) : lines_(std::move(lines)) {}
-  std::optional<std::string> NextLine() override;
+  explicit ListSource(std::deque<std::string> lines, LineSource* then = nullptr)
+      : lines_(std::move(lines)), then_(then) {}
+  std::optional<std::string> NextLine(std::string_view prompt) override;
 
  private:
   std::deque<std::string> lines_;
+  LineSource* then_;
 };
 
 // Reads lines ending in LF or CR LF.
 class StreamSource final : public LineSource {
  public:
   explicit StreamSource(std::istream& in) : in_(in) {}
-  std::optional<std::string> NextLine() override;
+  std::optional<std::string> NextLine(std::string_view prompt) override;
 
  private:
   std::istream& in_;
 };
 
 // Dialog answers read from the next input line: a path for a file dialog, y or n for a
-// question; an empty line (or the end of input) cancels or answers No.
+// question; an empty line (or the end of input) cancels or answers No. The question is the
+// source's prompt (a terminal shows it); with `shown`, each question is also written there with
+// the line that answered it, so a reader of the output sees what was answered.
 class LineDialogs final : public Dialogs {
  public:
-  explicit LineDialogs(LineSource& source) : source_(source) {}
+  LineDialogs(LineSource& source, std::ostream* shown) : source_(source), shown_(shown) {}
   bool AskYesNo(std::string_view question) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view filter,
                                               std::string_view startFolder) override;
@@ -51,8 +59,32 @@ class LineDialogs final : public Dialogs {
                                               std::string_view startFolder) override;
 
  private:
-  std::optional<std::string> Answer();
+  std::optional<std::string> Ask(std::string_view prompt);
   LineSource& source_;
+  std::ostream* shown_;
+};
+
+// The console text of the command-line face. It remembers where the typed line ended, so an
+// answer is read from what was appended after it: typing n lines costs time in proportion to n.
+class AnswerBox final : public TextBox {
+ public:
+  std::string Text() const override { return text_; }
+  std::string TextAfterLastBackslash() const override;
+  void ReplaceSelection(std::string_view text) override;
+  void SetText(std::string_view text) override;
+  void MoveCaretToEnd() override { caret_ = text_.size(); }
+
+  // Remembers the end of the text.
+  void Mark();
+  // What was added since Mark(), or the whole text when anything before the mark changed (a new
+  // screen: help, load, clear).
+  std::string_view SinceMark() const;
+
+ private:
+  std::string text_;
+  std::size_t caret_ = 0;
+  std::size_t mark_ = 0;
+  bool rewritten_ = false;
 };
 
 // What one typed line added to the console, as a terminal shows it.
@@ -61,7 +93,22 @@ struct Answer {
   bool failed = false;  // an error message instead of a result
 };
 
-// Types `line` at the end of the console, presses the main Enter and returns the answer.
-Answer TypeLine(ConsoleSession& session, TextBox& box, std::string_view line);
+// A console session typed into line by line, with its dialogs answered from the same lines.
+class LineSession {
+ public:
+  // `shownQuestions` as for LineDialogs.
+  LineSession(LineSource& source, std::ostream* shownQuestions, Interrupt& interrupt)
+      : dialogs_(source, shownQuestions), session_(box_, dialogs_, interrupt) {}
+
+  // Types `line` at the end of the console, presses the main Enter and returns the answer.
+  Answer Type(std::string_view line);
+  // The whole console text.
+  std::string Text() const { return box_.Text(); }
+
+ private:
+  AnswerBox box_;
+  LineDialogs dialogs_;
+  ConsoleSession session_;
+};
 
 }  // namespace orvo::cli

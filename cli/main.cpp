@@ -5,19 +5,60 @@
 //   orvo-cli                        on a terminal: an interactive session with line editing
 //   orvo-cli --transcript           lines from standard input; at the end the whole console
 //                                   text is written out byte for byte
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <string_view>
 
 #include <editline/readline.h>
 
+#include "base/version.h"
 #include "cli/cli.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kUsage =
+    "usage: orvo-cli [OPTION]... [--] [LINE]...\n"
+    "The Orvo calculator in a terminal. Each LINE is typed into the console as at the window's\n"
+    "prompt and its answer is printed; a calculation ends with \"=\", as in 1+2=.\n"
+    "\n"
+    "  orvo-cli '1+2=' 'x=5' 'x^2='  types the arguments, prints each answer\n"
+    "  echo '2^10=' | orvo-cli       types the lines of standard input, prints each answer\n"
+    "  orvo-cli                      on a terminal: a session with line editing and history;\n"
+    "                                Ctrl+D, exit or quit ends it, Ctrl+C clears the line\n"
+    "                                or stops a long calculation\n"
+    "\n"
+    "Options:\n"
+    "  --transcript   print the whole console text at the end, byte for byte (CR LF kept),\n"
+    "                 instead of each answer; LINE arguments are typed first, then the lines\n"
+    "                 of standard input\n"
+    "  -h, --help     print this help and exit\n"
+    "  -V, --version  print the version and exit\n"
+    "  --             ends the options: what follows are lines, even when they begin with -\n"
+    "\n"
+    "Questions: #undef()= asks \"Remove all defined functions? [y/N]\", #savedef= and\n"
+    "#loaddef= ask for a file. On a terminal the question is a prompt; otherwise the next line\n"
+    "answers it, and the question is printed with that answer.\n"
+    "\n"
+    "Files: definition files are read and written in Orvo's folder, $ORVO_HOME when it is set,\n"
+    "else $XDG_CONFIG_HOME/orvo (~/.config/orvo). The interactive line history is kept in\n"
+    "$XDG_STATE_HOME/orvo/cli_history (~/.local/state/orvo/cli_history). Variables,\n"
+    "definitions, matrices and saved screens last as long as the run.\n"
+    "\n"
+    "Exit status: 0 when every answer succeeded, 1 when any answer failed (in every mode),\n"
+    "2 for a wrong option.\n"
+    "\n"
+    "Type &oper= for the operators, &func= for the functions, and &= @= #= for the commands.\n";
+
+constexpr int kHistoryLines = 1000;
 
 std::atomic<bool> interruptRequested{false};
 
@@ -30,79 +71,197 @@ class SignalInterrupt final : public orvo::Interrupt {
   bool Requested() override { return interruptRequested.load(); }
 };
 
-// Types every line of `source` and prints each answer; 1 when any answer was a failure.
+// Ctrl+C sets the flag and, since system calls are not restarted, wakes a waiting line editor.
+void CatchInterrupts() {
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+void Print(const orvo::cli::Answer& answer) {
+  std::cout << answer.text << '\n' << std::flush;
+}
+
+// Types every line of `source` and prints each answer; 1 when any answer failed.
 int RunLines(orvo::cli::LineSource& source) {
-  orvo::StringTextBox box;
-  orvo::cli::LineDialogs dialogs(source);
   SignalInterrupt interrupt;
-  orvo::ConsoleSession session(box, dialogs, interrupt);
+  orvo::cli::LineSession session(source, &std::cout, interrupt);
   int exitCode = 0;
-  while (std::optional<std::string> line = source.NextLine()) {
+  while (std::optional<std::string> line = source.NextLine("")) {
     interruptRequested = false;
-    orvo::cli::Answer answer = orvo::cli::TypeLine(session, box, *line);
+    orvo::cli::Answer answer = session.Type(*line);
     if (answer.failed) exitCode = 1;
-    std::cout << answer.text << '\n' << std::flush;
+    Print(answer);
   }
   return exitCode;
 }
 
-int RunTranscript() {
-  orvo::cli::StreamSource source(std::cin);
-  orvo::StringTextBox box;
-  orvo::cli::LineDialogs dialogs(source);
+int RunTranscript(orvo::cli::LineSource& source) {
   SignalInterrupt interrupt;
-  orvo::ConsoleSession session(box, dialogs, interrupt);
-  while (std::optional<std::string> line = source.NextLine()) {
+  orvo::cli::LineSession session(source, nullptr, interrupt);
+  int exitCode = 0;
+  while (std::optional<std::string> line = source.NextLine("")) {
     interruptRequested = false;
-    box.MoveCaretToEnd();
-    box.ReplaceSelection(*line);
-    session.PressEnter(false);
+    if (session.Type(*line).failed) exitCode = 1;
   }
-  std::string text = box.Text();
+  std::string text = session.Text();
   std::fwrite(text.data(), 1, text.size(), stdout);
-  return 0;
+  return exitCode;
 }
 
-// libedit's readline, with the typed lines kept in the history for recall.
+// libedit's readline. Ctrl+C on a line being typed drops it and starts a fresh one, as a shell
+// does.
 class TerminalSource final : public orvo::cli::LineSource {
  public:
-  std::optional<std::string> NextLine() override {
-    char* raw = readline("\\\\ ");
-    if (raw == nullptr) return std::nullopt;
-    std::string line(raw);
-    std::free(raw);
-    if (!line.empty()) add_history(line.c_str());
-    return line;
+  std::optional<std::string> NextLine(std::string_view prompt) override {
+    std::string shown(prompt);
+    for (;;) {
+      interruptRequested = false;
+      char* raw = readline(shown.c_str());
+      if (raw != nullptr) {
+        std::string line(raw);
+        std::free(raw);
+        return line;
+      }
+      if (!interruptRequested) return std::nullopt;  // Ctrl+D
+      std::cout << '\n';
+    }
   }
 };
 
-int RunInteractive() {
-  std::cout << "Orvo calculator. End an expression with = and press Enter; &= @= #= list the "
-               "commands; Ctrl+D quits.\n";
+// Writes the history beside its file and renames it over, so a crash leaves the old one whole.
+void SaveHistory(const fs::path& file) {
+  std::error_code ignored;
+  fs::create_directories(file.parent_path(), ignored);
+  std::string temporary = file.string() + ".XXXXXX";
+  int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return;
+  ::close(fd);
+  if (write_history(temporary.c_str()) == 0 && std::rename(temporary.c_str(), file.c_str()) == 0) {
+    return;
+  }
+  std::remove(temporary.c_str());
+}
+
+bool IsEnd(std::string_view line) {
+  return line == "exit" || line == "quit";
+}
+
+int RunInteractive(const std::optional<fs::path>& historyFile) {
+  std::cout << "Orvo calculator " ORVO_VERSION
+               ". End a calculation with = and press Enter; &= @= #= list the commands; "
+               "Ctrl+D quits.\n";
+  stifle_history(kHistoryLines);
+  if (historyFile) read_history(historyFile->c_str());
+
   TerminalSource source;
-  RunLines(source);
+  SignalInterrupt interrupt;
+  orvo::cli::LineSession session(source, nullptr, interrupt);
+  bool hinted = false;
+  while (std::optional<std::string> line = source.NextLine("\\\\ ")) {
+    if (IsEnd(*line)) break;
+    // Typed lines only, for recall: answers to questions are not worth recalling.
+    if (!line->empty()) add_history(line->c_str());
+    interruptRequested = false;
+    orvo::cli::Answer answer = session.Type(*line);
+    Print(answer);
+    // A line without "=" that no command took is answered with nothing; say why, once.
+    if (!hinted && answer.text.empty() && line->find_first_not_of(" \t") != std::string::npos &&
+        line->find('=') == std::string::npos) {
+      std::cout << "end a calculation with =\n";
+      hinted = true;
+    }
+  }
   std::cout << '\n';
+  if (historyFile) SaveHistory(*historyFile);
   return 0;
+}
+
+// $XDG_STATE_HOME/orvo/cli_history, else ~/.local/state/orvo/cli_history.
+std::optional<fs::path> HistoryFile() {
+  const char* state = std::getenv("XDG_STATE_HOME");
+  if (state != nullptr && state[0] == '/') return fs::path(state) / "orvo" / "cli_history";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] != '\0') {
+    return fs::path(home) / ".local" / "state" / "orvo" / "cli_history";
+  }
+  return std::nullopt;
+}
+
+enum class Mode { kLines, kTranscript, kHelp, kVersion };
+
+struct Options {
+  Mode mode = Mode::kLines;
+  std::deque<std::string> lines;
+};
+
+struct OptionName {
+  std::string_view name;
+  Mode mode;
+};
+
+constexpr OptionName kOptions[] = {
+    {"--transcript", Mode::kTranscript}, {"--help", Mode::kHelp}, {"-h", Mode::kHelp},
+    {"--version", Mode::kVersion},       {"-V", Mode::kVersion},
+};
+
+// Options come before the lines; "--" ends them. Nothing on a wrong option, after saying why.
+std::optional<Options> ParseOptions(int argc, char** argv) {
+  Options options;
+  int i = 1;
+  for (; i < argc; ++i) {
+    std::string_view argument = argv[i];
+    if (argument == "--") {
+      ++i;
+      break;
+    }
+    if (argument.size() < 2 || argument[0] != '-') break;
+    const OptionName* found = nullptr;
+    for (const OptionName& option : kOptions) {
+      if (option.name == argument) found = &option;
+    }
+    if (found == nullptr) {
+      std::cerr << "orvo-cli: unknown option '" << argument
+                << "'\nTry 'orvo-cli --help' for more information.\n";
+      return std::nullopt;
+    }
+    if (options.mode == Mode::kLines || found->mode != Mode::kTranscript)
+      options.mode = found->mode;
+  }
+  options.lines.assign(argv + i, argv + argc);
+  return options;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::signal(SIGINT, OnInterrupt);
-  if (argc == 2 && std::strcmp(argv[1], "--transcript") == 0) return RunTranscript();
-  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::cout << "usage: orvo-cli [LINE...]\n"
-                 "       orvo-cli --transcript < lines\n"
-                 "Each LINE (or each line of standard input) is typed into the console and its\n"
-                 "answer printed; the exit status is 1 when any answer was an error.\n";
-    return 0;
+  std::optional<Options> options = ParseOptions(argc, argv);
+  if (!options) return 2;
+  switch (options->mode) {
+    case Mode::kHelp:
+      std::cout << kUsage;
+      return 0;
+    case Mode::kVersion:
+      std::cout << "orvo-cli " ORVO_VERSION "\n";
+      return 0;
+    case Mode::kTranscript: {
+      CatchInterrupts();
+      orvo::cli::StreamSource input(std::cin);
+      // Lines given as arguments are typed first; a terminal is not waited on after them.
+      bool readInput = options->lines.empty() || ::isatty(STDIN_FILENO) == 0;
+      orvo::cli::ListSource source(std::move(options->lines), readInput ? &input : nullptr);
+      return RunTranscript(source);
+    }
+    case Mode::kLines:
+      break;
   }
-  if (argc > 1) {
-    std::deque<std::string> lines(argv + 1, argv + argc);
-    orvo::cli::ListSource source(std::move(lines));
+  CatchInterrupts();
+  if (!options->lines.empty()) {
+    orvo::cli::ListSource source(std::move(options->lines));
     return RunLines(source);
   }
-  if (isatty(STDIN_FILENO) != 0) return RunInteractive();
+  if (::isatty(STDIN_FILENO) != 0) return RunInteractive(HistoryFile());
   orvo::cli::StreamSource source(std::cin);
   return RunLines(source);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string_view>
 
+#include "base/version.h"
+
 // Texts of the command console, exactly as the console shows them.
 namespace orvo::msg {
 
@@ -35,7 +37,6 @@ inline constexpr std::string_view kHelpIndex =
     "Input one of them, and then press Enter\r\nPress Enter with no char input to clear "
     "screen\r\n\\\\\r\n";
 
-// ORVO_VERSION comes from the build (the project version).
 inline constexpr std::string_view kAbout =
     "Orvo " ORVO_VERSION
     ", a scientific calculator driven by command lines\r\n"

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QThread>
 
+#include "base/version.h"
 #include "window_test_support.h"
 
 namespace orvo::app::test {

@@ -1,10 +1,16 @@
-// The terminal face: answers of typed arguments and piped lines, and the exit status.
+// The terminal face: options, answers of typed arguments and piped lines, questions, the exit
+// status of each mode, and the interactive session through a pseudo-terminal.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
+#include "base/version.h"
+
 namespace {
+
+namespace fs = std::filesystem;
 
 struct ShellRun {
   std::string output;
@@ -23,30 +29,86 @@ ShellRun RunShell(const std::string& command) {
   return run;
 }
 
-const std::string kCli = "'" ORVO_CLI_PATH "'";
+// Every run gets an empty Orvo folder and state folder of its own.
+class OrvoCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home_ = fs::temp_directory_path() / ("orvo-cli-test-" + std::to_string(::getpid()));
+    fs::remove_all(home_);
+    fs::create_directories(home_);
+    cli_ = "cd '" + home_.string() + "' && ORVO_HOME=. XDG_STATE_HOME='" + home_.string() +
+           "' '" ORVO_CLI_PATH "'";
+  }
+  void TearDown() override { fs::remove_all(home_); }
 
-TEST(OrvoCli, AnswersAndExitStatus) {
+  fs::path home_;
+  std::string cli_;
+};
+
+TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
   const struct {
     std::string command;
     std::string output;
     int status;
   } rows[] = {
+      // Options.
+      {" -V", "orvo-cli " ORVO_VERSION "\n", 0},
+      {" --version --bogus",
+       "orvo-cli: unknown option '--bogus'\nTry 'orvo-cli --help' for more information.\n", 2},
+      {" --help | head -n 1", "usage: orvo-cli [OPTION]... [--] [LINE]...\n", 0},
+      {" -h >/dev/null", "", 0},
+      {" -- '-1+2=' '--'", "1\n\n", 0},
+      {" '-1+2=' 2>&1 >/dev/null | head -n 1", "orvo-cli: unknown option '-1+2='\n", 0},
       // Arguments are typed lines; a line without an answer prints an empty one.
-      {kCli + " '1+2=' 'x=5' 'x^2=' '1/0=' 2>&1", "3\n\n25\nError: divided by zero\n", 1},
-      {kCli + " '2^10=' 'prec=' 2>&1", "1024\n8\n", 0},
-      {"printf '2^10=\\r\\n3*3=\\n' | " + kCli + " 2>&1", "1024\n9\n", 0},
-      // Answers of several lines keep their lines.
-      {kCli + " 'foo(1)=' 2>&1",
+      {" '1+2=' 'x=5' 'x^2=' '1/0='", "3\n\n25\nError: divided by zero\n", 1},
+      {" '2^10=' 'prec='", "1024\n8\n", 0},
+      {" 'foo(1)='",
        "Error: Unknown char: foo\n/Error checking was disrupted by above critical error(s)/\n", 1},
-      // The transcript mode keeps the console bytes.
-      {"printf '1+2=\\n1/0=\\n' | " + kCli + " --transcript",
-       "1+2=3\r\n\\\\\r\n1/0=\r\nError: divided by zero\r\n\\\\\r\n", 0},
+      // Piped lines, likewise.
+      {" < /dev/null", "", 0},
+      {" <<'END'\n2^10=\r\n3*3=\nEND", "1024\n9\n", 0},
+      {" <<'END'\n1/0=\nEND", "Error: divided by zero\n", 1},
+      // The transcript keeps the console bytes; argument lines come first.
+      {" --transcript '1+2=' <<'END'\n1/0=\nEND",
+       "1+2=3\r\n\\\\\r\n1/0=\r\nError: divided by zero\r\n\\\\\r\n", 1},
+      {" --transcript '2*3=' < /dev/null", "2*3=6\r\n\\\\\r\n", 0},
+      // The next line answers a question; the question is shown with its answer.
+      {" '#define(f(x);x^2)=' '#undef()=' 'n' 'f(3)='",
+       "Defined: f(x)\nExpression: x^2\nRemove all defined functions? [y/N] n\n"
+       "No functions were undefined\n9\n",
+       0},
+      {" <<'END'\n#define(f(x);x^2)=\n#savedef=\nmine\n#undef()=\nyes\n#loaddef=\nmine.def\n"
+       "f(4)=\nEND",
+       "Defined: f(x)\nExpression: x^2\nSave definitions to file: mine\n"
+       "Defined functions were saved\nRemove all defined functions? [y/N] yes\n"
+       "All the defined functions were undefined\nLoad definitions from file: mine.def\n"
+       "mine.def\nFunction 1: \nName: f(x)\nExpression: (x^2)\n16\n",
+       0},
   };
   for (const auto& row : rows) {
-    ShellRun run = RunShell(row.command);
+    std::string command = cli_ + row.command;
+    if (command.find("2>") == std::string::npos) command.insert(cli_.size(), " 2>&1");
+    ShellRun run = RunShell(command);
     EXPECT_EQ(run.output, row.output) << row.command;
     EXPECT_EQ(run.status, row.status) << row.command;
   }
+}
+
+// On a terminal: questions are prompts, a line without "=" earns a hint once, and the typed lines
+// are kept in the history file at the end.
+TEST_F(OrvoCli, InteractiveSession) {
+  ShellRun run = RunShell("printf '1+2=\\nfoo\\nbar\\n#undef()=\\ny\\nquit\\n' | script -qec \"" +
+                          cli_ + "\" /dev/null");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.output.find("\\\\ 1+2=\r\n3\r\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("\r\nRemove all defined functions? [y/N] y\r\n"), std::string::npos)
+      << run.output;
+  std::size_t hint = run.output.find("end a calculation with =");
+  ASSERT_NE(hint, std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("end a calculation with =", hint + 1), std::string::npos);
+
+  ShellRun history = RunShell("cat '" + (home_ / "orvo" / "cli_history").string() + "'");
+  EXPECT_EQ(history.output, "_HiStOrY_V2_\n1+2=\nfoo\nbar\n#undef()=\n");
 }
 
 }  // namespace
