@@ -168,7 +168,7 @@ void Evaluator::PrepareTerms(std::string& errors) {
     } else if (stoppedAt + 1 < t.size()) {
       rest = t.substr(stoppedAt + 1, t.size() - stoppedAt - 2);
     }
-    fail(std::string(msg::kUnknownChar) + rest, kStatusNoOperand);
+    fail(std::string(msg::kUnknownChar) + CapEcho(rest), kStatusNoOperand);
   } else {
     int bracketSum = 0;
     std::size_t p = 0;  // start of the current prefix
@@ -190,9 +190,10 @@ void Evaluator::PrepareTerms(std::string& errors) {
           LookUpFunction(name, index);
           std::string shown = detail::DisplayName(name);
           if (terms_[index].funcCode == -1) {
-            fail(std::string(msg::kUnknownChar) + shown, kStatusUnknownChar);
+            fail(std::string(msg::kUnknownChar) + CapEcho(shown), kStatusUnknownChar);
           } else if (term.bracket == 0) {
-            fail("Error: " + shown + std::string(msg::kMissingBrackets), kStatusMissingBrackets);
+            fail("Error: " + CapEcho(shown) + std::string(msg::kMissingBrackets),
+                 kStatusMissingBrackets);
           } else {
             std::memcpy(term.funcName, shown.data(),
                         std::min(shown.size(), sizeof term.funcName - 1));
@@ -217,7 +218,7 @@ void Evaluator::PrepareTerms(std::string& errors) {
       } else {
         std::size_t dot = operand.find('.');
         if (dot != std::string_view::npos && operand.find('.', dot + 1) != std::string_view::npos) {
-          fail(std::string(msg::kIllegalDots) + std::string(operand), 0);
+          fail(std::string(msg::kIllegalDots) + CapEcho(operand), 0);
         }
         term.kind = ' ';
         term.value = ParseDouble(operand);

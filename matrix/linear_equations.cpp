@@ -105,7 +105,7 @@ class Reader {
     if (EvaluateText(evaluator_, element, value, errors_)) return;
     std::string line = errors_;
     line += ": ";
-    line += element;
+    line += CapEcho(element);
     AppendMessage(system_.errorLines, line);
   }
 

@@ -59,7 +59,7 @@ bool EvaluateArgument(Evaluator& evaluator, std::string_view text, double& value
   if (status == 0 && message.empty()) return true;
   std::string line(CutAtErrorTrailer(message));
   line += ": ";
-  line += text;
+  line += CapEcho(text);
   AppendMessage(errors, line);
   return false;
 }
