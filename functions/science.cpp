@@ -8,17 +8,24 @@
 namespace orvo::detail {
 namespace {
 
+// A number as a template argument. Clang before 18 takes no double there, but takes a class
+// that holds one; the rows still read Constant<96485.3399>.
+struct Literal {
+  double value;
+  constexpr Literal(double v) : value(v) {}
+};
+
 // A constant ignores its single argument: pi() and pi(7) are both pi.
-template <double kValue>
+template <Literal kValue>
 void Constant(FunctionCall& call) {
-  call.value = kValue;
+  call.value = kValue.value;
 }
 
 // av(n) and atm(n): the constant times |n|, or the constant itself for n = 0.
-template <double kValue>
+template <Literal kValue>
 void ScaledConstant(FunctionCall& call) {
   double n = call.args[0];
-  call.value = n == 0 ? kValue : kValue * std::fabs(n);
+  call.value = n == 0 ? kValue.value : kValue.value * std::fabs(n);
 }
 
 // g() is the gravitational constant; g(h) is h times the acceleration of gravity, at the poles
@@ -105,9 +112,9 @@ void Xrd(FunctionCall& call) {
 }
 
 // The same for the K-alpha line of an anode metal.
-template <double kWavelength>
+template <Literal kWavelength>
 void XrdAnode(FunctionCall& call) {
-  call.value = ScherrerSize(kWavelength, call.signedFirst, Arg(call, 2));
+  call.value = ScherrerSize(kWavelength.value, call.signedFirst, Arg(call, 2));
 }
 
 // Molar masses of CcHhOo and CcHhOoNn.
