@@ -80,7 +80,8 @@ constexpr std::string_view kHash[] = {
 
     "\r\n\r\n#savedef=\r\n"
     "Saves the defined functions in a definition file (.def) chosen in a file dialog,\r\n"
-    "which opens in Orvo's folder (see #include)",
+    "which opens in Orvo's folder (see #include). A name without / is saved there,\r\n"
+    "a path with / is used as given",
 
     "\r\n\r\n#loaddef=\r\n"
     "Loads a definition file chosen in a file dialog; its functions replace all the\r\n"
@@ -89,7 +90,8 @@ constexpr std::string_view kHash[] = {
     "\r\n\r\n#include(name)\r\n"
     "Loads the definition file name from Orvo's folder: $ORVO_HOME when it is set,\r\n"
     "else $XDG_CONFIG_HOME/orvo, that is ~/.config/orvo; when the file is not there,\r\n"
-    "from the folder of the orvo executable\r\n"
+    "from the folder of the orvo executable. A name without an extension gets .def\r\n"
+    "when no file has the name as typed\r\n"
     "A definition file holds one function a line, as #savedef writes it:\r\n"
     "#define(f(x,y);(x^2+y))\r\n"
     "Other lines are ignored, and at most ten functions are read",
