@@ -1,6 +1,8 @@
 // Real roots of f(x) = 0: Newton iterations with a relative difference quotient, started from
 // pseudo-random points of an interval.
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/number_text.h"
 #include "base/text.h"
@@ -20,6 +22,19 @@ constexpr double kDefaultTo = 10;
 // at both points does not depend on x (a comma or count fault), one that does not (the
 // factorial of a negative integer) only makes some starts fail.
 constexpr double kProbePoint = 0.7390851332151607;
+
+// What a double can tell apart. The tolerance 10^-precision also sets the relative step of the
+// difference quotient, the bound on |f| and on the Newton step; at high precision it asks for
+// more than the doubles hold, so each is clamped: the quotient's step to kFinestQuotientStep
+// (below it f1 - f0 is mostly rounding), the Newton step to kUlpsOfRoot units in the last place
+// of x, and |f| to what such a step changes f by. At precisions where the tolerance is coarser
+// than these limits, nothing changes.
+constexpr double kFinestQuotientStep = 1e-13;
+constexpr double kUlpsOfRoot = 4;
+
+double MachineReach(double x) {
+  return kUlpsOfRoot * std::numeric_limits<double>::epsilon() * std::fabs(x);
+}
 
 }  // namespace
 
@@ -41,25 +56,32 @@ NumericStatus NumericTools::SearchRoots(std::string_view f, double a, double b, 
     }
   }
 
-  double tol = std::pow(10.0, -precision);
+  const double tol = std::pow(10.0, -precision);
+  const double quotientStep = std::max(tol, kFinestQuotientStep);
   for (int start = 0; start < kMaxStarts && static_cast<int>(roots.size()) < kMaxRoots; ++start) {
     double x = a + rng_.Next() * (b - a) / 32768;
     double f0 = 0;
+    double fTol = tol;
     bool haveF0 = false;
     for (int step = 0; step < kMaxNewtonSteps; ++step) {
       haveF0 = fx.At(x, f0);
+      fTol = tol;
       if (!haveF0) break;
       double f1 = 0;
-      if (!fx.At(x * (1 + tol), f1) || f1 == f0) break;  // f1 == f0 at x = 0 too
-      double move = f0 * x * tol / (f1 - f0);
+      if (!fx.At(x * (1 + quotientStep), f1) || f1 == f0) break;  // f1 == f0 at x = 0 too
+      double move = f0 * x * quotientStep / (f1 - f0);
+      double reach = MachineReach(x);
+      fTol = std::max(tol, std::fabs((f1 - f0) / (x * quotientStep)) * reach);
       x -= move;
-      if (std::fabs(f0) < tol && std::fabs(move) < tol) break;
+      if (std::fabs(f0) < fTol && std::fabs(move) < std::max(tol, reach)) break;
     }
     if (fx.cancelled()) return fx.Fail(errors);
     // Whatever ended the iteration, the last x counts when the last |f| was small enough.
-    if (!haveF0 || !(std::fabs(f0) < tol)) continue;
+    if (!haveF0 || !(std::fabs(f0) < fTol)) continue;
+    // Two converged copies of one root may differ by the reach of each.
+    double apart = std::max(tol, 2 * MachineReach(x));
     bool known = false;
-    for (double root : roots) known = known || std::fabs(x - root) < tol;
+    for (double root : roots) known = known || std::fabs(x - root) < apart;
     if (!known) roots.push_back(x);
   }
   return NumericStatus::kOk;

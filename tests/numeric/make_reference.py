@@ -5,10 +5,19 @@
                       G = (n-1)/sqrt(n) * sqrt(t^2 / (n-2+t^2)), t the upper 0.05/n quantile of
                       Student's t with n-2 degrees of freedom (found by root finding on mpmath's
                       incomplete beta function), n = 3..100.
+  data/roots.txt      an expression in x (as typed at the console), then every real root of
+                      f(x) = 0 that Newton iterations from [-10, 10] can reach, by mpmath's findroot.
+  data/polynomials.txt  "poly name c_n ... c_0" (the coefficients as doubles, highest power first),
+                      then one "root re im accuracy" line per root of that exact polynomial
+                      (mpmath's polyroots at 60 digits). accuracy is the first-order perturbation
+                      of the root by coefficient errors of one unit in the last place:
+                      (m! eps sum |a_k| |r|^k / |p^(m)(r)|)^(1/m) for a root of multiplicity m.
 Run: python3 make_reference.py  (writes into data/)
 """
 import os
-from mpmath import mp, mpf, sqrt, betainc, findroot
+import random
+from mpmath import mp, mpf, mpc, sqrt, betainc, findroot, polyroots, factorial, fabs
+from mpmath import exp, log, cos, sin, atan, tanh, cosh, tan, atanh, acosh, pi, e
 
 mp.dps = 30
 HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "data")
@@ -37,3 +46,84 @@ def write(name, header, rows):
 write("grubbs.txt",
       "# n  one-sided 0.05 Grubbs critical value (mpmath, make_reference.py)\n",
       ([str(n), mp.nstr(grubbs(n), 17)] for n in range(3, 101)))
+
+
+# Root finding: (console text, the same function for mpmath, starting points of findroot).
+ROOTS = [
+    ("x^2-2", lambda x: x**2 - 2, [-1.4, 1.4]),
+    ("x^2-1e10", lambda x: x**2 - mpf(10)**10, [-1e5, 1e5]),
+    ("x^2-1e-6", lambda x: x**2 - mpf(10)**-6, [-1e-3, 1e-3]),
+    ("x^3-6x^2+11x-6", lambda x: x**3 - 6*x**2 + 11*x - 6, [1.1, 2.1, 2.9]),
+    ("x^3-2x-5", lambda x: x**3 - 2*x - 5, [2]),
+    ("x^5-x-1", lambda x: x**5 - x - 1, [1.2]),
+    ("x^4-5", lambda x: x**4 - 5, [-1.5, 1.5]),
+    ("exp(x)-10", lambda x: exp(x) - 10, [2.3]),
+    ("cos(x)-x", lambda x: cos(x) - x, [0.7]),
+    ("x*exp(x)-1", lambda x: x*exp(x) - 1, [0.5]),
+    ("ln(x)-1", lambda x: log(x) - 1, [2.7]),
+    ("atan(x)-0.5", lambda x: atan(x) - mpf("0.5"), [0.5]),
+    ("tanh(x)-0.5", lambda x: tanh(x) - mpf("0.5"), [0.5]),
+    ("cosh(x)-2", lambda x: cosh(x) - 2, [-1.3, 1.3]),
+    ("1/x-3", lambda x: 1/x - 3, [0.3]),
+]
+
+with open(os.path.join(HERE, "roots.txt"), "w") as out:
+    out.write("# f(x)  its real roots (mpmath findroot, make_reference.py)\n")
+    for text, f, starts in ROOTS:
+        roots = [findroot(f, mpf(s)) for s in starts]
+        out.write(text + " " + " ".join(mp.nstr(r, 20) for r in roots) + "\n")
+
+
+def derivative(a):
+    n = len(a) - 1
+    return [c * (n - k) for k, c in enumerate(a[:-1])]
+
+
+def poly_roots(coefficients):
+    """Roots of the polynomial whose coefficients are the given doubles, with their accuracy."""
+    mp.dps = 60
+    a = [mpf(c) for c in coefficients]  # exact values of the doubles
+    roots = polyroots(a, maxsteps=500, extraprec=400)
+    eps = mpf(2) ** -52
+    rows = []
+    n = len(a) - 1
+    for r in roots:
+        m = sum(1 for q in roots if abs(q - r) < mpf(10) ** -12)
+        deriv = a
+        for _ in range(m):
+            deriv = derivative(deriv)
+        # p^(m)(r) from the m-th derivative's coefficients (highest first).
+        pm = mpc(0)
+        for c in deriv:
+            pm = pm * r + c
+        scale = sum(abs(c) * abs(r) ** (n - k) for k, c in enumerate(a))
+        acc = (factorial(m) * eps * scale / abs(pm)) ** (mpf(1) / m)
+        rows.append((r, acc))
+    mp.dps = 30
+    return rows
+
+
+rng = random.Random(16)
+POLYS = []
+for degree in (2, 3, 5, 8, 11, 20, 30, 50, 100):
+    POLYS.append(("random%d" % degree,
+                  [float("%.6f" % rng.uniform(-1, 1)) for _ in range(degree + 1)]))
+wilkinson = [1.0]
+for k in range(1, 21):  # (x-1)(x-2)...(x-20), highest power first
+    wilkinson = [c - k * p for c, p in zip(wilkinson + [0.0], [0.0] + wilkinson)]
+POLYS.append(("wilkinson20", [float(c) for c in wilkinson]))
+for n in (2, 30, 64, 100):
+    POLYS.append(("unity%d" % n, [1.0] + [0.0] * (n - 1) + [-1.0]))
+POLYS.append(("double", [1.0, -2.0, 1.0]))                       # (x-1)^2
+POLYS.append(("triple", [1.0, -1.0, -3.0, 5.0, -2.0]))           # (x-1)^3 (x+2)
+POLYS.append(("spread", [1.0, -1e8, 1.0]))                       # 1e8 and 1e-8
+POLYS.append(("zeros", [1.0, -3.0, 2.0, 0.0, 0.0]))              # x^2 (x-1)(x-2)
+
+with open(os.path.join(HERE, "polynomials.txt"), "w") as out:
+    out.write("# poly name c_n .. c_0; root re im accuracy (mpmath polyroots, make_reference.py)\n")
+    for name, coefficients in POLYS:
+        out.write("poly " + name + " " + " ".join(repr(c) for c in coefficients) + "\n")
+        for r, acc in poly_roots(coefficients):
+            r = mpc(r)
+            out.write("root %s %s %s\n" % (mp.nstr(r.real, 20), mp.nstr(r.imag, 20),
+                                            mp.nstr(acc, 3)))

@@ -25,24 +25,27 @@ bool Contains(const std::vector<double>& roots, double expected) {
                      [&](double root) { return std::fabs(root - expected) < 1e-6; });
 }
 
-TEST_F(Roots, FindsKnownRoots) {
-  const struct {
-    const char* f;
-    std::vector<double> expected;  // every root in [-10, 10], in any order
-  } rows[] = {
-      {"x^3-6x^2+11x-6", {1, 2, 3}},
-      {"x^2-2", {1.4142135623730951, -1.4142135623730951}},
-      {"y^x-10", {2.302585092994046}},  // y = e: ln 10
-      {"x^3+x", {0}},
-      {"1/x-1", {1}},  // the fault of value at x = 0 does not matter
-  };
-  for (const auto& row : rows) {
-    std::vector<double> roots;
-    std::string errors;
-    ASSERT_EQ(tools.SearchRoots(row.f, -10, 10, 8, kE, kPi, roots, errors), NumericStatus::kOk)
-        << row.f;
-    EXPECT_EQ(roots.size(), row.expected.size()) << row.f;
-    for (double expected : row.expected) EXPECT_TRUE(Contains(roots, expected)) << row.f;
+// Against mpmath's roots at every precision: the tolerance is clamped to what a double holds,
+// so 16 digits find what 8 find, each root within the tolerance or a few units in its last place.
+TEST_F(Roots, FindsTheReferenceRootsAtEveryPrecision) {
+  for (const auto& row : test::ReferenceRows("roots.txt")) {
+    for (int precision = 8; precision <= 16; ++precision) {
+      std::vector<double> roots;
+      std::string errors;
+      ASSERT_EQ(tools.SearchRoots(row[0], -10, 10, precision, kE, kPi, roots, errors),
+                NumericStatus::kOk);
+      EXPECT_EQ(roots.size(), row.size() - 1) << row[0] << " at " << precision;
+      for (double root : roots) {
+        double nearest = std::stod(row[1]);
+        for (std::size_t i = 2; i < row.size(); ++i) {
+          if (std::fabs(std::stod(row[i]) - root) < std::fabs(nearest - root)) {
+            nearest = std::stod(row[i]);
+          }
+        }
+        double accuracy = std::max(std::pow(10.0, -precision), 16e-16 * std::fabs(nearest));
+        EXPECT_NEAR(root, nearest, accuracy) << row[0] << " at " << precision;
+      }
+    }
   }
   // The factorial of a negative integer is a message that leaves the status at 0 and depends on
   // x: at x = 0 it must not stop the search.
