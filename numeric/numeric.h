@@ -45,12 +45,19 @@ struct IntegrationResult {
   int steps = 0;  // steps counted
 };
 
+// One root of a polynomial and the significant digits it is known to.
+struct PolynomialRoot {
+  Complex value;
+  int digits = 0;
+};
+
 // The roots of a polynomial as the search left them.
 struct PolynomialRootList {
-  std::vector<Complex> roots;  // real roots first, then by growing |imaginary part|
-  int precision = 0;           // digits of the tolerance that found them (lowered when needed)
-  bool lowered = false;        // the asked precision found nothing; `precision` is lower
-  bool failed = false;         // nothing found at any precision
+  std::vector<PolynomialRoot> roots;  // real roots first, then by growing |imaginary part|
+  int precision = 0;     // the fewest digits of any root: the lowered tolerance of the Newton
+                         // search, or the accuracy of the least certain root of the fallback
+  bool lowered = false;  // `precision` is below the asked precision
+  bool failed = false;   // nothing found at any precision
 };
 
 // The routines of the "&" commands. Holds no state of its own: every routine prepares its own
@@ -85,7 +92,9 @@ class NumericTools {
   std::string FindRoots(std::string_view f, double a, double b, int precision, double y,
                         double z) const;
 
-  // All roots of c[0] x^n + ... + c[n-1] x + c[n] by complex Newton iterations with deflation.
+  // All roots of c[0] x^n + ... + c[n-1] x + c[n] by complex Newton iterations with deflation;
+  // when these miss some, by the Aberth-Ehrlich iteration on the whole polynomial, each root
+  // then known to the digits its rounding allows.
   NumericStatus SearchPolynomialRoots(std::span<const double> coefficients, int precision,
                                       PolynomialRootList& list, std::string& errors) const;
   // The answer lines of SearchPolynomialRoots, each ending with a line break.

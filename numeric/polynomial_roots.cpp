@@ -1,10 +1,12 @@
 // Real and complex roots of a polynomial with real coefficients: complex Newton iterations from
 // pseudo-random starting points, each root divided out of the polynomial (deflation) as found.
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "base/number_text.h"
 #include "base/text.h"
+#include "numeric/detail/aberth.h"
 #include "numeric/detail/common.h"
 #include "numeric/detail/messages.h"
 #include "numeric/numeric.h"
@@ -43,8 +45,8 @@ bool Near(Complex u, Complex v, double tol) {
 }
 
 // One start of the Newton iteration. True with `z` = an accepted root.
-bool NewtonStart(const Deflation& p, const std::vector<Complex>& known, double tol, Complex& z,
-                 detail::CancelPoll& poll) {
+bool NewtonStart(const Deflation& p, const std::vector<PolynomialRoot>& known, double tol,
+                 Complex& z, detail::CancelPoll& poll) {
   for (int m = 1;;) {
     Complex value = EvaluatePolynomial(p.degree, p.a, z);
     Complex slope = EvaluatePolynomial(p.degree - 1, p.b, z);
@@ -52,18 +54,48 @@ bool NewtonStart(const Deflation& p, const std::vector<Complex>& known, double t
     if (poll.Stop(2L * (p.degree + 1))) return false;
     if (std::fabs(value.re) < tol && std::fabs(value.im) < tol && std::fabs(step.re) < tol &&
         std::fabs(step.im) < tol) {
-      if (std::fabs(z.re) < 5 * tol) z.re = 0;
-      if (std::fabs(z.im) < 5 * tol) z.im = 0;
+      // Parts below the tolerance are noise, but a root below 1 keeps its own digits: the
+      // root 1e-8 of x^2-1e8x+1 is not 0.
+      double noise = 5 * tol * std::min(1.0, modulus(z));
+      if (std::fabs(z.re) < noise) z.re = 0;
+      if (std::fabs(z.im) < noise) z.im = 0;
       // A repeated real root is a multiple root; a repeated complex one is a conjugate already
       // divided out, so the start goes on (and is abandoned).
       bool repeated = false;
-      for (const Complex& root : known) repeated = repeated || Near(root, z, tol);
+      for (const PolynomialRoot& root : known) repeated = repeated || Near(root.value, z, tol);
       if (z.im == 0 || !repeated) return true;
     }
     z = subtract(z, step);
     // A start that has left the finite numbers can only end abandoned; leave at once.
     if (++m > kMaxUpdates || !std::isfinite(z.re) || !std::isfinite(z.im)) return false;
   }
+}
+
+// When the Newton search misses roots: all of them by the Aberth-Ehrlich iteration on the
+// polynomial without its zero roots, each printed to the digits its disc allows. A part inside
+// the disc is 0. False (and the list as it was) when that iteration does not settle either.
+bool Fallback(std::span<const double> coefficients, int zeros, int precision,
+              PolynomialRootList& list, detail::CancelPoll& poll) {
+  std::vector<double> ascending(coefficients.rbegin() + zeros, coefficients.rend());
+  while (!ascending.empty() && ascending.back() == 0) ascending.pop_back();
+  std::vector<detail::RootEstimate> found;
+  if (ascending.size() < 2 || !detail::AberthRoots(ascending, found, poll)) return false;
+  if (static_cast<int>(found.size()) + zeros <= static_cast<int>(list.roots.size())) return false;
+  list.roots.assign(zeros, {Complex::fromReal(0), precision});
+  list.precision = precision;
+  for (const detail::RootEstimate& root : found) {
+    Complex z{root.z.real(), root.z.imag()};
+    if (std::fabs(z.re) <= root.radius) z.re = 0;
+    if (std::fabs(z.im) <= root.radius) z.im = 0;
+    double relative = root.radius / std::abs(root.z);
+    int digits = relative > 0 ? static_cast<int>(std::lround(-std::log10(relative))) : precision;
+    digits = std::clamp(digits, 1, precision);
+    list.roots.push_back({z, digits});
+    list.precision = std::min(list.precision, digits);
+  }
+  list.lowered = list.precision < precision;
+  list.failed = false;
+  return true;
 }
 
 }  // namespace
@@ -98,8 +130,8 @@ NumericStatus NumericTools::SearchPolynomialRoots(std::span<const double> coeffi
     p.a[i++] = Complex::fromReal(c);
   }
   p.Derive();
-  std::vector<Complex>& roots = list.roots;
-  roots.assign(zeros, Complex::fromReal(0));
+  std::vector<PolynomialRoot>& roots = list.roots;
+  roots.assign(zeros, {Complex::fromReal(0), precision});
 
   detail::CancelPoll poll(interrupt_, kPollPeriod);
   // Without a single root the tolerance is made ten times larger, down to one digit.
@@ -115,11 +147,11 @@ NumericStatus NumericTools::SearchPolynomialRoots(std::span<const double> coeffi
         return NumericStatus::kCancelled;
       }
       if (!found) continue;
-      roots.push_back(z);
+      roots.push_back({z, digits});
       p.DivideOut(z);
       if (z.im != 0 && p.degree > 0) {
         Complex conjugate{z.re, -z.im};
-        roots.push_back(conjugate);
+        roots.push_back({conjugate, digits});
         p.DivideOut(conjugate);
       }
     }
@@ -131,11 +163,19 @@ NumericStatus NumericTools::SearchPolynomialRoots(std::span<const double> coeffi
     }
     list.lowered = true;
   }
+  if (static_cast<int>(roots.size()) < n && !Fallback(coefficients, zeros, precision, list, poll)) {
+    if (poll.Stop(0)) {
+      AppendMessage(errors, kCancelledMessage);
+      return NumericStatus::kCancelled;
+    }
+  }
 
   // Real roots first: an exchange sort by |imaginary part| that keeps the reals in found order.
   for (std::size_t i = 0; i < roots.size(); ++i) {
     for (std::size_t j = i + 1; j < roots.size(); ++j) {
-      if (std::fabs(roots[j].im) < std::fabs(roots[i].im)) std::swap(roots[i], roots[j]);
+      if (std::fabs(roots[j].value.im) < std::fabs(roots[i].value.im)) {
+        std::swap(roots[i], roots[j]);
+      }
     }
   }
   return NumericStatus::kOk;
@@ -154,13 +194,11 @@ std::string NumericTools::PolynomialRoots(std::span<const double> coefficients,
   if (!list.roots.empty() && list.roots.size() < degree) text += msg::kPolynomialNotAll;
   if (list.lowered) text += detail::Fill(msg::kPolynomialLowered, {FormatInt(list.precision)});
   for (std::size_t i = 0; i < list.roots.size(); ++i) {
-    const Complex& root = list.roots[i];
-    text += "x[" + FormatInt(static_cast<long long>(i) + 1) + "]=";
-    text += FormatG(root.re, list.precision);
-    if (root.im >= 0) text += "+";
-    text += FormatG(root.im, list.precision);
-    text += "i";
-    text += kNewLine;
+    const PolynomialRoot& root = list.roots[i];
+    text +=
+        detail::Fill(msg::kPolynomialRoot,
+                     {FormatInt(static_cast<long long>(i) + 1), FormatG(root.value.re, root.digits),
+                      root.value.im >= 0 ? "+" : "", FormatG(root.value.im, root.digits)});
   }
   return text;
 }

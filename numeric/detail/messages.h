@@ -33,6 +33,8 @@ inline constexpr std::string_view kPolynomialWait =
 inline constexpr std::string_view kPolynomialFailed = "Failed in getting the roots\r\n";
 inline constexpr std::string_view kPolynomialNotAll =
     "Not all the roots were got, you may proceed again or decrease the precision\r\n";
+// The index, the real part, "+" before an imaginary part that is not negative, the imaginary part.
+inline constexpr std::string_view kPolynomialRoot = "x[%d]=%s%s%si\r\n";
 inline constexpr std::string_view kPolynomialLowered =
     "The precision is too high, if changed to %d, the roots were\r\n";
 
