@@ -1,5 +1,7 @@
 // orvo: the calculator's desktop window.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <clocale>
 #include <cstdio>
@@ -41,8 +43,13 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Orvo"));
   QApplication::setApplicationVersion(QStringLiteral(ORVO_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral("orvo"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvo/orvo.svg")));
+  QApplication::setDesktopFileName(QStringLiteral("org.orvo.Orvo"));
+  // PNG icons of every size in the resources: they show without Qt's SVG plugin.
+  QIcon icon;
+  for (const QFileInfo& file : QDir(QStringLiteral(":/orvo/icons")).entryInfoList()) {
+    icon.addFile(file.filePath());
+  }
+  QApplication::setWindowIcon(icon);
 
   orvo::app::MainWindow window(orvo::app::FindSettingsFile());
   window.show();

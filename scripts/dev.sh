@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Orvo's developer commands. Each installs the Debian packages it needs when they are missing.
 #
-#   scripts/dev.sh run    build, then start the desktop window (orvo-cli where there is no display)
-#   scripts/dev.sh test   build, then run every test, then run the core tests again under
-#                         AddressSanitizer and UndefinedBehaviorSanitizer
-#   scripts/dev.sh bench  build and run the benchmarks
+#   scripts/dev.sh run      build the programs (no tests), then start the desktop window
+#                           (orvo-cli where there is no display)
+#   scripts/dev.sh test     build, then run every test, check the Debian package and the desktop
+#                           metadata, then run the core tests again under AddressSanitizer and
+#                           UndefinedBehaviorSanitizer
+#   scripts/dev.sh package  build orvo_<version>_<arch>.deb in the repository's folder
+#   scripts/dev.sh bench    build and run the benchmarks
 #   scripts/dev.sh fuzz [seconds]  fuzz the console with libFuzzer (default 1800 s; `test` runs
-#                         it for 60 s); findings are written to build-fuzz/findings/
+#                           it for 60 s); findings are written to build-fuzz/findings/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev googletest
           libedit-dev locales libbenchmark-dev libmuparser-dev libboost-math-dev clang
-          libclang-rt-dev)
+          libclang-rt-dev file appstream desktop-file-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {
@@ -44,11 +47,46 @@ fuzz() {  # fuzz <seconds>: clang with libFuzzer, ASan and UBSan, seeded from th
     -dict=fuzz/console.dict -artifact_prefix=build-fuzz/findings/ build-fuzz/corpus build-fuzz/seeds
 }
 
+# Whether a window can open: the display's socket is there (a display elsewhere, over ssh, is
+# left to Qt to try).
+display_works() {
+  if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    local socket=$WAYLAND_DISPLAY
+    [[ $socket == /* ]] || socket=${XDG_RUNTIME_DIR:-/nonexistent}/$socket
+    [ -S "$socket" ] && return 0
+  fi
+  case "${DISPLAY:-}" in
+    "") return 1 ;;
+    :*)
+      local number=${DISPLAY#:}
+      [ -S "/tmp/.X11-unix/X${number%%.*}" ]
+      ;;
+    *) return 0 ;;
+  esac
+}
+
+# check_package <build dir>: makes the .deb there and checks its files, its dependencies and the
+# desktop metadata.
+check_package() {
+  (cd "$1" && cpack >/dev/null)
+  local deb
+  deb=$(ls "$1"/orvo_*.deb)
+  dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort | diff -u packaging/files.txt -
+  local depends
+  depends=$(dpkg-deb -f "$deb" Depends)
+  while read -r package; do
+    [[ ", $depends," == *", $package "* ]] || { echo "$deb does not depend on $package" >&2; exit 1; }
+  done < packaging/depends.txt
+  appstreamcli validate --no-net app/org.orvo.Orvo.metainfo.xml >/dev/null
+  desktop-file-validate app/org.orvo.Orvo.desktop
+  echo "Checked $deb"
+}
+
 case "${1:-}" in
   run)
     install_missing
-    build build
-    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    build build -DORVO_BUILD_TESTS=OFF
+    if display_works; then
       exec build/app/orvo
     fi
     echo "No display here: starting the terminal calculator, orvo-cli (Ctrl+D quits)."
@@ -56,14 +94,23 @@ case "${1:-}" in
     ;;
   test)
     install_missing
-    build build
+    build build -DORVO_BUILD_TESTS=ON
     QT_QPA_PLATFORM=offscreen ctest --test-dir build -j "$JOBS" --output-on-failure
+    check_package build
     # -O1 with line tables: what the sanitizers need, in half the compile time of -O2 -g.
     build build-sanitize -DORVO_SANITIZE=ON -DORVO_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-sanitize -j "$JOBS" --output-on-failure -L core
     fuzz 60
+    ;;
+  package)
+    install_missing
+    build build-package -DCMAKE_BUILD_TYPE=Release -DORVO_BUILD_TESTS=OFF
+    check_package build-package
+    # lintian is slow and large: it checks the package where it is installed.
+    if command -v lintian >/dev/null; then lintian --fail-on error build-package/orvo_*.deb; fi
+    cp build-package/orvo_*.deb .
     ;;
   bench)
     install_missing
@@ -75,7 +122,7 @@ case "${1:-}" in
     fuzz "${2:-1800}"
     ;;
   *)
-    echo "usage: scripts/dev.sh run|test|bench|fuzz [seconds]" >&2
+    echo "usage: scripts/dev.sh run|test|package|bench|fuzz [seconds]" >&2
     exit 2
     ;;
 esac
