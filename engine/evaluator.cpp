@@ -33,6 +33,12 @@ void Evaluator::SetExpression(std::string_view text) {
   expression_ = detail::Normalise(text);
 }
 
+std::vector<DroppedOperator> DroppedOperators(std::string_view text) {
+  std::vector<DroppedOperator> notes;
+  detail::Normalise(text, &notes);
+  return notes;
+}
+
 int Evaluator::EvaluateSlowly(double& value, std::string& errors) {
   value = -1;
   status_ = 0;

@@ -32,6 +32,28 @@ struct FunctionName {
 // All 184 names, in table order.
 std::vector<FunctionName> FunctionNames();
 
+// Why the normaliser dropped part of a typed expression. Its forgiving rules keep only the first
+// of two operators in a row, so some lines read otherwise than users of other calculators expect.
+enum class DropRule {
+  kSignAfterOperator,      // 5*-2 is 5*2
+  kSignAfterComma,         // pow(2,-1) is pow(2,1)
+  kSignAfterComparison,    // x>=-1 is x>=1
+  kOperatorAfterOperator,  // 5*/2 is 5*2, 1+<2 is 1+2
+  kTrailing,               // what follows the last operand: 3*+ is 3
+};
+
+// One dropped stretch of the typed text: [position, position + length) in bytes.
+struct DroppedOperator {
+  std::size_t position;
+  std::size_t length;
+  DropRule rule;
+};
+
+// What SetExpression's normalisation drops of `text`, in text order; empty when the expression
+// reads as typed (the "=" that ends a line does not count). Costs a normalisation: for showing
+// the user, never for repeated evaluation.
+std::vector<DroppedOperator> DroppedOperators(std::string_view text);
+
 class Evaluator {
  public:
   static constexpr double kE = 2.718281828459045;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "base/text.h"
 
@@ -29,15 +30,45 @@ constexpr std::pair<std::string_view, std::string_view> kReplacements[] = {
     {"!", "!1"},  // postfix factorial becomes a binary operator with operand 1
 };
 
+// Replaces like ReplaceAll and keeps `origin` (the typed position of every character) in step:
+// a replacement's characters take the positions of the characters they stand for, in order, and
+// characters beyond those are the normaliser's own (-1).
+void ReplaceAllTracked(std::string& text, std::vector<int>& origin, std::string_view from,
+                       std::string_view to) {
+  std::string result;
+  std::vector<int> resultOrigin;
+  std::size_t pos = 0;
+  for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos;
+       pos = hit + from.size()) {
+    result.append(text, pos, hit - pos);
+    resultOrigin.insert(resultOrigin.end(), origin.begin() + static_cast<std::ptrdiff_t>(pos),
+                        origin.begin() + static_cast<std::ptrdiff_t>(hit));
+    result += to;
+    for (std::size_t i = 0; i < to.size(); ++i) {
+      resultOrigin.push_back(i < from.size() ? origin[hit + i] : -1);
+    }
+  }
+  result.append(text, pos, std::string::npos);
+  resultOrigin.insert(resultOrigin.end(), origin.begin() + static_cast<std::ptrdiff_t>(pos),
+                      origin.end());
+  text = std::move(result);
+  origin = std::move(resultOrigin);
+}
+
 // The scan of the bracketed text, left to right. Rules insert and delete around the current
 // character, so the text is kept as what has been scanned (`out_`) and what is still to come,
 // reversed (`rest_`, whose back is the current character): every edit is then at an end and
 // the scan stays linear however long the line. Each rule that inserts says whether the scan
 // skips the first inserted character; `skipAt_` holds that position.
+// Asked for notes, the scan also keeps the typed position of every character (`outFrom_` and
+// `restFrom_` beside `out_` and `rest_`) and notes each typed operator that a rule deletes.
 class Scanner {
  public:
-  explicit Scanner(std::string_view text) : rest_(text.rbegin(), text.rend()) {
+  Scanner(std::string_view text, std::vector<DroppedOperator>* notes,
+          const std::vector<int>& origin)
+      : rest_(text.rbegin(), text.rend()), notes_(notes) {
     out_.reserve(text.size() * 2);
+    if (notes_ != nullptr) restFrom_.assign(origin.rbegin(), origin.rend());
   }
 
   std::string Run() {
@@ -53,6 +84,10 @@ class Scanner {
         rest_.pop_back();
         rest_.push_back(out_.back());
         out_.pop_back();
+        if (notes_ != nullptr) {
+          restFrom_.back() = outFrom_.back();
+          outFrom_.pop_back();
+        }
         continue;
       }
       RuleB() || RuleC() || RuleD() || RuleE();
@@ -77,6 +112,10 @@ class Scanner {
   void Advance() {
     out_.push_back(rest_.back());
     rest_.pop_back();
+    if (notes_ != nullptr) {
+      outFrom_.push_back(restFrom_.back());
+      restFrom_.pop_back();
+    }
   }
 
   // Inserts `s` after the `after`-th character from the current one (0: right after it).
@@ -85,15 +124,24 @@ class Scanner {
     rest_.resize(rest_.size() - held.size());
     rest_.append(s.rbegin(), s.rend());
     rest_ += held;
+    if (notes_ != nullptr) {
+      restFrom_.insert(restFrom_.end() - static_cast<std::ptrdiff_t>(after + 1), s.size(), -1);
+    }
   }
   void InsertAfter(std::string_view s, bool skipFirst) {
     InsertAhead(0, s);
     if (skipFirst) skipAt_ = Position() + 1;
   }
-  void EraseNext(std::size_t count) {
-    char cur = rest_.back();
-    rest_.resize(rest_.size() - 1 - std::min(count, rest_.size() - 1));
-    rest_.push_back(cur);
+  // Deletes `count` characters after the current one; `rule` is why, for the notes.
+  void EraseNext(std::size_t count, DropRule rule) {
+    auto kept = static_cast<std::ptrdiff_t>(std::min(count, rest_.size() - 1)) + 1;
+    rest_.erase(rest_.end() - kept, rest_.end() - 1);
+    if (notes_ == nullptr) return;
+    for (auto it = restFrom_.end() - kept; it != restFrom_.end() - 1; ++it) {
+      // A character the normaliser wrote itself (the 1 of "!1") was never typed.
+      if (*it >= 0) notes_->push_back({static_cast<std::size_t>(*it), 1, rule});
+    }
+    restFrom_.erase(restFrom_.end() - kept, restFrom_.end() - 1);
   }
 
   // B: "(" gets a filler operand, and a number or variable before it multiplies: 2(3) is 2*(0+3).
@@ -136,8 +184,8 @@ class Scanner {
       } else if (In(next, kFollowers) && Cur() == '%') {
         InsertAfter("0", true);
       } else if (In(next, kFollowers)) {
-        EraseNext(next == '!' ? 2 : 1);  // "!1" goes as a pair
-        continue;                        // look at the new neighbour too
+        EraseNext(next == '!' ? 2 : 1, DroppedBy(Cur(), next));  // "!1" goes as a pair
+        continue;                                                // look at the new neighbour too
       }
       return true;
     }
@@ -146,7 +194,8 @@ class Scanner {
   // E: an arithmetic operator after a comparison is dropped: 1<-2 is 1<2.
   bool RuleE() {
     if (!In(Cur(), kComparisons) || !In(Next(), kOperators)) return false;
-    EraseNext(1);
+    EraseNext(1,
+              In(Next(), "+-") ? DropRule::kSignAfterComparison : DropRule::kOperatorAfterOperator);
     return true;
   }
 
@@ -162,7 +211,7 @@ class Scanner {
       if (cur == '%') {
         InsertAfter("0", true);
       } else if (In(cur, "^*#/+-:,")) {
-        EraseNext(1);
+        EraseNext(1, DropRule::kOperatorAfterOperator);
       }
     }
   }
@@ -188,29 +237,69 @@ class Scanner {
     }
   }
 
+  // Why `next` goes after the operator `cur`: a sign is the surprising case, and after a comma
+  // it is a negative argument.
+  static DropRule DroppedBy(char cur, char next) {
+    if (!In(next, "+-")) return DropRule::kOperatorAfterOperator;
+    return cur == ',' ? DropRule::kSignAfterComma : DropRule::kSignAfterOperator;
+  }
+
   std::string out_;
   std::string rest_;
   std::size_t skipAt_ = npos;
+  std::vector<DroppedOperator>* notes_;
+  std::vector<int> outFrom_;
+  std::vector<int> restFrom_;
 };
 
 }  // namespace
 
-std::string Normalise(std::string_view input) {
+std::string Normalise(std::string_view input, std::vector<DroppedOperator>* notes) {
   std::string text = ToLowerAscii(input);
 
-  // Trailing rubbish goes: 1+2= and 3* lose their ending.
+  // Trailing rubbish goes: 1+2= and 3* lose their ending. Only the "=" that ends a line is
+  // expected there.
   std::size_t last = text.find_last_of("0123456789xyz)]}!%");
-  if (last != std::string::npos) text.erase(last + 1);
+  if (last != std::string::npos) {
+    std::size_t cut = text.find_first_not_of("= \t\r\n", last + 1);
+    if (notes != nullptr && cut != std::string::npos) {
+      std::size_t end = text.find_last_not_of("= \t\r\n") + 1;
+      notes->push_back({cut, end - cut, DropRule::kTrailing});
+    }
+    text.erase(last + 1);
+  }
 
+  std::vector<int> origin;
+  if (notes != nullptr) {
+    origin.resize(text.size());
+    for (std::size_t i = 0; i < origin.size(); ++i) origin[i] = static_cast<int>(i);
+  }
   if (text.empty()) {
     text.assign(1, '0');
+    origin.assign(notes != nullptr ? 1 : 0, -1);
   } else {
-    for (auto [from, to] : kReplacements) ReplaceAll(text, from, to);
+    for (auto [from, to] : kReplacements) {
+      if (notes != nullptr) {
+        ReplaceAllTracked(text, origin, from, to);
+      } else {
+        ReplaceAll(text, from, to);
+      }
+    }
   }
 
   text.insert(text.begin(), '(');
   text += ')';
-  return Scanner(text).Run();
+  if (notes != nullptr) {
+    origin.insert(origin.begin(), -1);
+    origin.push_back(-1);
+  }
+  std::string result = Scanner(text, notes, origin).Run();
+  if (notes != nullptr) {
+    std::sort(notes->begin(), notes->end(), [](const DroppedOperator& a, const DroppedOperator& b) {
+      return a.position < b.position;
+    });
+  }
+  return result;
 }
 
 }  // namespace orvo::detail

@@ -1,6 +1,9 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "engine/evaluator.h"
 
 namespace orvo::detail {
 
@@ -8,6 +11,8 @@ namespace orvo::detail {
 // brackets, an operand after every "(", implicit products and powers written out, postfix "!"
 // and "%" made binary, names holding x, y, z, e or digits protected by upper case. Never fails:
 // whatever it cannot make sense of is left for the syntax check.
-std::string Normalise(std::string_view text);
+// With `notes`, also lists what the rules dropped of the typed text (DroppedOperators); without,
+// it does no bookkeeping.
+std::string Normalise(std::string_view text, std::vector<DroppedOperator>* notes = nullptr);
 
 }  // namespace orvo::detail
