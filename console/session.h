@@ -47,6 +47,7 @@ class ConsoleSession {
   TextBox& box() { return box_; }
   Dialogs& dialogs() { return dialogs_; }
   Random& rng() { return rng_; }
+  const Random& rng() const { return rng_; }
 
   // Whether the last command answered with a message of the expression engine instead of a
   // result (handlers' own failures are lines beginning with "Error").
