@@ -53,7 +53,11 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   void UndoStep();
   void RedoStep();
 
+  // Shows `screen` in place of the console text, not as an undo step.
+  void ShowScreen(const Screen& screen);
+
   RecallList& recall() { return recall_; }
+  const RecallList& recall() const { return recall_; }
   ScreenHistory& screens() { return screens_; }
 
  signals:
@@ -75,7 +79,6 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   void CopyOldCommand();
   // Up and Down on the prompt line.
   void Recall(bool older);
-  void ShowScreen(const Screen& screen);
   Screen CurrentScreen() const;
   void ToggleBracketCheck();
   void SelectBracketed();

@@ -13,10 +13,12 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: orvo [-h | --help | -V | --version] [Qt options]\n"
+    "usage: orvo [-h | --help | -V | --version | --new] [Qt options]\n"
     "The Orvo calculator's window: type an expression ending in = after the last prompt line\n"
     "and press Enter; F1 shows the help pages. orvo-cli is the same calculator in a terminal.\n"
-    "Font and colours: ~/.config/orvo/font&color.txt ($XDG_CONFIG_HOME/orvo/font&color.txt).\n";
+    "Font and colours: ~/.config/orvo/font&color.txt ($XDG_CONFIG_HOME/orvo/font&color.txt).\n"
+    "The session is kept in ~/.local/state/orvo/session.txt ($XDG_STATE_HOME/orvo/); --new\n"
+    "starts an empty one and keeps the previous one as session.txt.bak.\n";
 
 // --help and --version answer on the terminal, before Qt looks for a display.
 bool AnsweredOnTerminal(int argc, char** argv) {
@@ -31,6 +33,15 @@ bool AnsweredOnTerminal(int argc, char** argv) {
     }
   }
   return false;
+}
+
+// Where the session is kept: $XDG_STATE_HOME/orvo, else ~/.local/state/orvo.
+QString StateFolder() {
+  QString base = qEnvironmentVariable("XDG_STATE_HOME");
+  if (base.isEmpty() || QDir::isRelativePath(base)) {
+    base = QDir::home().filePath(QStringLiteral(".local/state"));
+  }
+  return QDir(base).filePath(QStringLiteral("orvo"));
 }
 
 }  // namespace
@@ -52,6 +63,9 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(icon);
 
   orvo::app::MainWindow window(orvo::app::FindSettingsFile());
+  window.KeepFontChoices(orvo::app::UserSettingsFile());
+  // --new: start an empty session, the previous one kept as the backup.
+  window.KeepSession(StateFolder(), QApplication::arguments().contains(QStringLiteral("--new")));
   window.show();
   return QApplication::exec();
 }

@@ -16,10 +16,14 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "app/console_edit.h"
+#include "app/session_store.h"
 #include "app/texts.h"
+#include "base/safe_file.h"
 
 namespace orvo::app {
 namespace {
@@ -46,18 +50,21 @@ QFont ConsoleFont(const ConsoleLook& look) {
   return font;
 }
 
+QString UserSettingsFile() {
+  const QString configHome =
+      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (configHome.isEmpty()) return {};
+  return QDir(configHome)
+      .filePath(QStringLiteral("%1/%2").arg(QString::fromUtf8(text::kConfigFolder),
+                                            QString::fromUtf8(text::kSettingsFileName)));
+}
+
 QString FindSettingsFile() {
   const QString besideProgram =
       QDir(QCoreApplication::applicationDirPath()).filePath(text::kSettingsFileName);
   if (QFileInfo(besideProgram).isFile()) return besideProgram;
-  const QString configHome =
-      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  if (configHome.isEmpty()) return {};
-  const QString inConfig =
-      QDir(configHome)
-          .filePath(QStringLiteral("%1/%2").arg(QString::fromUtf8(text::kConfigFolder),
-                                                QString::fromUtf8(text::kSettingsFileName)));
-  return QFileInfo(inConfig).isFile() ? inConfig : QString();
+  const QString inConfig = UserSettingsFile();
+  return !inConfig.isEmpty() && QFileInfo(inConfig).isFile() ? inConfig : QString();
 }
 
 MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
@@ -119,12 +126,49 @@ void MainWindow::ChooseFont() {
   if (!ok) return;
   QColor colour = QColorDialog::getColor(ToQColor(look_.text), this,
                                          QString::fromUtf8(text::kColourDialogTitle));
-  if (!colour.isValid()) return;
   // The size and name of the look stay: a dropped file that fails validation falls back to
-  // them, not to the dialog's choice.
+  // them, not to the dialog's choice. Cancelling the colour keeps the font just chosen.
   ConsoleLook look = look_;
-  look.text = ToRgb(colour);
+  if (colour.isValid()) look.text = ToRgb(colour);
   Apply(look, font);
+  SaveFontChoices(font);
+}
+
+void MainWindow::SaveFontChoices(const QFont& font) {
+  if (fontFile_.isEmpty()) return;
+  ConsoleLook saved = look_;
+  saved.sizeTenths = static_cast<int>(std::lround(font.pointSizeF() * 10));
+  saved.fontName = font.family().toStdString();
+  QDir().mkpath(QFileInfo(fontFile_).path());
+  WriteResult written =
+      WriteFileSafely(QFile::encodeName(fontFile_).toStdString(), SettingsFileText(saved));
+  if (!written.ok) {
+    statusBar()->showMessage(
+        QString::fromUtf8(text::kFontNotSaved).arg(QString::fromStdString(written.reason)));
+  }
+}
+
+void MainWindow::KeepSession(const QString& folder, bool startNew) {
+  store_ = new SessionStore(folder, *console_, this);
+  if (startNew) {
+    store_->KeepAsBackup();
+  } else {
+    store_->Restore();
+  }
+  connect(console_, &ConsoleEdit::changed, store_, &SessionStore::ScheduleSave);
+  connect(store_, &SessionStore::saveFailed, this,
+          [this](const QString& message) { statusBar()->showMessage(message); });
+  connect(menuBar()->addAction(QString::fromUtf8(text::kMenuNew)), &QAction::triggered, this,
+          &MainWindow::StartNewSession);
+}
+
+void MainWindow::StartNewSession() {
+  const QString question = QString::fromUtf8(text::kNewQuestion).arg(store_->backupPath());
+  // An empty session stays as it is, and so does the backup of the one before.
+  if (!store_->HasWork() || !console_->session().dialogs().AskYesNo(question.toStdString())) {
+    return;
+  }
+  store_->StartNew();
 }
 
 void MainWindow::ShowAboutBox() {
@@ -176,6 +220,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  if (store_ != nullptr) store_->SaveNow();
   event->accept();
 }
 

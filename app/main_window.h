@@ -7,6 +7,7 @@
 namespace orvo::app {
 
 class ConsoleEdit;
+class SessionStore;
 
 // The window: a menu bar with ABOUT, FONT and HELP over the console that fills the rest, the
 // console's font and colours, and the About box.
@@ -18,6 +19,16 @@ class MainWindow final : public QMainWindow {
   explicit MainWindow(const QString& settingsPath = {}, QWidget* parent = nullptr);
 
   ConsoleEdit* console() const { return console_; }
+  SessionStore* sessionStore() const { return store_; }
+
+  // Keeps the session in `folder` from now on: restores the saved one (or, with `startNew`,
+  // keeps it as the backup and starts empty), saves after commands and on close, and adds NEW
+  // to the menu bar.
+  void KeepSession(const QString& folder, bool startNew);
+  // FONT's choices are written to `path` from now on (the user's settings file).
+  void KeepFontChoices(const QString& path) { fontFile_ = path; }
+  // NEW: asks first; nothing happens when there is nothing to lose.
+  void StartNewSession();
   const ConsoleLook& look() const { return look_; }
 
   // A settings file dropped on the menu bar.
@@ -32,15 +43,21 @@ class MainWindow final : public QMainWindow {
 
  private:
   void Apply(const ConsoleLook& look, const QFont& font);
+  void SaveFontChoices(const QFont& font);
 
   ConsoleEdit* console_;
+  SessionStore* store_ = nullptr;
+  QString fontFile_;
   ConsoleLook look_;
   QFont font_;
 };
 
-// The settings file read at start-up: beside the executable, else in the user's configuration
-// folder (orvo/ under $XDG_CONFIG_HOME); empty when there is none.
+// The settings file read at start-up: beside the executable, else the user's; empty when there
+// is none.
 QString FindSettingsFile();
+// The user's settings file, in the configuration folder (orvo/ under $XDG_CONFIG_HOME), whether
+// it exists or not.
+QString UserSettingsFile();
 
 // The console font a look asks for; a face that is not installed gives the system's fixed-pitch
 // font at the same size.

@@ -56,6 +56,16 @@ ConsoleLook ApplySettingsLines(const ConsoleLook& previous, const std::vector<st
   return look;
 }
 
+std::string SettingsFileText(const ConsoleLook& look) {
+  auto line = [](int value, const char* comment) {
+    return std::to_string(value) + "\t// " + comment + "\n";
+  };
+  return line(look.sizeTenths, "size, tenths of a point") + look.fontName + "\n" +
+         line(look.text.red, "text: red") + line(look.text.green, "green") +
+         line(look.text.blue, "blue") + line(look.background.red, "background: red") +
+         line(look.background.green, "green") + line(look.background.blue, "blue");
+}
+
 ConsoleLook LoadSettingsFile(const ConsoleLook& previous, const std::string& path) {
   std::optional<std::vector<std::string>> lines = ReadSettingsLines(path);
   return lines ? ApplySettingsLines(previous, *lines) : previous;

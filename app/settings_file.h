@@ -45,6 +45,10 @@ std::optional<std::vector<std::string>> ReadSettingsLines(const std::string& pat
 // name the previous name, and equal text and background colours keep both previous colours.
 ConsoleLook ApplySettingsLines(const ConsoleLook& previous, const std::vector<std::string>& lines);
 
+// A settings file that gives `look`, in the eight lines the reader reads, each colour value
+// with a comment that says what it is.
+std::string SettingsFileText(const ConsoleLook& look);
+
 // Both steps; `previous` when the file cannot be read.
 ConsoleLook LoadSettingsFile(const ConsoleLook& previous, const std::string& path);
 

@@ -31,4 +31,18 @@ inline constexpr char kColourDialogTitle[] = "Orvo: text colour";
 inline constexpr char kSettingsFileName[] = "font&color.txt";
 inline constexpr char kConfigFolder[] = "orvo";
 
+// The session: the file in the state folder, the menu command that starts anew, what is said.
+inline constexpr char kSessionFileName[] = "session.txt";
+inline constexpr char kMenuNew[] = "&NEW";
+inline constexpr char kNewQuestion[] =
+    "Start a new, empty session? The current one is kept as %1 (in place of the one kept there "
+    "before).";
+inline constexpr char kSessionMovedAside[] =
+    "The saved session could not be read (%1). It is kept as %2; this window starts empty.";
+inline constexpr char kSessionKeptInPlace[] =
+    "The saved session could not be read (%1) nor moved aside (%2). It stays as it is, and "
+    "this window does not save over it.";
+inline constexpr char kSessionNotSaved[] = "The session could not be saved: %1";
+inline constexpr char kFontNotSaved[] = "The font and colours could not be saved: %1";
+
 }  // namespace orvo::app::text

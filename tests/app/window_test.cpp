@@ -287,6 +287,9 @@ class WindowTest final : public QObject {
     QFETCH(bool, colourOk);
     WindowFixture fixture;
     ConsoleEdit& console = fixture.console();
+    QTemporaryDir config;
+    const QString saved = config.filePath(QStringLiteral("orvo/font&color.txt"));
+    fixture.window().KeepFontChoices(saved);
     const QFont before = console.font();
     const QFont chosen(QStringLiteral("DejaVu Serif"), 22);
 
@@ -302,17 +305,22 @@ class WindowTest final : public QObject {
     MenuCommand(fixture.window(), QStringLiteral("&FONT"))->trigger();
 
     QCOMPARE(script.answered(), fontOk ? 2 : 1);
-    if (fontOk && colourOk) {
-      QCOMPARE(console.font().family(), chosen.family());
-      QCOMPARE(console.font().pointSizeF(), 22.0);
-      QCOMPARE(TextColour(console), QColor(255, 0, 0));
-    } else {
-      QCOMPARE(console.font(), before);
-      QCOMPARE(TextColour(console), QColor(192, 192, 192));
-    }
+    // Cancelling the colour keeps the font just chosen.
+    QCOMPARE(console.font().family(), fontOk ? chosen.family() : before.family());
+    QCOMPARE(console.font().pointSizeF(), fontOk ? 22.0 : before.pointSizeF());
+    const QColor colour = colourOk ? QColor(255, 0, 0) : QColor(192, 192, 192);
+    QCOMPARE(TextColour(console), colour);
     // The dialog never changes the size and name that a dropped file falls back to.
     QCOMPARE(fixture.window().look().sizeTenths, 140);
     QCOMPARE(fixture.window().look().fontName, std::string("Verdana"));
+
+    // The choices come back at the next start.
+    QCOMPARE(QFile::exists(saved), fontOk);
+    if (!fontOk) return;
+    WindowFixture next(saved);
+    QCOMPARE(next.console().font().family(), chosen.family());
+    QCOMPARE(next.console().font().pointSizeF(), 22.0);
+    QCOMPARE(TextColour(next.console()), colour);
   }
 
   void escStopsTheCommandAndOtherInputIsIgnored() {

@@ -20,6 +20,7 @@ namespace orvo::app::test {
 std::unique_ptr<QObject> MakeConsoleTest();
 std::unique_ptr<QObject> MakeWindowTest();
 std::unique_ptr<QObject> MakeKeepWorkTest();
+std::unique_ptr<QObject> MakeSessionTest();
 
 // Fails the running test and closes any dialog or popup that stays open longer than kLimitMs,
 // so that a dialog nobody answers cannot hang the run.

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
 
   using orvo::app::test::MakeConsoleTest;
   using orvo::app::test::MakeKeepWorkTest;
+  using orvo::app::test::MakeSessionTest;
   using orvo::app::test::MakeWindowTest;
   const struct {
     const char* name;
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
       {"Console", MakeConsoleTest},
       {"Window", MakeWindowTest},
       {"KeepWork", MakeKeepWorkTest},
+      {"Session", MakeSessionTest},
   };
 
   const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

@@ -1,0 +1,194 @@
+// The session survives a restart: saved after commands and on close, restored at start; a file
+// that cannot be used is moved aside and kept; NEW and --new keep the previous session.
+#include <sys/stat.h>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/session_store.h"
+#include "console/session_file.h"
+#include "window_test_support.h"
+
+namespace orvo::app::test {
+namespace {
+
+const QStringList kWork = {
+    "x=5",    "prec=12", "bracketoff", "#define(f(x,y);x^2+y)=", "@1(2,2;1;2;3;4)=",
+    "save 3", "f(2,3)="};
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Everything a session file would hold of this window.
+std::string Saved(ConsoleEdit& console) {
+  return WriteSessionText(
+      CaptureSession(console.session().state(), console.Text(), console.recall().Entries()));
+}
+
+// A window that keeps its session in `folder`.
+struct SessionWindow {
+  explicit SessionWindow(const QString& folder, bool startNew = false) {
+    fixture.window().KeepSession(folder, startNew);
+  }
+  ConsoleEdit& console() { return fixture.console(); }
+  SessionStore& store() { return *fixture.window().sessionStore(); }
+  WindowFixture fixture;
+};
+
+class SessionTest final : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void closingAndReopeningKeepsEverything() {
+    QTemporaryDir folder;
+    std::string before;
+    {
+      SessionWindow first(folder.path());
+      for (const QString& line : kWork) TypeLine(first.console(), line);
+      // Saving waits for a quiet moment after the command.
+      QVERIFY(first.store().SaveScheduled());
+      before = Saved(first.console());
+      first.fixture.window().close();
+    }
+    SessionWindow second(folder.path());
+    QCOMPARE(Saved(second.console()), before);
+    QCOMPARE(second.console().textCursor().position(),
+             second.console().document()->characterCount() - 1);
+    QTest::keyClick(&second.console(), Qt::Key_Up);
+    QCOMPARE(second.console().TypedLine(), QStringLiteral("f(2,3)="));
+  }
+
+  void unusableFilesAreMovedAside_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("kind");  // "file", "folder" or "fifo"
+    QTest::addColumn<QString>("reason");
+    const QByteArray good(
+        "orvo-session 1\nx 0\ny 0\nz 0\nprecision 8\nbrackets on\n"
+        "console 4\n1+2=\nend\n");
+    QTest::newRow("cut short") << good.chopped(5) << "file"
+                               << "line 7: cut short";
+    QTest::newRow("binary") << QByteArray(
+                                   "\x7f"
+                                   "ELF\x02\x01\x01\0\0",
+                                   9)
+                            << "file"
+                            << "not an Orvo session file";
+    QTest::newRow("newer") << QByteArray(good).replace("n 1", "n 9") << "file"
+                           << "written by a newer version of Orvo";
+    QTest::newRow("a 21 x 21 matrix")
+        << QByteArray(good).replace("console", "matrix 1 21 21 0\nconsole") << "file"
+        << "line 7: a value that cannot be read or is out of range";
+    QTest::newRow("a folder") << QByteArray() << "folder"
+                              << "not a regular file";
+    QTest::newRow("a FIFO") << QByteArray() << "fifo"
+                            << "not a regular file";
+  }
+  void unusableFilesAreMovedAside() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("session.txt"));
+    if (kind == QStringLiteral("folder")) {
+      QVERIFY(QDir().mkdir(path));
+    } else if (kind == QStringLiteral("fifo")) {
+      QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(bytes);
+    }
+    SessionWindow window(folder.path());
+    const QString text = ConsoleText(window.console());
+    QVERIFY2(
+        text.startsWith(QStringLiteral("The saved session could not be read (%1). It is kept as %2")
+                            .arg(reason, path)),
+        qPrintable(text));
+    const QStringList aside = QDir(folder.path())
+                                  .entryList({QStringLiteral("session.txt.unreadable-*")},
+                                             QDir::AllEntries | QDir::System | QDir::Hidden);
+    QCOMPARE(aside.size(), 1);
+    if (kind == QStringLiteral("file")) QCOMPARE(Contents(folder.filePath(aside[0])), bytes);
+
+    // The window works and saves as usual.
+    TypeLine(window.console(), QStringLiteral("1+2="));
+    window.store().SaveNow();
+    SessionData data;
+    QCOMPARE(ReadSessionText(Contents(path).toStdString(), data), std::string());
+  }
+
+  void twoWindowsSavingInTurn() {
+    QTemporaryDir folder;
+    SessionWindow first(folder.path());
+    SessionWindow second(folder.path());
+    SessionWindow* order[] = {&first, &second, &first};
+    int n = 0;
+    for (SessionWindow* window : order) {
+      TypeLine(window->console(), QStringLiteral("x=%1").arg(++n));
+      window->store().SaveNow();
+      QCOMPARE(Contents(window->store().path()).toStdString(), Saved(window->console()));
+    }
+  }
+
+  void newSessionsKeepTheOldOneAsBackup() {
+    QTemporaryDir folder;
+    QByteArray saved;
+    {
+      SessionWindow first(folder.path());
+      TypeLine(first.console(), QStringLiteral("x=5"));
+      first.store().SaveNow();
+      saved = Contents(first.store().path());
+    }
+    // orvo --new
+    SessionWindow second(folder.path(), true);
+    QCOMPARE(ConsoleText(second.console()), QString());
+    QCOMPARE(second.console().session().state().evaluator.GetX(), 0.0);
+    QCOMPARE(Contents(second.store().backupPath()), saved);
+
+    // NEW asks first when there is anything to lose; No keeps everything.
+    TypeLine(second.console(), QStringLiteral("y=7"));
+    for (QMessageBox::StandardButton button : {QMessageBox::No, QMessageBox::Yes}) {
+      DialogScript script;
+      script.Then<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
+      second.fixture.window().StartNewSession();
+      QCOMPARE(script.answered(), 1);
+      QCOMPARE(ConsoleText(second.console()).isEmpty(), button == QMessageBox::Yes);
+    }
+    // Nothing to lose: no question, and the backup stays.
+    second.fixture.window().StartNewSession();
+    QVERIFY(Contents(second.store().backupPath()).contains("y 7\n"));
+  }
+
+  void aFailingSaveIsReportedOnce() {
+    QTemporaryDir folder;
+    const QString gone = folder.filePath(QStringLiteral("gone"));
+    SessionWindow window(gone);
+    QVERIFY(QDir(gone).removeRecursively());
+    QStatusBar* status = window.fixture.window().statusBar();
+    for (int i = 0; i < 2; ++i) {
+      TypeLine(window.console(), QStringLiteral("1+2="));
+      window.store().SaveNow();
+      QCoreApplication::processEvents();
+      QCOMPARE(
+          status->currentMessage().startsWith(QStringLiteral("The session could not be saved")),
+          i == 0);
+      status->clearMessage();
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeSessionTest() {
+  return std::make_unique<SessionTest>();
+}
+
+}  // namespace orvo::app::test
+
+#include "session_store_test.moc"
