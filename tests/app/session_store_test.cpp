@@ -53,8 +53,9 @@ class SessionTest final : public QObject {
       for (const QString& line : kWork) TypeLine(first.console(), line);
       // Saving waits for a quiet moment after the command.
       QVERIFY(first.store().SaveScheduled());
+      TypeText(first.console(), QStringLiteral("7*"));  // typed, not run: saved on close
       before = Saved(first.console());
-      first.fixture.window().close();
+      QTest::keyClick(&first.console(), Qt::Key_Q, Qt::ControlModifier);
     }
     SessionWindow second(folder.path());
     QCOMPARE(Saved(second.console()), before);
