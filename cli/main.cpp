@@ -18,6 +18,7 @@
 
 #include <editline/readline.h>
 
+#include "base/safe_file.h"
 #include "base/version.h"
 #include "cli/cli.h"
 
@@ -130,18 +131,20 @@ class TerminalSource final : public orvo::cli::LineSource {
   }
 };
 
-// Writes the history beside its file and renames it over, so a crash leaves the old one whole.
+// libedit writes its own format into a scratch file only; the history file itself is replaced
+// the way every file Orvo writes is (links followed, a protected file left alone).
 void SaveHistory(const fs::path& file) {
   std::error_code ignored;
   fs::create_directories(file.parent_path(), ignored);
-  std::string temporary = file.string() + ".XXXXXX";
-  int fd = ::mkstemp(temporary.data());
+  std::string scratch = file.string() + ".XXXXXX";
+  int fd = ::mkstemp(scratch.data());
   if (fd < 0) return;
   ::close(fd);
-  if (write_history(temporary.c_str()) == 0 && std::rename(temporary.c_str(), file.c_str()) == 0) {
-    return;
+  if (write_history(scratch.c_str()) == 0) {
+    orvo::ReadResult written = orvo::ReadFileSafely(scratch);
+    if (written.ok()) orvo::WriteFileSafely(file.string(), written.bytes, {.newFileMode = 0600});
   }
-  std::remove(temporary.c_str());
+  std::remove(scratch.c_str());
 }
 
 bool IsEnd(std::string_view line) {
