@@ -1,7 +1,5 @@
-// Definition files that are odd, broken or hostile, and saving that never loses a good file.
+// Definition files that are odd, broken or hostile: what loads, and why nothing did.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,11 +36,6 @@ class DefinitionFiles : public ::testing::Test {
     return answer.substr(failed.size(), answer.size() - failed.size() - 4);
   }
   bool Load(const std::string& path) { return Failure(path).empty(); }
-
-  std::string Save(const std::string& path) {
-    dialogs_.Prepare(path);
-    return SaveDefinitions(context_);
-  }
 
   ScratchFolder folder_;
   DefinitionStore store_;
@@ -143,61 +136,6 @@ TEST_F(DefinitionFiles, ManyBadAndOverlongLinesBeforeAGoodOne) {
   for (int i = 0; i < 2000; ++i) sum += "+x*2";
   ASSERT_TRUE(Load(folder_.Write("wide.def", "#define(wide(x);" + sum.substr(1) + ")\n")));
   EXPECT_EQ(store_.definitions[0].expression.size(), sum.size() + 1);
-}
-
-TEST_F(DefinitionFiles, SavingWhereNoFileCanBeWrittenFails) {
-  fs::create_directory(folder_.File("adir"));
-  for (const std::string& path : {folder_.File("gone/defs.def"), folder_.File("adir")}) {
-    std::string answer = Save(path);
-    EXPECT_EQ(answer.substr(0, 44), "\r\nError: Defined functions were NOT saved\r\nE") << path;
-    EXPECT_NE(answer.find(path), std::string::npos) << answer;
-    EXPECT_EQ(answer.substr(answer.size() - 4), "\r\n\\\\");
-  }
-  // Nothing was created, and the folder is still a folder.
-  EXPECT_TRUE(fs::is_directory(folder_.File("adir")));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1);
-}
-
-TEST_F(DefinitionFiles, AFailedWriteLeavesTheOldFileAsItWas) {
-  const std::string good = "#define(old(x);(x))\r\r\n";
-  const std::string path = folder_.Write("keep.def", good);
-  FunctionDefinition big;
-  ASSERT_EQ(ValidateDefinition(big, "big(x)", "x+" + std::string(5000, '7'), rng_), "");
-  store_.definitions[++store_.lastDefinition] = big;
-
-  // Files may not grow beyond 1 kB while saving: the write fails part-way, as on a full disk.
-  struct sigaction ignore {};
-  ignore.sa_handler = SIG_IGN;
-  struct sigaction previous {};
-  ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);
-  rlimit before{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-  rlimit small = before;
-  small.rlim_cur = 1024;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  std::string answer = Save(path);
-  ::setrlimit(RLIMIT_FSIZE, &before);
-  ::sigaction(SIGXFSZ, &previous, nullptr);
-
-  EXPECT_EQ(answer.substr(0, 43), "\r\nError: Defined functions were NOT saved\r\n");
-  EXPECT_EQ(ScratchFolder::Read(path), good);
-  // No half-written temporary file is left behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1);
-
-  EXPECT_EQ(Save(path), "\r\nDefined functions were saved\r\n\\\\");
-  EXPECT_GT(ScratchFolder::Read(path).size(), 5000u);
-}
-
-TEST_F(DefinitionFiles, AReplacedFileKeepsItsPermissionsAndLinks) {
-  const std::string path = folder_.Write("mode.def", "old\n");
-  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-  fs::permissions(path, mode);
-  const std::string link = folder_.File("link.def");
-  fs::create_symlink(path, link);
-  EXPECT_EQ(Save(link), "\r\nDefined functions were saved\r\n\\\\");
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(fs::status(path).permissions(), mode);
-  EXPECT_EQ(ScratchFolder::Read(path), "#define(kept(x);(x+1))\r\r\n");
 }
 
 }  // namespace
