@@ -41,7 +41,7 @@ build() {  # build <dir> [cmake options...]
 fuzz() {  # fuzz <seconds>: clang with libFuzzer, ASan and UBSan, seeded from the transcripts
   build build-fuzz -DORVO_FUZZ=ON -DORVO_BUILD_GUI=OFF -DORVO_BUILD_TESTS=OFF \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
-  python3 fuzz/make_seeds.py tests/transcripts build-fuzz/seeds >/dev/null
+  fuzz/make_seeds.sh tests/transcripts build-fuzz/seeds
   mkdir -p build-fuzz/corpus build-fuzz/findings
   build-fuzz/fuzz/orvo_console_fuzz -max_total_time="$1" -timeout=30 -print_final_stats=1 \
     -dict=fuzz/console.dict -artifact_prefix=build-fuzz/findings/ build-fuzz/corpus build-fuzz/seeds
