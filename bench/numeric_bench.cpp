@@ -1,7 +1,10 @@
 // Time per numerical command. The integrand's evaluations dominate the integrals, so these show
-// what the replayed evaluation buys; the polynomial searches show the complex Newton loop.
+// what the replayed evaluation buys and what the independent confirming estimate adds; the
+// polynomial searches show the complex Newton loop and its Aberth-Ehrlich fallback.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <string>
 #include <vector>
 
 #include "base/interrupt.h"
@@ -10,8 +13,8 @@
 
 namespace {
 
-enum Method { kSimpson, kRomberg, kGauss, kTrapezium };
-
+// Arguments: the method (IntegrationMethod order), the precision, and whether the value is
+// confirmed by the independent estimate; the pairs with and without show what confirming costs.
 void Integrate(benchmark::State& state) {
   orvo::Random rng;
   orvo::NeverInterrupt interrupt;
@@ -20,24 +23,13 @@ void Integrate(benchmark::State& state) {
   task.f = "sin(x)*exp(-x)";
   task.a = 0;
   task.b = 10;
-  task.tolerance = 1e-16;  // precision 16
+  task.tolerance = std::pow(10.0, -static_cast<double>(state.range(1)));
+  task.confirm = state.range(2) != 0;
+  auto method = static_cast<orvo::IntegrationMethod>(state.range(0));
   orvo::IntegrationResult result;
   std::string errors;
   for (auto _ : state) {
-    switch (state.range(0)) {
-      case kSimpson:
-        tools.IntegrateSimpson(task, result, errors);
-        break;
-      case kRomberg:
-        tools.IntegrateRomberg(task, result, errors);
-        break;
-      case kGauss:
-        tools.IntegrateGauss(task, result, errors);
-        break;
-      default:
-        tools.IntegrateTrapezium(orvo::CurveMode::kArea, task, result, errors);
-        break;
-    }
+    tools.Integrate(method, task, result, errors);
     if (!errors.empty()) {
       state.SkipWithError(errors.c_str());
       return;
@@ -47,11 +39,8 @@ void Integrate(benchmark::State& state) {
   state.counters["steps"] = result.steps;
 }
 BENCHMARK(Integrate)
-    ->ArgName("is_ir_ig_it")
-    ->Arg(kSimpson)
-    ->Arg(kRomberg)
-    ->Arg(kGauss)
-    ->Arg(kTrapezium)
+    ->ArgNames({"is_ir_ig_it", "prec", "confirm"})
+    ->ArgsProduct({{0, 1, 2, 3}, {8, 16}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 // A monic polynomial with pseudo-random coefficients in [-1, 1].
@@ -72,5 +61,17 @@ void PolynomialRoots(benchmark::State& state) {
   }
 }
 BENCHMARK(PolynomialRoots)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// x^n - 1: the Newton search fails from its far starting points, the fallback finds all roots.
+void RootsOfUnity(benchmark::State& state) {
+  orvo::Random rng;
+  orvo::NeverInterrupt interrupt;
+  orvo::NumericTools tools(rng, interrupt);
+  std::vector<double> coefficients(static_cast<std::size_t>(state.range(0)) + 1, 0.0);
+  coefficients.front() = 1;
+  coefficients.back() = -1;
+  for (auto _ : state) benchmark::DoNotOptimize(tools.PolynomialRoots(coefficients, 8));
+}
+BENCHMARK(RootsOfUnity)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
 
 }  // namespace

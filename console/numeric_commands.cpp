@@ -9,7 +9,7 @@
 namespace orvo::detail {
 
 void IntegrateHandler(ConsoleSession& session, const Route& route, std::string_view text) {
-  session.Append(IntegrateCommand(session.Env(), text, route.arg));
+  session.Append(IntegrateCommand(session.Env(), text, static_cast<IntegrationMethod>(route.arg)));
 }
 
 void SequenceSumHandler(ConsoleSession& session, const Route&, std::string_view text) {

@@ -1,7 +1,10 @@
 // Definite integrals of an expression in x: Simpson, Romberg, Gauss-Legendre and three
 // trapezium variants (area, curve integral f ds, arc length).
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <queue>
 #include <utility>
 
 #include "base/number_text.h"
@@ -53,7 +56,7 @@ double FirstEstimate(CurveMode mode, double fa, double fb, double h) {
   return 0;
 }
 
-double Piece(CurveMode mode, double f0, double fm, double f1, double h) {
+double PieceOf(CurveMode mode, double f0, double fm, double f1, double h) {
   if (mode == CurveMode::kArea) return (f0 + 2 * fm + f1) * h / 4;
   double quarter = h * h / 4;
   double left = std::sqrt((fm - f0) * (fm - f0) + quarter);
@@ -61,62 +64,230 @@ double Piece(CurveMode mode, double f0, double fm, double f1, double h) {
   return mode == CurveMode::kCurve ? (left + right) * fm : left + right;
 }
 
-// Five-point Gauss-Legendre rule on [-1, 1], to ten decimals.
-constexpr std::array<double, 5> kGaussNodes = {-0.9061798459, -0.5384693101, 0, 0.5384693101,
-                                               0.9061798459};
-constexpr std::array<double, 5> kGaussWeights = {0.2369268851, 0.4786286705, 0.5688888889,
-                                                 0.4786286705, 0.2369268851};
+// Five-point Gauss-Legendre rule on [-1, 1], to full double precision.
+constexpr std::array<double, 5> kGaussNodes = {-0.9061798459386640, -0.5384693101056831, 0,
+                                               0.5384693101056831, 0.9061798459386640};
+constexpr std::array<double, 5> kGaussWeights = {0.2369268850561891, 0.4786286704993665,
+                                                 0.5688888888888889, 0.4786286704993665,
+                                                 0.2369268850561891};
 
 // The Romberg row grows by one value per pass and every pass doubles the midpoints, so an int
 // budget allows fewer than 32 passes.
 constexpr int kRombergRow = 64;
 
-using Routine = NumericStatus (*)(const NumericTools&, const IntegrationTask&, IntegrationResult&,
-                                  std::string&);
+// The 7-point Gauss and 15-point Kronrod rules on [-1, 1] (QUADPACK's qk15): nodes from the
+// outside in, x[1], x[3], x[5] and x[7] = 0 being the Gauss nodes.
+constexpr std::array<double, 8> kKronrodNodes = {
+    0.991455371120812639206854697526329, 0.949107912342758524526189684047851,
+    0.864864423359769072789712788640926, 0.741531185599394439863864773280788,
+    0.586087235467691130294144845693013, 0.405845151377397166906606412076961,
+    0.207784955007898467600689403773245, 0};
+constexpr std::array<double, 8> kKronrodWeights = {
+    0.022935322010529224963732008058970, 0.063092092629978553290700663189204,
+    0.104790010322250183839876322541518, 0.140653259715525918745189590510238,
+    0.169004726639267902826583426598550, 0.190350578064785409913256402421014,
+    0.204432940075298892414161999234649, 0.209482141084727828012999174891714};
+constexpr std::array<double, 4> kKronrodGaussWeights = {
+    0.129484966168869693270611432679082, 0.279705391489276667901467771423780,
+    0.381830050505118944950369775488975, 0.417959183673469387755102040816327};
+// Pieces the independent estimate may cut the interval into (15 evaluations each).
+constexpr int kMaxPieces = 2000;
+constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
+// Rounding noise of a sum of weighted values, in units of the integral of |f|. Each piece's
+// error is at least this much, so the whole estimate aims at twice it.
+constexpr double kRoundingNoise = 50 * kEpsilon;
+// The method's value counts as confirmed within this many times its tolerance (or its last
+// change, when larger) of the independent estimate.
+constexpr double kAgreement = 10;
 
-// Indexed by the command's method number.
-constexpr Routine kMethods[] = {
-    [](const NumericTools& tools, const IntegrationTask& task, IntegrationResult& result,
-       std::string& errors) { return tools.IntegrateSimpson(task, result, errors); },
-    [](const NumericTools& tools, const IntegrationTask& task, IntegrationResult& result,
-       std::string& errors) { return tools.IntegrateRomberg(task, result, errors); },
-    [](const NumericTools& tools, const IntegrationTask& task, IntegrationResult& result,
-       std::string& errors) { return tools.IntegrateGauss(task, result, errors); },
-    [](const NumericTools& tools, const IntegrationTask& task, IntegrationResult& result,
-       std::string& errors) {
-      return tools.IntegrateTrapezium(CurveMode::kArea, task, result, errors);
-    },
-    [](const NumericTools& tools, const IntegrationTask& task, IntegrationResult& result,
-       std::string& errors) {
-      return tools.IntegrateTrapezium(CurveMode::kCurve, task, result, errors);
-    },
-    [](const NumericTools& tools, const IntegrationTask& task, IntegrationResult& result,
-       std::string& errors) {
-      return tools.IntegrateTrapezium(CurveMode::kArcLength, task, result, errors);
-    },
+struct Piece {
+  double a;
+  double b;
+  double value;
+  double error;
+  double absolute;  // the integral of |f|, for the rounding noise
+  bool operator<(const Piece& other) const { return error < other.error; }
 };
+
+// One Gauss-Kronrod 7/15 estimate with QUADPACK's error estimate. False on a fault.
+bool Kronrod(detail::Sampler& f, double a, double b, Piece& piece) {
+  const double centre = (a + b) / 2;
+  const double half = (b - a) / 2;
+  std::array<double, 15> values{};
+  if (!f.At(centre, values[7])) return false;
+  for (int j = 0; j < 7; ++j) {
+    double offset = half * kKronrodNodes[j];
+    if (!f.At(centre - offset, values[j]) || !f.At(centre + offset, values[14 - j])) return false;
+  }
+  double kronrod = values[7] * kKronrodWeights[7];
+  double gauss = values[7] * kKronrodGaussWeights[3];
+  double absolute = std::fabs(kronrod);
+  for (int j = 0; j < 7; ++j) {
+    double pair = values[j] + values[14 - j];
+    kronrod += kKronrodWeights[j] * pair;
+    absolute += kKronrodWeights[j] * (std::fabs(values[j]) + std::fabs(values[14 - j]));
+    if (j % 2 == 1) gauss += kKronrodGaussWeights[j / 2] * pair;
+  }
+  double mean = kronrod / 2;
+  double spread = kKronrodWeights[7] * std::fabs(values[7] - mean);
+  for (int j = 0; j < 7; ++j) {
+    spread += kKronrodWeights[j] * (std::fabs(values[j] - mean) + std::fabs(values[14 - j] - mean));
+  }
+  piece = {a, b, kronrod * half, std::fabs((kronrod - gauss) * half), absolute * std::fabs(half)};
+  spread *= std::fabs(half);
+  if (spread != 0 && piece.error != 0) {
+    piece.error = spread * std::min(1.0, std::pow(200 * piece.error / spread, 1.5));
+  }
+  piece.error = std::max(piece.error, kRoundingNoise * piece.absolute);
+  return std::isfinite(piece.value);
+}
+
+// The independent estimate of an integral: adaptive Gauss-Kronrod, cutting the piece with the
+// largest error in two until the errors add up to the tolerance. Its nodes are irrational points
+// of the interval, so it shares no samples with the methods' equally spaced ones and does not
+// evaluate the end points.
+class Confirmation {
+ public:
+  enum class Verdict { kAgrees, kDiffers, kFault };
+
+  Confirmation(detail::Sampler& f, const Interval& in, bool enabled)
+      : f_(f), in_(in), enabled_(enabled) {}
+
+  // Compares the method's value with the estimate, made on the first call.
+  Verdict Check(double value, double change) {
+    if (!enabled_) return Verdict::kAgrees;
+    if (!made_) Make();
+    if (faulted_) return Verdict::kFault;
+    // The estimate's own error counts against the agreement (within it, the truth may lie on
+    // the far side); the rounding noise of doubles is allowed on both sides.
+    double allowed = kAgreement * std::max(change, in_.tolerance) * std::fabs(estimate_) +
+                     3 * kRoundingNoise * absolute_;
+    return converged_ && std::fabs(value - estimate_) + error_ <= allowed ? Verdict::kAgrees
+                                                                          : Verdict::kDiffers;
+  }
+  double estimate() const { return estimate_; }
+
+ private:
+  void Make() {
+    made_ = true;
+    std::priority_queue<Piece> pieces;
+    Piece whole{};
+    if (!Kronrod(f_, in_.a, in_.b, whole)) {
+      faulted_ = true;
+      return;
+    }
+    pieces.push(whole);
+    double value = whole.value;
+    double error = whole.error;
+    double absolute = whole.absolute;
+    auto target = [&] {
+      return std::max(in_.tolerance * std::fabs(value), 2 * kRoundingNoise * absolute);
+    };
+    while (error > target() && static_cast<int>(pieces.size()) < kMaxPieces) {
+      Piece worst = pieces.top();
+      pieces.pop();
+      double middle = (worst.a + worst.b) / 2;
+      Piece left{};
+      Piece right{};
+      if (!Kronrod(f_, worst.a, middle, left) || !Kronrod(f_, middle, worst.b, right)) {
+        faulted_ = true;
+        return;
+      }
+      value += left.value + right.value - worst.value;
+      error += left.error + right.error - worst.error;
+      absolute += left.absolute + right.absolute - worst.absolute;
+      pieces.push(left);
+      pieces.push(right);
+    }
+    // Summed afresh: the running sums carry the rounding of every update.
+    estimate_ = 0;
+    error_ = 0;
+    absolute_ = 0;
+    for (; !pieces.empty(); pieces.pop()) {
+      estimate_ += pieces.top().value;
+      error_ += pieces.top().error;
+      absolute_ += pieces.top().absolute;
+    }
+    converged_ =
+        error_ <= std::max(in_.tolerance * std::fabs(estimate_), 2 * kRoundingNoise * absolute_);
+  }
+
+  detail::Sampler& f_;
+  const Interval& in_;
+  bool enabled_;
+  bool made_ = false;
+  bool faulted_ = false;
+  bool converged_ = false;
+  double estimate_ = 0;
+  double error_ = 0;
+  double absolute_ = 0;
+};
+
+// How a pass over the midpoints ended.
+enum class Pass { kDone, kSpent, kFault };
+
+// The sum of f at the n midpoints a + (k + 1/2) h, one step each, while the budget lasts.
+// Simpson and Romberg refine by the same midpoints.
+Pass Midpoints(detail::Sampler& f, double a, double h, long long n, int budget, int& steps,
+               double& sum) {
+  sum = 0;
+  for (long long k = 0; k < n; ++k) {
+    if (steps >= budget) return Pass::kSpent;
+    double fm = 0;
+    if (!f.At(a + (k + 0.5) * h, fm)) return Pass::kFault;
+    sum += fm;
+    ++steps;
+  }
+  return Pass::kDone;
+}
+
+// The method's value stands: with the verdict of the independent estimate when it is known.
+NumericStatus Finish(double value, Confirmation::Verdict verdict, Confirmation& confirmation,
+                     detail::Sampler& f, IntegrationResult& result, std::string& errors) {
+  if (f.cancelled()) return f.Fail(errors);
+  result.value = value;
+  result.confirmed = verdict == Confirmation::Verdict::kAgrees;
+  result.independent = confirmation.estimate();
+  if (verdict == Confirmation::Verdict::kFault) result.independentFault = f.message();
+  return NumericStatus::kOk;
+}
+
+// A fault at an end point: the message, and a hint when the integrand can be evaluated inside.
+NumericStatus EndPointFault(detail::Sampler& f, const Interval& in, std::string& errors) {
+  NumericStatus status = f.Fail(errors);
+  double inside = 0;
+  if (status == NumericStatus::kFailed && f.At((in.a + in.b) / 2, inside)) {
+    AppendMessage(errors, msg::kIntegralEndPointHint);
+  }
+  return status;
+}
 
 constexpr int kStepBudget = 100000;
 
 }  // namespace
 
+// Each routine keeps its own stopping test. Once the test passes, the value is compared with the
+// independent estimate; when they differ the routine refines on as if the test had failed, and
+// when the budget is spent the value of the last complete pass stands with the verdict.
 NumericStatus NumericTools::IntegrateTrapezium(CurveMode mode, const IntegrationTask& task,
                                                IntegrationResult& result,
                                                std::string& errors) const {
   Interval in = Begin(task, result);
   detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
+  // The independent estimate integrates f itself: it confirms areas only.
+  Confirmation confirmation(f, in, task.confirm && mode == CurveMode::kArea);
   result.steps = 1;
   double fa = 0;
   double fb = 0;
-  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return f.Fail(errors);
+  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return EndPointFault(f, in, errors);
   double h = in.length;
   double estimate = FirstEstimate(mode, fa, fb, h);
   for (long long n = 1;; n *= 2) {
     double sum = 0;
     for (long long k = 0; k < n; ++k) {
       if (result.steps >= task.budget) {
-        result.value = estimate;
-        return NumericStatus::kOk;
+        return Finish(estimate, confirmation.Check(estimate, result.change), confirmation, f,
+                      result, errors);
       }
       // Each pass evaluates all three points of every sub-interval anew.
       double f0 = 0;
@@ -126,13 +297,16 @@ NumericStatus NumericTools::IntegrateTrapezium(CurveMode mode, const Integration
           !f.At(in.a + (k + 1) * h, f1)) {
         return f.Fail(errors);
       }
-      sum += Piece(mode, f0, fm, f1, h);
+      sum += PieceOf(mode, f0, fm, f1, h);
       ++result.steps;
     }
     result.change = RelativeChange(sum, estimate);
     if (result.change <= in.tolerance) {
-      result.value = estimate;  // the estimate that the finer one has confirmed
-      return NumericStatus::kOk;
+      // The estimate that the finer one has confirmed.
+      auto verdict = confirmation.Check(estimate, result.change);
+      if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers) {
+        return Finish(estimate, verdict, confirmation, f, result, errors);
+      }
     }
     estimate = sum;
     h /= 2;
@@ -143,32 +317,31 @@ NumericStatus NumericTools::IntegrateSimpson(const IntegrationTask& task, Integr
                                              std::string& errors) const {
   Interval in = Begin(task, result);
   detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
+  Confirmation confirmation(f, in, task.confirm);
   result.steps = 1;
   double fa = 0;
   double fb = 0;
-  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return f.Fail(errors);
+  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return EndPointFault(f, in, errors);
   double h = in.length;
   double trapezium = (fa + fb) * h / 2;
   double previous = trapezium;  // the first comparison is against the one-interval trapezium
   for (long long n = 1;; n *= 2) {
     double midpoints = 0;
-    for (long long k = 0; k < n; ++k) {
-      if (result.steps >= task.budget) {
-        result.value = previous;
-        return NumericStatus::kOk;
-      }
-      double fm = 0;
-      if (!f.At(in.a + (k + 0.5) * h, fm)) return f.Fail(errors);
-      midpoints += fm;
-      ++result.steps;
+    Pass pass = Midpoints(f, in.a, h, n, task.budget, result.steps, midpoints);
+    if (pass == Pass::kFault) return f.Fail(errors);
+    if (pass == Pass::kSpent) {
+      return Finish(previous, confirmation.Check(previous, result.change), confirmation, f, result,
+                    errors);
     }
     double halved = (midpoints * h + trapezium) / 2;
     // Multiplied by the stored third rather than divided by 3, which gives other last digits.
     double simpson = (4 * halved - trapezium) * 0.3333333333333333;
     result.change = RelativeChange(simpson, previous);
     if (result.change <= in.tolerance) {
-      result.value = simpson;
-      return NumericStatus::kOk;
+      auto verdict = confirmation.Check(simpson, result.change);
+      if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers) {
+        return Finish(simpson, verdict, confirmation, f, result, errors);
+      }
     }
     trapezium = halved;
     previous = simpson;
@@ -180,10 +353,11 @@ NumericStatus NumericTools::IntegrateRomberg(const IntegrationTask& task, Integr
                                              std::string& errors) const {
   Interval in = Begin(task, result);
   detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
+  Confirmation confirmation(f, in, task.confirm);
   result.steps = 1;
   double fa = 0;
   double fb = 0;
-  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return f.Fail(errors);
+  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return EndPointFault(f, in, errors);
   double h = in.length;
   std::array<double, kRombergRow> row{};
   row[0] = (fa + fb) * h / 2;
@@ -191,15 +365,10 @@ NumericStatus NumericTools::IntegrateRomberg(const IntegrationTask& task, Integr
   double best = 0;
   for (long long n = 1;; n *= 2) {
     double midpoints = 0;
-    for (long long k = 0; k < n; ++k) {
-      if (result.steps >= task.budget) {
-        result.value = best;
-        return NumericStatus::kOk;
-      }
-      double fm = 0;
-      if (!f.At(in.a + (k + 0.5) * h, fm)) return f.Fail(errors);
-      midpoints += fm;
-      ++result.steps;
+    Pass pass = Midpoints(f, in.a, h, n, task.budget, result.steps, midpoints);
+    if (pass == Pass::kFault) return f.Fail(errors);
+    if (pass == Pass::kSpent) {
+      return Finish(best, confirmation.Check(best, result.change), confirmation, f, result, errors);
     }
     // Richardson extrapolation along the row, overwriting it with the new row as it goes.
     double t = (midpoints * h + row[0]) / 2;
@@ -213,8 +382,10 @@ NumericStatus NumericTools::IntegrateRomberg(const IntegrationTask& task, Integr
     best = t;
     result.change = RelativeChange(best, row[length - 1]);
     if (result.change <= in.tolerance || length == kRombergRow) {
-      result.value = best;
-      return NumericStatus::kOk;
+      auto verdict = confirmation.Check(best, result.change);
+      if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers || length == kRombergRow) {
+        return Finish(best, verdict, confirmation, f, result, errors);
+      }
     }
     row[length++] = best;
     h /= 2;
@@ -225,6 +396,7 @@ NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, Integrat
                                            std::string& errors) const {
   Interval in = Begin(task, result);
   detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
+  Confirmation confirmation(f, in, task.confirm);
   double previous = result.value;
   // One more sub-interval per pass: the budget allows some 450 passes.
   for (long long n = 1;; ++n) {
@@ -232,8 +404,8 @@ NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, Integrat
     double sum = 0;
     for (long long k = 1; k <= n; ++k) {
       if (result.steps >= task.budget) {
-        result.value = previous;
-        return NumericStatus::kOk;
+        return Finish(previous, confirmation.Check(previous, result.change), confirmation, f,
+                      result, errors);
       }
       double x0 = in.a + (k - 1) * h;
       double x1 = in.a + k * h;
@@ -250,15 +422,37 @@ NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, Integrat
     if (n > 1) {
       result.change = RelativeChange(estimate, previous);
       if (result.change <= in.tolerance) {
-        result.value = estimate;
-        return NumericStatus::kOk;
+        auto verdict = confirmation.Check(estimate, result.change);
+        if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers) {
+          return Finish(estimate, verdict, confirmation, f, result, errors);
+        }
       }
     }
     previous = estimate;
   }
 }
 
-std::string IntegrateCommand(const CommandEnv& env, std::string_view text, int method) {
+NumericStatus NumericTools::Integrate(IntegrationMethod method, const IntegrationTask& task,
+                                      IntegrationResult& result, std::string& errors) const {
+  switch (method) {
+    case IntegrationMethod::kSimpson:
+      return IntegrateSimpson(task, result, errors);
+    case IntegrationMethod::kRomberg:
+      return IntegrateRomberg(task, result, errors);
+    case IntegrationMethod::kGauss:
+      return IntegrateGauss(task, result, errors);
+    case IntegrationMethod::kTrapezium:
+      return IntegrateTrapezium(CurveMode::kArea, task, result, errors);
+    case IntegrationMethod::kCurve:
+      return IntegrateTrapezium(CurveMode::kCurve, task, result, errors);
+    case IntegrationMethod::kArcLength:
+      return IntegrateTrapezium(CurveMode::kArcLength, task, result, errors);
+  }
+  return IntegrateSimpson(task, result, errors);
+}
+
+std::string IntegrateCommand(const CommandEnv& env, std::string_view text,
+                             IntegrationMethod method) {
   std::string_view parts[3];
   int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), 2, parts);
   // Bounds are read with the default variables, not the user's.
@@ -278,14 +472,19 @@ std::string IntegrateCommand(const CommandEnv& env, std::string_view text, int m
   IntegrationTask task{parts[2], a, b, std::pow(10.0, -env.precision), kStepBudget, env.y, env.z};
   IntegrationResult result;
   NumericTools tools(env.rng, env.interrupt);
-  int index = method >= 0 && method < static_cast<int>(std::size(kMethods)) ? method : 0;
-  if (kMethods[index](tools, task, result, errors) != NumericStatus::kOk) {
+  if (tools.Integrate(method, task, result, errors) != NumericStatus::kOk) {
     return std::string(kNewLine) + errors + std::string(kPromptEnding);
   }
-  return detail::Fill(msg::kIntegralAnswer,
-                      {FormatG(result.value, env.precision), FormatInt(result.steps),
-                       FormatGDigits(result.change, 6)}) +
-         std::string(kPromptEnding);
+  std::string answer = detail::Fill(msg::kIntegralAnswer,
+                                    {FormatG(result.value, env.precision), FormatInt(result.steps),
+                                     FormatGDigits(result.change, 6)});
+  if (!result.independentFault.empty()) {
+    answer +=
+        detail::Fill(msg::kIntegralUnconfirmedFault, {CutAtErrorTrailer(result.independentFault)});
+  } else if (!result.confirmed) {
+    answer += detail::Fill(msg::kIntegralUnconfirmed, {FormatG(result.independent, env.precision)});
+  }
+  return answer + std::string(kPromptEnding);
 }
 
 }  // namespace orvo

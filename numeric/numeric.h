@@ -35,6 +35,17 @@ struct IntegrationTask {
   int budget = 100000;           // steps at most (sub-intervals or midpoints)
   double y = 2.718281828459045;  // the integrand's y and z
   double z = 3.141592653589793;
+  bool confirm = true;  // compare an area with an independent estimate before it stands
+};
+
+// The six integrals of the "&i" commands.
+enum class IntegrationMethod {
+  kSimpson,    // &is
+  kRomberg,    // &ir
+  kGauss,      // &ig: five-point Gauss-Legendre, never at the end points
+  kTrapezium,  // &it
+  kCurve,      // &it1: the curve integral f ds along the graph
+  kArcLength,  // &it2: the length of the graph
 };
 
 struct IntegrationResult {
@@ -42,7 +53,13 @@ struct IntegrationResult {
   // The last relative change between successive estimates; the tolerance itself when the
   // routine ended before its first comparison.
   double change = 0;
-  int steps = 0;  // steps counted
+  int steps = 0;  // steps counted; the independent estimate's evaluations are not
+  // Whether an independent estimate (adaptive Gauss-Kronrod) agrees with `value` within the
+  // tolerance or the last change (ten times the larger); areas only, curve integrals count as
+  // confirmed.
+  bool confirmed = true;
+  double independent = 0;
+  std::string independentFault;  // the message when the independent estimate hit a fault
 };
 
 // One root of a polynomial and the significant digits it is known to.
@@ -68,7 +85,9 @@ class NumericTools {
   NumericTools(Random& rng, Interrupt& interrupt) : rng_(rng), interrupt_(interrupt) {}
 
   // Integrals. Each refines until two successive estimates differ relatively by at most the
-  // tolerance, or until the step budget is spent (then the last complete estimate counts).
+  // tolerance, or until the step budget is spent (then the last complete estimate counts). An
+  // area is then checked against an independent estimate: while they differ, the routine
+  // refines on.
   NumericStatus IntegrateTrapezium(CurveMode mode, const IntegrationTask& task,
                                    IntegrationResult& result, std::string& errors) const;
   NumericStatus IntegrateSimpson(const IntegrationTask& task, IntegrationResult& result,
@@ -78,6 +97,8 @@ class NumericTools {
   // Five-point Gauss-Legendre on 1, 2, 3, ... equal sub-intervals.
   NumericStatus IntegrateGauss(const IntegrationTask& task, IntegrationResult& result,
                                std::string& errors) const;
+  NumericStatus Integrate(IntegrationMethod method, const IntegrationTask& task,
+                          IntegrationResult& result, std::string& errors) const;
 
   // f(a) + f(a + st) + ... while the term number 1, 2, ... does not exceed n. The k-th x is
   // a + k st, so no rounding piles up from term to term.
@@ -124,8 +145,8 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
 double GrubbsCritical(int n);
 
 // The "&" commands. `text` is what follows the command word, closing bracket included.
-// method: 0 Simpson, 1 Romberg, 2 Gauss-Legendre, 3 trapezium, 4 curve integral, 5 arc length.
-std::string IntegrateCommand(const CommandEnv& env, std::string_view text, int method);
+std::string IntegrateCommand(const CommandEnv& env, std::string_view text,
+                             IntegrationMethod method);
 std::string SequenceSumCommand(const CommandEnv& env, std::string_view text);
 std::string FindRootsCommand(const CommandEnv& env, std::string_view text);
 // Shows a waiting line through env.show before a long search.

@@ -7,6 +7,14 @@ namespace orvo::msg {
 
 // The value, the steps counted and the last relative change.
 inline constexpr std::string_view kIntegralAnswer = "%s\r\nTimes: %d\r\nEps: %s";
+// After the answer, when the independent estimate does not agree with the value.
+inline constexpr std::string_view kIntegralUnconfirmed =
+    "\r\nWarning: the value could not be confirmed; an independent estimate gives %s";
+inline constexpr std::string_view kIntegralUnconfirmedFault =
+    "\r\nWarning: the value could not be confirmed; an independent estimate failed: %s";
+// After the message of an integrand that fails at an end point but not inside.
+inline constexpr std::string_view kIntegralEndPointHint =
+    "Hint: &ig(a;b;f(x)) does not evaluate the end points";
 
 inline constexpr std::string_view kIntegralMissing =
     "Error: &i(a;b;f(x)) Function, missing parameters";

@@ -12,6 +12,8 @@
                       (mpmath's polyroots at 60 digits). accuracy is the first-order perturbation
                       of the root by coefficient errors of one unit in the last place:
                       (m! eps sum |a_k| |r|^k / |p^(m)(r)|)^(1/m) for a root of multiplicity m.
+  data/integrals.txt  f a b, the integral, the integral of |f|, and 1 when f cannot be evaluated at
+                      an end point (mpmath's quad, split at the kinks and periods).
 Run: python3 make_reference.py  (writes into data/)
 """
 import os
@@ -127,3 +129,47 @@ with open(os.path.join(HERE, "polynomials.txt"), "w") as out:
             r = mpc(r)
             out.write("root %s %s %s\n" % (mp.nstr(r.real, 20), mp.nstr(r.imag, 20),
                                             mp.nstr(acc, 3)))
+
+
+# Integrals: (console text, mpmath function, a, b, singular at an end point).
+TWO_PI = float(2 * pi)
+INTEGRALS = [
+    ("x^2", lambda x: x**2, 0, 1, 0),
+    ("x^9", lambda x: x**9, 0, 1, 0),
+    ("4/(1+x^2)", lambda x: 4 / (1 + x**2), 0, 1, 0),
+    ("exp(x)", lambda x: exp(x), 0, 1, 0),
+    ("exp(-x^2)", lambda x: exp(-x**2), 0, 1, 0),
+    ("exp(-x)", lambda x: exp(-x), 0, 50, 0),
+    ("1/x", lambda x: 1 / x, 1, 2, 0),
+    ("1/x", lambda x: 1 / x, 1, 1000, 0),
+    ("1/(1+x^4)", lambda x: 1 / (1 + x**4), 0, 10, 0),
+    ("sin(x)", lambda x: sin(x), 0, 100, 0),
+    ("x*sin(x)", lambda x: x * sin(x), 0, 10, 0),
+    ("sin(50x)", lambda x: sin(50 * x), 0, 1, 0),
+    ("exp(x)*cos(x)", lambda x: exp(x) * cos(x), 0, float(pi), 0),
+    ("sin(x)/x", lambda x: sin(x) / x, 1, 10, 0),
+    ("cos(10x)^2", lambda x: cos(10 * x)**2, 0, TWO_PI, 0),
+    ("sin(x)^2", lambda x: sin(x)**2, 0, TWO_PI, 0),
+    ("cos(x)^2", lambda x: cos(x)**2, 0, 10 * TWO_PI, 0),
+    ("sqrt(x)", lambda x: sqrt(x), 0, 1, 0),
+    ("x^(1/3)", lambda x: x**(mpf(1) / 3), 0, 1, 0),
+    ("sqrt(4-x^2)", lambda x: sqrt(4 - x**2), 0, 2, 0),
+    ("x^(-0.5)", lambda x: x**mpf(-0.5), 0, 1, 1),
+    ("ln(x)", lambda x: log(x), 0, 1, 1),
+    ("1/(1+25x^2)", lambda x: 1 / (1 + 25 * x**2), -1, 1, 0),
+    ("exp(-100(x-0.5)^2)", lambda x: exp(-100 * (x - mpf("0.5"))**2), 0, 1, 0),
+    ("abs(x-0.3)", lambda x: abs(x - mpf("0.3")), 0, 1, 0),
+    ("1/(x^2+0.0001)", lambda x: 1 / (x**2 + mpf("0.0001")), -1, 1, 0),
+]
+
+with open(os.path.join(HERE, "integrals.txt"), "w") as out:
+    out.write("# f a b integral integral-of-|f| end-point-fault (mpmath quad, make_reference.py)\n")
+    for text, f, a, b, singular in INTEGRALS:
+        a, b = mpf(a), mpf(b)
+        cuts = [a] + [a + (b - a) * k / 64 for k in range(1, 64)] + [b]
+        if text == "abs(x-0.3)":
+            cuts = [a, mpf("0.3"), b]
+        value = mp.quad(f, cuts)
+        absolute = mp.quad(lambda x: abs(f(x)), cuts)
+        out.write("%s %r %r %s %s %d\n" % (text, float(a), float(b), mp.nstr(value, 20),
+                                             mp.nstr(absolute, 20), singular))
