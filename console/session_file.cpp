@@ -270,7 +270,11 @@ std::string WriteSessionText(const SessionData& data) {
     out += "matrix " + std::to_string(m) + " " + std::to_string(matrix.rows()) + " " +
            std::to_string(matrix.cols()) + " " + std::to_string(matrix.stepCount());
     for (int i = 0; i < matrix.rows(); ++i) {
-      for (int j = 0; j < matrix.cols(); ++j) out += " " + Number(matrix.at(i, j));
+      // Appended piece by piece: " " + text trips GCC 12's -Wrestrict at -O3.
+      for (int j = 0; j < matrix.cols(); ++j) {
+        out += ' ';
+        out += Number(matrix.at(i, j));
+      }
     }
     out += "\n";
   }
@@ -312,7 +316,10 @@ std::string ReadSessionText(std::string_view text, SessionData& data) {
     if (entry == nullptr) return AtLine(reader.line(), why::kUnknown);
     // Screens and matrices are told apart by their index, the first word.
     std::string key(keyword);
-    if (keyword == "screen" || keyword == "matrix") key += " " + std::string(Words(rest)[0]);
+    if (keyword == "screen" || keyword == "matrix") {
+      key += ' ';
+      key += Words(rest)[0];
+    }
     if ((entry->required || keyword == "screen" || keyword == "matrix") &&
         !seen.insert(key).second) {
       return AtLine(reader.line(), why::kRepeated);

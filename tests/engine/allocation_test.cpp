@@ -23,11 +23,13 @@ void* operator new(std::size_t size) {
   throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept {
+// Not inlined: GCC would otherwise see free() meet a pointer from operator new and warn
+// (-Wmismatched-new-delete), though both are replaced here as a pair.
+[[gnu::noinline]] void operator delete(void* memory) noexcept {
   std::free(memory);
 }
 
-void operator delete(void* memory, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept {
   std::free(memory);
 }
 
