@@ -17,14 +17,14 @@ long allocations = 0;
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// None of the three is inlined: GCC would otherwise see malloc() or free() meet the other side
+// of the pair and warn (-Wmismatched-new-delete), though they are replaced together.
+[[gnu::noinline]] void* operator new(std::size_t size) {
   ++allocations;
   if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
 }
 
-// Not inlined: GCC would otherwise see free() meet a pointer from operator new and warn
-// (-Wmismatched-new-delete), though both are replaced here as a pair.
 [[gnu::noinline]] void operator delete(void* memory) noexcept {
   std::free(memory);
 }
