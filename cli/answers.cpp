@@ -1,5 +1,6 @@
 #include "base/text.h"
 #include "cli/cli.h"
+#include "console/preview.h"
 
 namespace orvo::cli {
 namespace {
@@ -65,6 +66,18 @@ Answer LineSession::Type(std::string_view line) {
     start = end + 2;
   }
   return answer;
+}
+
+std::string LineSession::ReadingNote() const {
+  std::string command = ToLowerAscii(session_.TypedCommand());
+  // Only an expression to evaluate: not a setting, not the roots of "...=0", not a command.
+  if (!EndsWith(command, "=")) return {};
+  while (EndsWith(command, "=")) command.pop_back();
+  if (command.empty() || command == "prec" ||
+      std::string_view("&#@").find(command[0]) != std::string_view::npos) {
+    return {};
+  }
+  return orvo::ReadingNote(ReadingOf(command));
 }
 
 }  // namespace orvo::cli

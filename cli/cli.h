@@ -104,6 +104,9 @@ class LineSession {
   Answer Type(std::string_view line);
   // The whole console text.
   std::string Text() const { return box_.Text(); }
+  // How the last line was read when the forgiving syntax dropped a sign or an operator of its
+  // expression ("read as 5*2 (...: write 5*(-2))"); empty otherwise and for commands.
+  std::string ReadingNote() const;
 
  private:
   AnswerBox box_;

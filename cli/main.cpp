@@ -171,6 +171,10 @@ int RunInteractive(const std::optional<fs::path>& historyFile) {
     interruptRequested = false;
     orvo::cli::Answer answer = session.Type(*line);
     Print(answer);
+    // Only here: the other modes' output is a contract.
+    if (std::string note = session.ReadingNote(); !note.empty()) {
+      std::cout << "note: " << note << '\n';
+    }
     // A line without "=" that no command took is answered with nothing; say why, once.
     if (!hinted && answer.text.empty() && line->find_first_not_of(" \t") != std::string::npos &&
         line->find('=') == std::string::npos) {

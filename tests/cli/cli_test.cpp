@@ -62,6 +62,7 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
       // Arguments are typed lines; a line without an answer prints an empty one.
       {" '1+2=' 'x=5' 'x^2=' '1/0='", "3\n\n25\nError: divided by zero\n", 1},
       {" '2^10=' 'prec='", "1024\n8\n", 0},
+      {" '5*-2='", "10\n", 0},  // notes on how a line was read are for a person at a terminal
       {" 'foo(1)='",
        "Error: Unknown char: foo\n/Error checking was disrupted by above critical error(s)/\n", 1},
       // Piped lines, likewise.
@@ -94,21 +95,23 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
   }
 }
 
-// On a terminal: questions are prompts, a line without "=" earns a hint once, and the typed lines
-// are kept in the history file at the end.
+// On a terminal: questions are prompts, a line without "=" earns a hint once, a dropped sign a
+// note, and the typed lines are kept in the history file at the end.
 TEST_F(OrvoCli, InteractiveSession) {
-  ShellRun run = RunShell("printf '1+2=\\nfoo\\nbar\\n#undef()=\\ny\\nquit\\n' | script -qec \"" +
-                          cli_ + "\" /dev/null");
+  ShellRun run =
+      RunShell("printf '1+2=\\nfoo\\nbar\\n#undef()=\\ny\\n5*-2=\\nquit\\n' | script -qec \"" +
+               cli_ + "\" /dev/null");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.output.find("\\\\ 1+2=\r\n3\r\n"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("\r\nRemove all defined functions? [y/N] y\r\n"), std::string::npos)
       << run.output;
+  EXPECT_NE(run.output.find("\r\n10\r\nnote: read as 5*2 ("), std::string::npos) << run.output;
   std::size_t hint = run.output.find("end a calculation with =");
   ASSERT_NE(hint, std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("end a calculation with =", hint + 1), std::string::npos);
 
   ShellRun history = RunShell("cat '" + (home_ / "orvo" / "cli_history").string() + "'");
-  EXPECT_EQ(history.output, "_HiStOrY_V2_\n1+2=\nfoo\nbar\n#undef()=\n");
+  EXPECT_EQ(history.output, "_HiStOrY_V2_\n1+2=\nfoo\nbar\n#undef()=\n5*-2=\n");
 }
 
 }  // namespace
