@@ -63,7 +63,7 @@ double Factorial(double x, std::string& errors);
 // x truncated towards zero, keeping the sign.
 double IntegerPart(double x);
 
-// ln Gamma(x) for x > 0 (six-term Lanczos series) and Gamma(x).
+// ln Gamma(x) for x > 0 and Gamma(x), from Boost.Math.
 double GammaLn(double x);
 double Gamma(double x);
 

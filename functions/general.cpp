@@ -104,41 +104,26 @@ void Fmod(FunctionCall& call) {
   }
 }
 
-// n!/(k!(n-k)!) as a running quotient, which stops as soon as it leaves the double range.
+// C(n, k) = C(n, k-1) (n-k+1) / k in long double. Each step's quotient is the whole number
+// C(n, j), so while it stays below 2^64 (every answer below 2^53 does) every step is exact; past
+// that the 64-bit significand keeps the rounding of some hundred steps far below the last digit
+// of a double. C(n, j) grows with j up to n/2, so the loop ends within about a thousand steps of
+// leaving the double range, whatever k is.
 double CountCombinations(std::int32_t n, std::int32_t k) {
   if (n / 2 < k) k = n - k;
-  double num = 1;
-  double den = 1;
-  double factor = n;
-  // The quotient is C(n, j), which grows with j up to n/2, so the loop ends within a few hundred
-  // steps of running out of range whatever k is.
-  for (std::int32_t j = 1; j <= k; ++j) {
-    num *= factor;
-    den *= j;
-    if (num / den >= kHuge) break;
-    factor -= 1;
+  long double value = 1;
+  for (std::int32_t j = 1; j <= k && value < kHuge; ++j) {
+    value = value * (static_cast<long double>(n) - j + 1) / j;
   }
-  if (std::isfinite(num)) return num / den;
-  // The numerator left the double range before the quotient did (c(1000,500) is about
-  // 2.7e299): the quotient is then carried step by step, C(n, j) = C(n, j-1) (n-j+1) / j.
-  double quotient = 1;
-  for (std::int32_t j = 1; j <= k && quotient < kHuge; ++j) {
-    quotient = quotient * (static_cast<double>(n) - j + 1) / j;
-  }
-  return quotient;
+  return value < kHuge ? static_cast<double>(value) : kHuge;
 }
 
-// n (n-1) ... (n-k+1); every factor is at least 1, so the product leaves the double range
-// after at most 171 steps when k is large.
+// n (n-1) ... (n-k+1) in long double: exact below 2^64. Every factor is at least 1, so the
+// product leaves the double range after at most 171 steps when k is large.
 double CountPermutations(std::int32_t n, std::int32_t k) {
-  double value = 1;
-  double factor = n;
-  for (std::int32_t j = 1; j <= k; ++j) {
-    value *= factor;
-    if (value > kHuge) break;
-    factor -= 1;
-  }
-  return value;
+  long double value = 1;
+  for (std::int32_t j = 0; j < k && value < kHuge; ++j) value *= static_cast<long double>(n) - j;
+  return value < kHuge ? static_cast<double>(value) : kHuge;
 }
 
 // c(n,k) counts combinations; c() with one argument is the speed of light.

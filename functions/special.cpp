@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "base/number_text.h"
-#include "base/random.h"
 #include "functions/detail/branches.h"
 #include "functions/detail/kernels.h"
 #include "functions/detail/messages.h"
@@ -13,7 +12,6 @@
 namespace orvo::detail {
 namespace {
 
-constexpr double kSqrt2 = 1.4142135623730951;
 constexpr double kSqrtTwoPi = 2.5066282746310002;
 // Beyond this si and ci make no sense on the integration grid.
 constexpr double kIntegralLimit = 200000;
@@ -23,14 +21,6 @@ constexpr double kGammaLnMinimum = -0.121486;
 // Is x inside the open interval (low, high)? A not-a-number is inside nothing.
 bool Inside(double x, double low, double high) {
   return x > low && x < high;
-}
-
-// The inverse searches draw from the session's generator (a fresh one when the caller has none).
-template <typename Search>
-double WithRandom(FunctionCall& call, Search search) {
-  if (call.rng != nullptr) return search(*call.rng);
-  Random fresh;
-  return search(fresh);
 }
 
 void GammaOf(FunctionCall& call) {
@@ -103,7 +93,7 @@ void InvErfOf(FunctionCall& call) {
   if (!Inside(x, -1, 1)) {
     Report(call, msg::kInvErfDomain, -511);
   } else {
-    call.value = WithRandom(call, [x](Random& rng) { return InvErf(x, rng); });
+    call.value = InvErf(x);
   }
 }
 
@@ -142,7 +132,7 @@ void Ndis(FunctionCall& call) {
   double x = call.signedFirst;
   if (call.count == 1) {
     call.folds = 1;
-    call.value = (Erf(x / kSqrt2) + 1) * 0.5;
+    call.value = NormalLower(x);
     return;
   }
   if (call.count == 2) {
@@ -166,7 +156,7 @@ void InvNdis(FunctionCall& call) {
   if (!Inside(p, 0, 1)) {
     Report(call, msg::kInvNdisDomain, -521);
   } else {
-    call.value = WithRandom(call, [p](Random& rng) { return InvErf(2 * p - 1, rng); }) * kSqrt2;
+    call.value = InvNormalLower(p);
   }
 }
 
@@ -188,8 +178,7 @@ void InvTdis(FunctionCall& call) {
   } else if (!(f >= 1)) {
     Report(call, msg::kInvTdisF, -531);
   } else {
-    std::int32_t n = TruncToInt32(f);
-    call.value = WithRandom(call, [p, n](Random& rng) { return InvTwoSidedT(p, n, rng); });
+    call.value = InvTwoSidedT(p, TruncToInt32(f));
   }
 }
 
@@ -223,9 +212,7 @@ void InvFdis(FunctionCall& call) {
   } else if (!(f1 >= 1 && f2 >= 1)) {
     Report(call, msg::kInvFdisF, -541);
   } else {
-    std::int32_t n1 = TruncToInt32(f1);
-    std::int32_t n2 = TruncToInt32(f2);
-    call.value = WithRandom(call, [p, n1, n2](Random& rng) { return InvUpperF(p, n1, n2, rng); });
+    call.value = InvUpperF(p, TruncToInt32(f1), TruncToInt32(f2));
   }
 }
 
@@ -238,7 +225,7 @@ void Kdis(FunctionCall& call) {
   } else if (x < 0) {
     call.value = 0;
   } else {
-    call.value = GammaP(TruncToInt32(f) / 2.0, x / 2);
+    call.value = ChiSquareLower(x, TruncToInt32(f));
   }
 }
 
@@ -251,9 +238,7 @@ void Bdis(FunctionCall& call) {
     Report(call, msg::kBdisDomain, -55);
     return;
   }
-  double p = TruncToInt32(trials);
-  double q = TruncToInt32(successes);
-  call.value = BetaI(x, q, p - q + 1);
+  call.value = BinomialAtLeast(x, TruncToInt32(trials), TruncToInt32(successes));
 }
 
 void InvGammaLnOf(FunctionCall& call) {
@@ -261,7 +246,7 @@ void InvGammaLnOf(FunctionCall& call) {
   if (y < kGammaLnMinimum) {
     Report(call, msg::kInvGammaLnDomain, -1811);
   } else {
-    call.value = WithRandom(call, [y](Random& rng) { return InvGammaLn(y, rng); });
+    call.value = InvGammaLn(y);
   }
 }
 

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "base/number_text.h"
 #include "functions/detail/branches.h"
 #include "functions/detail/messages.h"
 
@@ -13,21 +12,11 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kThreeHalvesPi = 4.71238898038469;
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kDegree = 0.017453292519943295;  // radians per degree
-constexpr double kRadian = 57.29577951308232;     // degrees per radian
+constexpr double kRadian = 57.29577951308232;  // degrees per radian
 // Beyond this the reduction into one period has lost its meaning; the l-forms skip it.
 constexpr double kTrigLimit = 200000;
 // From here on x * x would overflow in the inverse hyperbolic formulas.
 constexpr double kHugeArgument = 1e150;
-
-// x - k * period with k the whole number of periods below x, so the result lies in
-// [0, period). The reductions use these rounded multipliers and periods.
-double Reduce(double x, double inversePeriod, double period) {
-  double k = TruncToInt32(x * inversePeriod);
-  if (x < 0) k -= 1;
-  return x - k * period;
-}
 
 bool TooBig(FunctionCall& call, std::string_view message, int status) {
   if (std::fabs(call.signedFirst) <= kTrigLimit) return false;
@@ -35,46 +24,80 @@ bool TooBig(FunctionCall& call, std::string_view message, int status) {
   return true;
 }
 
-void Sin(FunctionCall& call) {
-  if (TooBig(call, msg::kSinTooBig, -24)) return;
-  double r = Reduce(call.signedFirst, 0.15915494309189535, kTwoPi);
-  call.value = r < kPi ? std::sin(r) : -std::sin(r - kPi);
+// Is `value` (the sine or cosine of x near one of its zeros, where it is about the distance of x
+// from the zero) within half a unit in the last place of x? Then x is the double nearest to a
+// multiple of a quarter turn, and the function takes its exact value there: cos(pi()/2) is 0
+// and tan(pi()/2) the pole, as for the true quarter turn the user meant.
+bool AtQuarterTurn(double value, double x) {
+  return x != 0 && std::fabs(value) <= std::ldexp(0.5, std::ilogb(x) - 52);
 }
 
-// cos is exactly 0 at the two quarter turns, so cos(pi()/2) shows 0.
+// sin, cos and tan take the C library's reduction, which is exact for every double.
+void Sin(FunctionCall& call) {
+  if (TooBig(call, msg::kSinTooBig, -24)) return;
+  double x = call.signedFirst;
+  double s = std::sin(x);
+  call.value = AtQuarterTurn(s, x) ? 0 : s;
+}
+
 void Cos(FunctionCall& call) {
   if (TooBig(call, msg::kCosTooBig, -25)) return;
-  double r = Reduce(call.signedFirst, 0.15915494309189535, kTwoPi);
-  if (std::fabs(r - kHalfPi) < 5e-16 || std::fabs(r - kThreeHalvesPi) < 5e-16) {
-    call.value = 0;
-  } else {
-    call.value = r < kPi ? std::cos(r) : -std::cos(r - kPi);
-  }
+  double x = call.signedFirst;
+  double c = std::cos(x);
+  call.value = AtQuarterTurn(c, x) ? 0 : c;
 }
 
 // At the pole the value is the largest double, which the evaluation reports as an overflow.
 void Tan(FunctionCall& call) {
   if (TooBig(call, msg::kTanTooBig, -26)) return;
-  double r = Reduce(call.signedFirst, 0.3183098861837907, kPi);
-  call.value = r == kHalfPi ? kHuge : std::tan(r);
+  double x = call.signedFirst;
+  if (AtQuarterTurn(std::cos(x), x)) {
+    call.value = kHuge;
+  } else {
+    call.value = AtQuarterTurn(std::sin(x), x) ? 0 : std::tan(x);
+  }
+}
+
+// The sine and cosine of x degrees. The reduction to r in [-45, 45] and a quadrant is exact
+// (remquo), so the multiples of 90 give exact values and the sign of a tiny x survives; r is
+// turned into radians in long double, which keeps the result correctly rounded.
+struct SineCosine {
+  long double sin;
+  long double cos;
+};
+
+SineCosine DegreeSineCosine(double x) {
+  constexpr long double kRadiansPerDegree = 0.0174532925199432957692369076848861271L;
+  int quadrant = 0;
+  long double r = std::remquo(x, 90.0, &quadrant) * kRadiansPerDegree;
+  long double s = std::sin(r) + 0.0L;  // + 0 turns -0 into 0: sind(-180) is 0
+  long double c = std::cos(r);
+  switch (quadrant & 3) {
+    case 0:
+      return {s, c};
+    case 1:
+      return {c, -s + 0.0L};
+    case 2:
+      return {-s + 0.0L, -c};
+    default:
+      return {-c, s};
+  }
 }
 
 void Sind(FunctionCall& call) {
   if (TooBig(call, msg::kSindTooBig, -30)) return;
-  double r = Reduce(call.signedFirst, 0.002777777777777778, 360);
-  call.value = r < 180 ? std::sin(r * kDegree) : -std::sin((r - 180) * kDegree);
+  call.value = static_cast<double>(DegreeSineCosine(call.signedFirst).sin);
 }
 
 void Cosd(FunctionCall& call) {
   if (TooBig(call, msg::kCosdTooBig, -31)) return;
-  double r = Reduce(call.signedFirst, 0.002777777777777778, 360);
-  call.value = r < 180 ? std::cos(r * kDegree) : -std::cos((r - 180) * kDegree);
+  call.value = static_cast<double>(DegreeSineCosine(call.signedFirst).cos);
 }
 
 void Tand(FunctionCall& call) {
   if (TooBig(call, msg::kTandTooBig, -32)) return;
-  double r = Reduce(call.signedFirst, 0.005555555555555556, 180);
-  call.value = r == 90 ? kHuge : std::tan(r * kDegree);
+  SineCosine sc = DegreeSineCosine(call.signedFirst);
+  call.value = sc.cos == 0 ? kHuge : static_cast<double>(sc.sin / sc.cos);
 }
 
 void SinL(FunctionCall& call) {
@@ -144,13 +167,18 @@ void Asinh(FunctionCall& call) {
   call.value = x < 0 ? -value : value;
 }
 
-// ln(x + sqrt(x^2 - 1)) for x >= 1; for huge x the square would overflow.
+// ln(x + sqrt(x^2 - 1)) for x >= 1: near 1 as log1p(t + sqrt(2t + t^2)) with t = x - 1 (exact
+// there), which keeps the digits the logarithm of a number near 1 would lose; for huge x the
+// square would overflow.
 void Acosh(FunctionCall& call) {
   double x = call.signedFirst;
   if (x < 1) {
     Report(call, msg::kAcoshDomain, -37);
   } else if (x > kHugeArgument) {
     call.value = std::log(x) + std::numbers::ln2;
+  } else if (x < 2) {
+    double t = x - 1;
+    call.value = std::log1p(t + std::sqrt(2 * t + t * t));
   } else {
     call.value = std::log(x + std::sqrt(x * x - 1));
   }

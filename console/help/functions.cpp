@@ -88,8 +88,8 @@ constexpr std::string_view kBlocks[] = {
     "tdisinv(x,f), invtdis(x,f), invt(x,f) or tinv(x,f): the t with tdis(t,f)=1-x,\r\n"
     "  the two-sided critical value for the significance level x, 0<x<1\r\n"
     "`ndis(0)=`0.5  `ndis(0,0,1)=`0.39894228  `invt(0.05,10)=` about 2.2281\r\n"
-    "The inverse functions search from random starting points,\r\n"
-    "so their last digits may differ from one call to the next",
+    "The inverse functions are accurate to the last digit shown at prec=16,\r\n"
+    "and every call gives the same value",
 
     "\r\n\r\nfdis(x,f1,f2)\r\n"
     "F distribution with f1 and f2 degrees of freedom: the probability of a value\r\n"

@@ -2,7 +2,7 @@
 // number of folds depends on the argument count only (the engine replays a recorded plan), a
 // replayed evaluation agrees with a fresh one, and hostile arguments give messages or values,
 // never a crash or a hang. The values and messages of the functions are golden transcripts
-// (tests/transcripts/functions.txt); the kernels' accuracy is checked in kernels_test.cpp.
+// (tests/transcripts/functions.txt); their accuracy is checked in reference_test.cpp.
 #include <gtest/gtest.h>
 
 #include <cmath>
