@@ -134,14 +134,16 @@ void Combinations(FunctionCall& call) {
     return;
   }
   call.folds = 2;
-  std::int32_t n = TruncToInt32(call.signedFirst);
-  std::int32_t k = TruncToInt32(Arg(call, 2));
-  if (k < 1) {
+  double n = std::trunc(call.signedFirst);
+  double k = std::trunc(Arg(call, 2));
+  if (!(k >= 1)) {
     Report(call, msg::kCombinationsK, -1);
-  } else if (n < k) {
+  } else if (!(n >= k)) {
     Report(call, msg::kCombinationsN, -1);
+  } else if (n > kLargestCount) {
+    Report(call, msg::kCombinationsBig, -1);
   } else {
-    call.value = CountCombinations(n, k);
+    call.value = CountCombinations(static_cast<std::int32_t>(n), static_cast<std::int32_t>(k));
   }
 }
 
@@ -158,14 +160,16 @@ void Permutations(FunctionCall& call) {
     return;
   }
   call.folds = 2;
-  std::int32_t n = TruncToInt32(call.signedFirst);
-  std::int32_t k = TruncToInt32(Arg(call, 2));
-  if (k < 1) {
+  double n = std::trunc(call.signedFirst);
+  double k = std::trunc(Arg(call, 2));
+  if (!(k >= 1)) {
     Report(call, msg::kPermutationsK, -2);
-  } else if (n < k) {
+  } else if (!(n >= k)) {
     Report(call, msg::kPermutationsN, -2);
+  } else if (n > kLargestCount) {
+    Report(call, msg::kPermutationsBig, -2);
   } else {
-    call.value = CountPermutations(n, k);
+    call.value = CountPermutations(static_cast<std::int32_t>(n), static_cast<std::int32_t>(k));
   }
 }
 

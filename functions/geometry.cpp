@@ -54,6 +54,7 @@ void Cirtri(FunctionCall& call) {
 struct PolygonMessages {
   std::string_view sides;
   std::string_view length;
+  std::string_view tooBig;
   int status;
 };
 
@@ -62,35 +63,39 @@ bool PolygonSides(FunctionCall& call, const PolygonMessages& messages, double& n
   double sides = call.signedFirst;
   x = Arg(call, 2);
   bool ok = true;
-  if (sides < 3) {
+  if (!(sides >= 3)) {
     Note(call, messages.sides);
     ok = false;
   }
-  if (x <= 0) {
+  if (!(x > 0)) {
     Report(call, messages.length, messages.status);
     ok = false;
   }
-  n = TruncToInt32(sides);
+  if (ok && sides > kLargestCount) {
+    Report(call, messages.tooBig, messages.status);
+    ok = false;
+  }
+  n = std::trunc(sides);
   return ok;
 }
 
 void Arrpg(FunctionCall& call) {
   double n, x;
-  if (PolygonSides(call, {msg::kArrpgSides, msg::kArrpgLength, -42}, n, x)) {
+  if (PolygonSides(call, {msg::kArrpgSides, msg::kArrpgLength, msg::kArrpgBig, -42}, n, x)) {
     call.value = n * (x * x) / std::tan(kPi / n) * 0.25;
   }
 }
 
 void Inrrpg(FunctionCall& call) {
   double n, x;
-  if (PolygonSides(call, {msg::kInrrpgSides, msg::kInrrpgLength, -43}, n, x)) {
+  if (PolygonSides(call, {msg::kInrrpgSides, msg::kInrrpgLength, msg::kInrrpgBig, -43}, n, x)) {
     call.value = x / std::tan(kPi / n) * 0.5;
   }
 }
 
 void Cirrpg(FunctionCall& call) {
   double n, x;
-  if (PolygonSides(call, {msg::kCirrpgSides, msg::kCirrpgLength, -44}, n, x)) {
+  if (PolygonSides(call, {msg::kCirrpgSides, msg::kCirrpgLength, msg::kCirrpgBig, -44}, n, x)) {
     call.value = x / std::sin(kPi / n) * 0.5;
   }
 }
@@ -99,7 +104,7 @@ void Cirrpg(FunctionCall& call) {
 // n is used as it is, fractional n included.
 void Circir(FunctionCall& call) {
   double n = std::fabs(call.args[0]);
-  if (n < 3) {
+  if (!(n >= 3)) {
     Report(call, msg::kCircirSides, 432);
   } else {
     call.value = 2 * std::fabs(Arg(call, 2)) * std::tan(kPi / n);
@@ -108,7 +113,7 @@ void Circir(FunctionCall& call) {
 
 void Inrcir(FunctionCall& call) {
   double n = std::fabs(call.args[0]);
-  if (n < 3) {
+  if (!(n >= 3)) {
     Report(call, msg::kInrcirSides, 431);
   } else {
     call.value = 2 * std::fabs(Arg(call, 2)) * std::sin(kPi / n);
@@ -177,7 +182,7 @@ void Distpl(FunctionCall& call) {
   double b = Arg(call, 4);
   double c = Arg(call, 5);
   double norm = std::hypot(a, b);
-  if (norm <= 5e-16) {
+  if (!(norm > 5e-16)) {
     Report(call, msg::kDistplNoLine, -134);
   } else {
     call.value = std::fabs(a * x + b * y + c) / norm;

@@ -2,11 +2,16 @@
 // them, with their quantiles: Boost.Math's, which are accurate to a few units in the last place
 // and deterministic (the quantiles are found by Newton or Halley steps from a close first guess).
 #include <boost/math/distributions/binomial.hpp>
-// The F quantile leaves a variable unset on a path that a domain check cuts off.
+// The F quantile leaves a variable unset on a path that a domain check cuts off, which g++
+// reports when it inlines the quantile here.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <boost/math/distributions/fisher_f.hpp>
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/special_functions/beta.hpp>

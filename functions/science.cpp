@@ -8,8 +8,14 @@
 namespace orvo::detail {
 namespace {
 
+// The physical constants are the CODATA 2022 recommended values. Since 2019 h, e, k and N_A are
+// exact by definition, and so are the Faraday constant N_A e, the gas constant N_A k and the
+// molar volume R 273.15 K / 101325 Pa, given here as the doubles nearest to them.
+constexpr double kGravitation = 6.6743e-11;  // G, m^3/(kg s^2)
+constexpr double kCoulomb = 8987551786.2;    // 1/(4 pi ep), N m^2/C^2
+
 // A number as a template argument. Clang before 18 takes no double there, but takes a class
-// that holds one; the rows still read Constant<96485.3399>.
+// that holds one; the rows still read Constant<96485.33212331001>.
 struct Literal {
   double value;
   constexpr Literal(double v) : value(v) {}
@@ -32,7 +38,7 @@ void ScaledConstant(FunctionCall& call) {
 // (h > 0) or at the equator (h < 0).
 void Gravity(FunctionCall& call) {
   double x = call.signedFirst;
-  call.value = x == 0 ? 6.67428e-11 : x > 0 ? 9.80665 * x : -9.78033 * x;
+  call.value = x == 0 ? kGravitation : x > 0 ? 9.80665 * x : -9.78033 * x;
 }
 
 void RadiansToDegrees(FunctionCall& call) {
@@ -75,11 +81,11 @@ void Contraction(FunctionCall& call) {
 }
 
 void GravityField(FunctionCall& call) {
-  call.value = 6.67428e-11 * std::fabs(call.args[0]) / std::fabs(Arg(call, 2));
+  call.value = kGravitation * std::fabs(call.args[0]) / std::fabs(Arg(call, 2));
 }
 
 void CoulombField(FunctionCall& call) {
-  call.value = 8987551787 * std::fabs(call.args[0]) / std::fabs(Arg(call, 2));
+  call.value = kCoulomb * std::fabs(call.args[0]) / std::fabs(Arg(call, 2));
 }
 
 // The period 2 pi sqrt(m/k) of a mass on a spring.
@@ -139,29 +145,29 @@ void MolarMassChon(FunctionCall& call) {
 constexpr BranchRow kRows[] = {
     One(100, Constant<3.141592653589793>),           // pi
     One(101, Constant<0.5772156649015329>),          // el: Euler's constant
-    One(102, Constant<1.660538782e-27>),             // u: atomic mass unit, kg
-    One(103, Constant<1.602176487e-19>),             // ev: elementary charge, C
-    One(104, Constant<96485.3399>),                  // f: Faraday constant, C/mol
-    One(105, Constant<6.62606896e-34>),              // h: Planck constant, J s
-    One(106, Constant<8.854187817e-12>),             // ep: electric constant, F/m
-    One(107, Constant<12.566370614359172>),          // mu: magnetic constant / 1e-7, N/A^2
+    One(102, Constant<1.66053906892e-27>),           // u: atomic mass unit, kg
+    One(103, Constant<1.602176634e-19>),             // ev: elementary charge, C
+    One(104, Constant<96485.33212331001>),           // f: Faraday constant, C/mol
+    One(105, Constant<6.62607015e-34>),              // h: Planck constant, J s
+    One(106, Constant<8.8541878188e-12>),            // ep: electric constant, F/m
+    One(107, Constant<12.5663706127>),               // mu: magnetic constant / 1e-7, N/A^2
     One(108, Gravity),                               // g
-    One(109, Constant<9.10938215e-31>),              // me: electron mass, kg
-    One(110, Constant<1.672621637e-27>),             // mp: proton mass, kg
-    One(111, Constant<1.674927211e-27>),             // mn: neutron mass, kg
-    One(112, ScaledConstant<6.02214179e+23>),        // av: Avogadro constant, 1/mol
-    One(113, Constant<8.314472>),                    // r: gas constant, J/(mol K)
-    One(114, Constant<1.3806504e-23>),               // bo: Boltzmann constant, J/K
+    One(109, Constant<9.1093837139e-31>),            // me: electron mass, kg
+    One(110, Constant<1.67262192595e-27>),           // mp: proton mass, kg
+    One(111, Constant<1.67492750056e-27>),           // mn: neutron mass, kg
+    One(112, ScaledConstant<6.02214076e+23>),        // av: Avogadro constant, 1/mol
+    One(113, Constant<8.31446261815324>),            // r: gas constant, J/(mol K)
+    One(114, Constant<1.380649e-23>),                // bo: Boltzmann constant, J/K
     Exact(115, 3, msg::kFfMissing, 115, Resultant),  // ff
     FixedWithStatus(116, 2, msg::kMassMissing, 115, ReducedMass),  // mass
     One(117, Contraction),                                         // vc
     Exact(118, 3, msg::kChoMissing, 115, MolarMassCho),
     Exact(119, 4, msg::kChonMissing, 115, MolarMassChon),
-    One(120, Kelvin),                    // k
-    One(121, Constant<0.022413996>),     // vm: molar volume of an ideal gas, m^3/mol
-    One(122, ScaledConstant<101325.0>),  // atm, Pa
-    One(131, RadiansToDegrees),          // rtod
-    One(132, DegreesToRadians),          // dtor
+    One(120, Kelvin),                          // k
+    One(121, Constant<0.022413969545014137>),  // vm: molar volume of an ideal gas, m^3/mol
+    One(122, ScaledConstant<101325.0>),        // atm, Pa
+    One(131, RadiansToDegrees),                // rtod
+    One(132, DegreesToRadians),                // dtor
     Fixed(136, 2, msg::kGmrMissing, GravityField),
     Fixed(137, 2, msg::kKqrMissing, CoulombField),
     Fixed(138, 2, msg::kFreqMissing, Oscillation),
@@ -173,8 +179,8 @@ constexpr BranchRow kRows[] = {
     Fixed(144, 2, msg::kXrdcrMissing, XrdAnode<0.22897>),   // chromium
     Fixed(145, 2, msg::kXrdfeMissing, XrdAnode<0.193604>),  // iron
     Fixed(146, 2, msg::kXrdcoMissing, XrdAnode<0.178897>),  // cobalt
-    One(147, Constant<0.0072973525376>),                    // al: fine-structure constant
-    One(148, Constant<10973731.568527>),                    // rb: Rydberg constant, 1/m
+    One(147, Constant<0.0072973525643>),                    // al: fine-structure constant
+    One(148, Constant<10973731.568157>),                    // rb: Rydberg constant, 1/m
 };
 
 }  // namespace

@@ -25,7 +25,7 @@ bool Inside(double x, double low, double high) {
 
 void GammaOf(FunctionCall& call) {
   double x = call.signedFirst;
-  if (x == 0 || (x < 0 && x - std::floor(x) < 1e-15)) {
+  if (x == 0 || (x < 0 && x - std::floor(x) < 1e-15) || std::isnan(x)) {
     Report(call, msg::kGammaPole, -16);
   } else {
     call.value = Gamma(x);
@@ -34,7 +34,7 @@ void GammaOf(FunctionCall& call) {
 
 void GammaLnOf(FunctionCall& call) {
   double x = call.signedFirst;
-  if (x <= 0) {
+  if (!(x > 0)) {
     Report(call, msg::kGammaLnDomain, -17);
   } else {
     call.value = GammaLn(x);
@@ -46,11 +46,11 @@ void GammaInc(FunctionCall& call) {
   double shape = call.signedFirst;
   double limit = Arg(call, 2);
   bool ok = true;
-  if (shape <= 0) {
+  if (!(shape > 0)) {
     Report(call, msg::kGammaIncX, -18);
     ok = false;
   }
-  if (limit < 0) {
+  if (!(limit >= 0)) {
     Report(call, msg::kGammaIncA, -18);
     ok = false;
   }
@@ -61,11 +61,11 @@ void BetaOf(FunctionCall& call) {
   double a = call.signedFirst;
   double b = Arg(call, 2);
   bool ok = true;
-  if (a <= 0) {
+  if (!(a > 0)) {
     Report(call, msg::kBetaX, -19);
     ok = false;
   }
-  if (b <= 0) {
+  if (!(b > 0)) {
     Report(call, msg::kBetaY, -19);
     ok = false;
   }
@@ -77,7 +77,7 @@ void BetaInc(FunctionCall& call) {
   double x = call.signedFirst;
   double a = Arg(call, 2);
   double b = Arg(call, 3);
-  if (a <= 0 || b <= 0 || !(x >= 0 && x <= 1)) {
+  if (!(a > 0 && b > 0 && x >= 0 && x <= 1)) {
     Report(call, msg::kBetaIncDomain, -20);
   } else {
     call.value = BetaI(x, a, b);
@@ -99,7 +99,7 @@ void InvErfOf(FunctionCall& call) {
 
 void Si(FunctionCall& call) {
   double x = call.signedFirst;
-  if (std::fabs(x) > kIntegralLimit) {
+  if (!(std::fabs(x) <= kIntegralLimit)) {
     Report(call, msg::kSiTooBig, -21);
   } else {
     call.value = SineIntegral(x);
@@ -108,7 +108,7 @@ void Si(FunctionCall& call) {
 
 void Ci(FunctionCall& call) {
   double x = call.signedFirst;
-  if (std::fabs(x) > kIntegralLimit) {
+  if (!(std::fabs(x) <= kIntegralLimit)) {
     Report(call, msg::kCiTooBig, -22);
   } else if (x == 0) {
     Report(call, msg::kCiZero, -22);
@@ -143,7 +143,7 @@ void Ndis(FunctionCall& call) {
   call.folds = 3;
   double mean = Arg(call, 2);
   double deviation = Arg(call, 3);
-  if (deviation < 0) {
+  if (!(deviation >= 0)) {
     Report(call, msg::kNdisStd, -52);
     return;
   }
@@ -165,6 +165,8 @@ void Tdis(FunctionCall& call) {
   double f = Arg(call, 2);
   if (!(f >= 1)) {
     Report(call, msg::kTdisF, -53);
+  } else if (f > kLargestCount) {
+    Report(call, msg::kTdisBig, -53);
   } else {
     call.value = TwoSidedT(call.signedFirst, TruncToInt32(f));
   }
@@ -177,6 +179,8 @@ void InvTdis(FunctionCall& call) {
     Report(call, msg::kInvTdisDomain, -531);
   } else if (!(f >= 1)) {
     Report(call, msg::kInvTdisF, -531);
+  } else if (f > kLargestCount) {
+    Report(call, msg::kInvTdisBig, -531);
   } else {
     call.value = InvTwoSidedT(p, TruncToInt32(f));
   }
@@ -189,8 +193,10 @@ void Fdis(FunctionCall& call) {
   double f2 = Arg(call, 3);
   if (x < 0) {
     call.value = 0;
-  } else if (f1 < 1 || f2 < 1) {
+  } else if (!(f1 >= 1 && f2 >= 1)) {
     Report(call, msg::kFdisF, -54);
+  } else if (f1 > kLargestCount || f2 > kLargestCount) {
+    Report(call, msg::kFdisBig, -54);
   } else {
     call.value = UpperF(x, TruncToInt32(f1), TruncToInt32(f2));
   }
@@ -211,6 +217,8 @@ void InvFdis(FunctionCall& call) {
     Report(call, msg::kInvFdisDomain, -541);
   } else if (!(f1 >= 1 && f2 >= 1)) {
     Report(call, msg::kInvFdisF, -541);
+  } else if (f1 > kLargestCount || f2 > kLargestCount) {
+    Report(call, msg::kInvFdisBig, -541);
   } else {
     call.value = InvUpperF(p, TruncToInt32(f1), TruncToInt32(f2));
   }
@@ -220,8 +228,10 @@ void InvFdis(FunctionCall& call) {
 void Kdis(FunctionCall& call) {
   double x = call.signedFirst;
   double f = Arg(call, 2);
-  if (f < 0) {
+  if (!(f >= 0)) {
     Report(call, msg::kKdisF, -56);
+  } else if (f > kLargestCount) {
+    Report(call, msg::kKdisBig, -56);
   } else if (x < 0) {
     call.value = 0;
   } else {
@@ -234,8 +244,12 @@ void Bdis(FunctionCall& call) {
   double x = call.signedFirst;
   double trials = Arg(call, 2);
   double successes = Arg(call, 3);
-  if (!(x >= 0 && x <= 1) || trials < successes || successes < 0) {
+  if (!(x >= 0 && x <= 1 && trials >= successes && successes >= 0)) {
     Report(call, msg::kBdisDomain, -55);
+    return;
+  }
+  if (trials > kLargestCount) {
+    Report(call, msg::kBdisBig, -55);
     return;
   }
   call.value = BinomialAtLeast(x, TruncToInt32(trials), TruncToInt32(successes));
@@ -243,7 +257,7 @@ void Bdis(FunctionCall& call) {
 
 void InvGammaLnOf(FunctionCall& call) {
   double y = call.signedFirst;
-  if (y < kGammaLnMinimum) {
+  if (!(y >= kGammaLnMinimum)) {
     Report(call, msg::kInvGammaLnDomain, -1811);
   } else {
     call.value = InvGammaLn(y);
@@ -258,8 +272,21 @@ void J1(FunctionCall& call) {
   call.value = ::j1(call.signedFirst);
 }
 
+// Orders beyond 32 bits, and large orders where x is near the order (no method at hand computes
+// those in reasonable time), answer with a message instead of a bare not-a-number.
 void Jn(FunctionCall& call) {
-  call.value = BesselJn(TruncToInt32(call.signedFirst), Arg(call, 2));
+  double n = std::trunc(call.signedFirst);
+  double x = Arg(call, 2);
+  if (!(std::fabs(n) <= kLargestCount)) {
+    Report(call, msg::kJnOrder, -12);
+    return;
+  }
+  double value = BesselJn(static_cast<std::int32_t>(n), x);
+  if (std::isnan(value) && !std::isnan(x)) {
+    Report(call, msg::kJnOrder, -12);
+  } else {
+    call.value = value;
+  }
 }
 
 void Y0(FunctionCall& call) {
@@ -285,7 +312,13 @@ void Yn(FunctionCall& call) {
   if (x == 0) {
     Report(call, msg::kYnZero, -15);
   } else {
-    call.value = BesselYn(TruncToInt32(call.signedFirst), x);
+    double n = std::trunc(call.signedFirst);
+    double value = std::fabs(n) <= kLargestCount ? BesselYn(static_cast<std::int32_t>(n), x) : 0;
+    if (!(std::fabs(n) <= kLargestCount) || (std::isnan(value) && x > 0)) {
+      Report(call, msg::kYnOrder, -15);
+    } else {
+      call.value = value;
+    }
   }
 }
 

@@ -114,7 +114,7 @@ void TanL(FunctionCall& call) {
 
 void Asin(FunctionCall& call) {
   double x = call.signedFirst;
-  if (std::fabs(x) > 1) {
+  if (!(std::fabs(x) <= 1)) {
     Report(call, msg::kAsinDomain, -27);
   } else {
     call.value = std::asin(x);
@@ -123,7 +123,7 @@ void Asin(FunctionCall& call) {
 
 void Acos(FunctionCall& call) {
   double x = call.signedFirst;
-  if (std::fabs(x) > 1) {
+  if (!(std::fabs(x) <= 1)) {
     Report(call, msg::kAcosDomain, -28);
   } else {
     call.value = std::acos(x);
@@ -172,7 +172,7 @@ void Asinh(FunctionCall& call) {
 // square would overflow.
 void Acosh(FunctionCall& call) {
   double x = call.signedFirst;
-  if (x < 1) {
+  if (!(x >= 1)) {
     Report(call, msg::kAcoshDomain, -37);
   } else if (x > kHugeArgument) {
     call.value = std::log(x) + std::numbers::ln2;
@@ -187,7 +187,7 @@ void Acosh(FunctionCall& call) {
 // 0.5 ln((1 + x) / (1 - x)); for small x the same through log1p, so that atanh(1e-20) is not 0.
 void Atanh(FunctionCall& call) {
   double x = call.signedFirst;
-  if (std::fabs(x) >= 1) {
+  if (!(std::fabs(x) < 1)) {
     Report(call, msg::kAtanhDomain, -38);
   } else if (std::fabs(x) < 0.5) {
     call.value = 0.5 * std::log1p(2 * x / (1 - x));

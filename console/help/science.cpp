@@ -1,5 +1,5 @@
 // The "&phys=", "&geom=" and "&chem=" pages: formulas and constants of physics, geometry and
-// chemistry. Constants are listed with the values the functions return (CODATA 2006), shown at
+// chemistry. Constants are listed with the values the functions return (CODATA 2022), shown at
 // a precision that prints them in full.
 #include "console/detail/help_pages.h"
 
@@ -13,7 +13,7 @@ constexpr std::string_view kPhysics[] = {
     "freq(m,k): 2pi*sqrt(m/k), the period of a mass m on a spring of stiffness k\r\n"
     "  (the frequency is 1/freq(m,k))\r\n"
     "gmr(m,r): G*m/r, the gravitational potential of a mass m at the distance r\r\n"
-    "kqr(q,r): q/(4pi*ep()*r) = 8987551787*q/r, the electric potential of a charge q\r\n"
+    "kqr(q,r): q/(4pi*ep()*r) = 8987551786.2*q/r, the electric potential of a charge q\r\n"
     "  at the distance r\r\n"
     "mass(m1,m2): reduced mass m1*m2/(m1+m2)\r\n"
     "vc(v): sqrt(1-v^2/c^2), the relativistic factor of the speed v (0 for v>=c)\r\n"
@@ -25,42 +25,42 @@ constexpr std::string_view kPhysics[] = {
 
     "\r\n\r\nSome constant functions\r\n"
     "The parameter is not used: `u()`=`u(1)`; at `prec=15` they show these values\r\n"
-    "`u()=`1.660538782e-27\tatomic mass unit, kg\r\n"
-    "`ev()=`1.602176487e-19\telementary charge, C (1 eV in J)\r\n"
-    "`f()=`96485.3399\t\tFaraday constant, C/mol\r\n"
-    "`h()=`6.62606896e-34\tPlanck constant, J s\r\n"
-    "`ep()=`8.854187817e-12\telectric constant, F/m\r\n"
-    "mu()=12.566370614359172\tmagnetic constant in 1e-7 N/A^2, that is 4pi\r\n"
+    "(CODATA 2022; h, ev, av, bo and the constants made of them are exact)\r\n"
+    "`u()=`1.66053906892e-27\tatomic mass unit, kg\r\n"
+    "`ev()=`1.602176634e-19\telementary charge, C (1 eV in J)\r\n"
+    "`f()=`96485.33212331\tFaraday constant, C/mol\r\n"
+    "`h()=`6.62607015e-34\tPlanck constant, J s\r\n"
+    "`ep()=`8.8541878188e-12\telectric constant, F/m\r\n"
+    "`mu()=`12.5663706127\tmagnetic constant in 1e-7 N/A^2, close to 4pi\r\n"
     "`c()=`299792458\t\tspeed of light in vacuum, m/s\r\n"
-    "`g()=`6.67428e-11\t\tNewtonian constant of gravitation, m^3/(kg s^2)\r\n"
+    "`g()=`6.6743e-11\t\tNewtonian constant of gravitation, m^3/(kg s^2)\r\n"
     "`g(1)=`9.80665\t\tstandard acceleration of gravity, m/s^2; g(n) is n times it\r\n"
     "`g(-1)=`9.78033\t\tacceleration of gravity at the equator; g(-n) is n times it\r\n"
-    "`al()=`0.0072973525376\tfine-structure constant\r\n"
-    "`rb()=`10973731.568527\tRydberg constant, 1/m\r\n"
-    "`me()=`9.10938215e-31\telectron mass, kg\r\n"
-    "`mp()=`1.672621637e-27\tproton mass, kg\r\n"
-    "`mn()=`1.674927211e-27\tneutron mass, kg\r\n"
-    "`mu()`=`4pi()`",
+    "`al()=`0.0072973525643\tfine-structure constant\r\n"
+    "`rb()=`10973731.568157\tRydberg constant, 1/m\r\n"
+    "`me()=`9.1093837139e-31\telectron mass, kg\r\n"
+    "`mp()=`1.67262192595e-27\tproton mass, kg\r\n"
+    "`mn()=`1.67492750056e-27\tneutron mass, kg",
 
     "\r\n\r\nOther physical constants, the conversion expression:\r\n"
-    "reduced Planck constant, J s\t`h()/(2pi())=`1.0545716e-34\r\n"
-    "Boltzmann constant, J/K\t\t`r()/av()=`1.3806503e-23\r\n"
+    "reduced Planck constant, J s\t`h()/(2pi())=`1.0545718e-34\r\n"
+    "Boltzmann constant, J/K\t\t`r()/av()=`1.380649e-23\r\n"
     "Stefan-Boltzmann constant, W/(m^2 K^4)\r\n"
-    "\t\t\t\t`2*pi()^5*bo()^4/(15*h()^3*c()^2)=`5.6704005e-08\r\n"
-    "Bohr magneton, J/T\t\t`ev()*h()/(4pi()*me())=`9.2740091e-24\r\n"
-    "nuclear magneton, J/T\t\t`ev()*h()/(4pi()*mp())=`5.0507832e-27\r\n"
+    "\t\t\t\t`2*pi()^5*bo()^4/(15*h()^3*c()^2)=`5.6703744e-08\r\n"
+    "Bohr magneton, J/T\t\t`ev()*h()/(4pi()*me())=`9.2740101e-24\r\n"
+    "nuclear magneton, J/T\t\t`ev()*h()/(4pi()*mp())=`5.0507837e-27\r\n"
     "Bohr radius, m\t\t\t`al()/(4pi()*rb())=`5.2917721e-11\r\n"
     "classical electron radius, m\t`al()^3/(4pi()*rb())=`2.8179403e-15\r\n"
     "Compton wavelength, m\t\t`h()/(me()*c())=`2.4263102e-12\r\n"
-    "Hartree energy, J\t\t`2h()*c()*rb()=`4.3597439e-18\r\n"
-    "magnetic flux quantum, Wb\t`h()/(2ev())=`2.0678337e-15\r\n"
+    "Hartree energy, J\t\t`2h()*c()*rb()=`4.3597447e-18\r\n"
+    "magnetic flux quantum, Wb\t`h()/(2ev())=`2.0678338e-15\r\n"
     "conductance quantum, S\t\t`2ev()^2/h()=`7.7480917e-05\r\n"
-    "von Klitzing constant, ohm\t`h()/ev()^2=`25812.808\r\n"
+    "von Klitzing constant, ohm\t`h()/ev()^2=`25812.807\r\n"
     "Coulomb constant, N m^2/C^2\t`1/(4pi()*ep())=`8.9875518e+09\r\n"
     "impedance of vacuum, ohm\t`mu()*1e-7*c()=`376.73031\r\n"
     "proton-electron mass ratio\t`mp()/me()=`1836.1527\r\n"
-    "1 eV in K\t\t\t`ev()/bo()=`11604.505\r\n"
-    "1 eV in Hz\t\t\t`ev()/h()=`2.4179895e+14",
+    "1 eV in K\t\t\t`ev()/bo()=`11604.518\r\n"
+    "1 eV in Hz\t\t\t`ev()/h()=`2.4179892e+14",
 };
 
 constexpr std::string_view kGeometry[] = {
@@ -133,12 +133,13 @@ constexpr std::string_view kChemistry[] = {
 
     "\r\n\r\nSome constant functions\r\n"
     "The parameter is not used, except by av and atm: at `prec=15` they show\r\n"
-    "`av()=`6.02214179e+23\tAvogadro constant, 1/mol; av(n) is the number in n mol\r\n"
-    "`r()=`8.314472\t\tmolar gas constant, J/(mol K)\r\n"
-    "`bo()=`1.3806504e-23\tBoltzmann constant, J/K\r\n"
-    "`vm()=`0.022413996\tmolar volume of an ideal gas at 273.15 K and 101.325 kPa, m^3/mol\r\n"
+    "`av()=`6.02214076e+23\tAvogadro constant, 1/mol; av(n) is the number in n mol\r\n"
+    "`r()=`8.31446261815324\tmolar gas constant, J/(mol K)\r\n"
+    "`bo()=`1.380649e-23\tBoltzmann constant, J/K\r\n"
+    "`vm()=`0.0224139695450141\tmolar volume of an ideal gas at 273.15 K and 101.325 kPa, "
+    "m^3/mol\r\n"
     "`atm()=`101325\t\tstandard atmosphere, Pa; atm(n) is n atm in Pa\r\n"
-    "`av(2)=`1.204428358e+24  `atm(2)=`202650",
+    "`av(2)=`1.204428152e+24  `atm(2)=`202650",
 };
 
 }  // namespace

@@ -72,6 +72,9 @@ void Report(FunctionCall& call, std::string_view message, int status);
 // Appends a message and leaves the status as it was (a few messages are only notes).
 void Note(FunctionCall& call, std::string_view message);
 
+// The largest count a function takes: counts, orders and degrees of freedom are 32-bit.
+inline constexpr double kLargestCount = 2147483647;
+
 // The argument after the first one (A2, A3, ...): Arg(call, 2) is A2. The first argument is
 // call.signedFirst (S) or call.args[0] (raw A1).
 inline double Arg(const FunctionCall& call, int position) {

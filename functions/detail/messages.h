@@ -35,6 +35,9 @@ inline constexpr M kCombinationsN = "Error: c(n,k) fuction, n<k";
 inline constexpr M kPermutationsK = "Error: p(n,k) function, k<=0";
 inline constexpr M kPermutationsN = "Error: p(n,k) fuction, n<k";
 inline constexpr M kPermutationsNegative = "Error: p(n) function, n<0";
+// Counts are 32-bit integers; these answer a count beyond that range.
+inline constexpr M kCombinationsBig = "Error: c(n,k) function, n>2147483647";
+inline constexpr M kPermutationsBig = "Error: p(n,k) function, n>2147483647";
 inline constexpr M kGcfTooBig = "Warning: n or k is too big for gcf(n,k) function";
 inline constexpr M kGcfMissing = "Error: gcf(n,k) function, missing parameter";
 inline constexpr M kLcmTooBig = "Warning: n or k is too big for lcm(n,k) function";
@@ -69,6 +72,8 @@ inline constexpr M kPolynMissing = "Error: polyn(x,an,...,a0) function, missing 
 
 // Bessel functions.
 inline constexpr M kJnMissing = "Error: jn(n,x) function, missing parameter";
+inline constexpr M kJnOrder = "Error: jn(n,x) function, n is too big";
+inline constexpr M kYnOrder = "Error: yn(n,x) function, n is too big";
 inline constexpr M kY0Zero = "Error: y0(x) function, x=0";
 inline constexpr M kY1Zero = "Error: y1(x) function, x=0";
 inline constexpr M kYnZero = "Error: yn(n,x) function, x=0";
@@ -99,19 +104,25 @@ inline constexpr M kNdisMissing = "Error: ndis(x,ave,std) function, missing para
 inline constexpr M kInvNdisDomain = "Error: invndis(x) function, x is not in the domain (0,1)";
 inline constexpr M kTdisF = "Error: tdis(x,f) function, f<1";
 inline constexpr M kTdisMissing = "Error: tdis(x,f) function, missing parameter";
+inline constexpr M kTdisBig = "Error: tdis(x,f) function, f>2147483647";
 inline constexpr M kInvTdisDomain = "Error: invtdis(x,f) function, x is not in the domain (0,1)";
 inline constexpr M kInvTdisF = "Error: invtdis(x,f) function, f<1";
 inline constexpr M kInvTdisMissing = "Error: invtdis(x,f) function, missing parameter";
+inline constexpr M kInvTdisBig = "Error: invtdis(x,f) function, f>2147483647";
 inline constexpr M kFdisF = "Error: fdis(x,f1,f2) function, f1 or f2<1";
 inline constexpr M kFdisMissing = "Error: fdis(x,f1,f2) function, missing parameter";
+inline constexpr M kFdisBig = "Error: fdis(x,f1,f2) function, f1 or f2>2147483647";
 inline constexpr M kInvFdisDomain =
     "Error: invfdis(x,f1,f2) function, x is not in the domain (0,1)";
 inline constexpr M kInvFdisF = "Error: invfdis(x,f1,f2) function, f1 or f2<1";
 inline constexpr M kInvFdisMissing = "Error: invfdis(x,f1,f2) function, missing parameter";
+inline constexpr M kInvFdisBig = "Error: invfdis(x,f1,f2) function, f1 or f2>2147483647";
 inline constexpr M kKdisF = "kdis(x,f) function, f<0";
 inline constexpr M kKdisMissing = "Error: kdis(x,n) function, missing parameter";
+inline constexpr M kKdisBig = "kdis(x,f) function, f>2147483647";
 inline constexpr M kBdisDomain = "bdis(x,p,q) function, x is not in the domain [0,1] or p<q or q<0";
 inline constexpr M kBdisMissing = "Error: bdis(x,p,q) function, missing parameter";
+inline constexpr M kBdisBig = "bdis(x,p,q) function, p>2147483647";
 
 // Geometry.
 inline constexpr M kArtriNotTriangle = "Error: artri(x,y,z) function, xyz does not form a triangle";
@@ -125,12 +136,15 @@ inline constexpr M kCirtriMissing = "Error: cirtri(x,y,z) function, missing para
 inline constexpr M kArrpgSides = "Error: arrpg(n,x) function, n<3";
 inline constexpr M kArrpgLength = "Error: arrpg(n,x) function, x<=0";
 inline constexpr M kArrpgMissing = "Error: arrpg(n,x) function, missing parameter";
+inline constexpr M kArrpgBig = "Error: arrpg(n,x) function, n>2147483647";
 inline constexpr M kInrrpgSides = "Error: inrrpg(n,x) function, n<3";
 inline constexpr M kInrrpgLength = "Error: inrrpg(n,x) function, x<=0";
 inline constexpr M kInrrpgMissing = "Error: inrrpg(n,x) function, missing parameter";
+inline constexpr M kInrrpgBig = "Error: inrrpg(n,x) function, n>2147483647";
 inline constexpr M kCirrpgSides = "Error: cirrpg(n,x) function, n<3";
 inline constexpr M kCirrpgLength = "Error: cirrpg(n,x) function, x<=0";
 inline constexpr M kCirrpgMissing = "Error: cirrpg(n,x) function, missing parameter";
+inline constexpr M kCirrpgBig = "Error: cirrpg(n,x) function, n>2147483647";
 inline constexpr M kCircirSides = "Error: circir(n,r) function, n<3";
 inline constexpr M kCircirMissing = "Error: circir(n,r) function, missing parameter";
 inline constexpr M kInrcirSides = "Error: inrcir(n,r) function, n<3";

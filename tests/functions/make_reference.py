@@ -215,7 +215,8 @@ for p, f1, f2 in [(0.5, 1000, 1000), (0.5, 10000, 10000), (0.05, 3, 4), (0.01, 1
 for x, f in [(9999999.333333341, 10000000), (1, 1), (3, 4), (0, 3), (100, 50), (1e-5, 2)] + \
         [(rng.uniform(0.01, 3) * f, f) for f in [rng.randint(1, 400) for _ in range(35)]]:
     add("kdis", lambda x, f: gammap(f / 2, x / 2), x, f, integer_args=(1,))
-for x, n, q in [(0.5, 10, 5), (0.1, 1000, 90), (0.9, 20, 20), (0.5, 3000, 1600)] + \
+for x, n, q in [(0.5, 10, 5), (0.1, 1000, 90), (0.9, 20, 20), (0.5, 3000, 1600), (0.25, 7, 3),
+                   (0.999, 5, 5)] + \
         [(rng.uniform(0.01, 0.99),) + (lambda n: (n, rng.randint(1, n)))(rng.randint(1, 500))
          for _ in range(36)]:
     add("bdis", lambda x, n, q: ibeta(x, q, n - q + 1), x, n, q, integer_args=(1, 2))
@@ -237,7 +238,7 @@ for x in [50000, 200000, 1e-10, 0.5, 2, 3, 4, 5, 1e4, -7, -1e5] + logs(1e-3, 2e5
     add("si", mp.si, x)
 for x in [200000, 1e-10, 0.5, 3, 4, 5, 1e3, 1e4, -7, -150000] + logs(1e-3, 2e5, 30):
     add("ci", lambda t: mp.ci(abs(t)), x)
-for x in [25, 2, -2, 1e-10, 0.5, 30, 100, 700, 705] + logs(1e-3, 740, 31):
+for x in [25, 2, -2, 1e-10, 0.5, 30, 100, 700, 705, 2.5, 1e-5] + logs(1e-3, 740, 31):
     add("ei", lambda t: mp.ei(-abs(t)), x)
 
 # --- trigonometric functions ----------------------------------------------------------------
