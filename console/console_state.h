@@ -4,6 +4,7 @@
 
 #include "engine/evaluator.h"
 #include "matrix/matrix.h"
+#include "plot/plot.h"
 #include "userdef/userdef.h"
 
 namespace orvo {
@@ -23,6 +24,10 @@ struct ConsoleState {
   DefinitionStore definitions;
   MatrixSet matrices;                             // mat0, mat1, mat2
   std::array<std::string, kScreenSlots> screens;  // saved screens 1..10; empty = free
+  // The last "&plot" with a value to show; the faces draw it when `plotCount` grows.
+  PlotRequest plot;
+  std::vector<PlotCurve> plotCurves;
+  unsigned plotCount = 0;
 };
 
 }  // namespace orvo

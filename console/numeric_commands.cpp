@@ -5,6 +5,7 @@
 #include "console/session.h"
 #include "matrix/commands.h"
 #include "numeric/numeric.h"
+#include "plot/plot.h"
 
 namespace orvo::detail {
 
@@ -30,6 +31,20 @@ void StatisticsHandler(ConsoleSession& session, const Route&, std::string_view t
 
 void LinearEquationsHandler(ConsoleSession& session, const Route&, std::string_view text) {
   session.Append(LinearEquationsCommand(session.Env(), text));
+}
+
+void PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  PlotRequest request;
+  std::vector<PlotCurve> curves;
+  std::string answer = PlotCommand(session.Env(), text, request, curves);
+  // A command with nothing to draw leaves the last chart as it was.
+  if (!curves.empty()) {
+    ConsoleState& state = session.state();
+    state.plot = std::move(request);
+    state.plotCurves = std::move(curves);
+    ++state.plotCount;
+  }
+  session.Append(answer);
 }
 
 }  // namespace orvo::detail

@@ -17,6 +17,7 @@ constexpr Route kAmpersand[] = {
     {"it2(", IntegrateHandler, 5},  // arc length
     {"prt(", PolynomialRootsHandler},
     {"lrt(", LinearEquationsHandler},
+    {"plot(", PlotHandler},
     {"oper", HelpHandler, kHelpOper},
     {"func", HelpHandler, kHelpFunc},
     {"phys", HelpHandler, kHelpPhys},

@@ -54,6 +54,7 @@ void RootsHandler(ConsoleSession&, const Route&, std::string_view);
 void PolynomialRootsHandler(ConsoleSession&, const Route&, std::string_view);
 void StatisticsHandler(ConsoleSession&, const Route&, std::string_view);
 void LinearEquationsHandler(ConsoleSession&, const Route&, std::string_view);
+void PlotHandler(ConsoleSession&, const Route&, std::string_view);
 // Handlers of the user-defined functions.
 void DefinitionHandler(ConsoleSession&, const Route&, std::string_view);
 // Handlers of the matrix and complex commands.
