@@ -18,7 +18,31 @@ bool PromptStartsAt(std::u16string_view text, std::size_t i) {
   return text[i] == u'\\' && i + 1 < text.size() && text[i + 1] == u'\\';
 }
 
+bool IsWordChar(char16_t c) {
+  return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
+         c == u'_' || c == u'.' || c == u'\'';
+}
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// Whether text[i] is the sign of an exponent: a digit, "e" or "E", the sign, a digit.
+bool IsExponentSign(std::u16string_view text, std::size_t i) {
+  return (text[i] == u'+' || text[i] == u'-') && i >= 2 && i + 1 < text.size() &&
+         (text[i - 1] == u'e' || text[i - 1] == u'E') && IsDigit(text[i - 2]) &&
+         IsDigit(text[i + 1]);
+}
+
 }  // namespace
+
+std::optional<TextRange> NumberOrWordAt(std::u16string_view text, std::size_t p) {
+  if (p >= text.size() || !(IsWordChar(text[p]) || IsExponentSign(text, p))) return std::nullopt;
+  std::size_t start = p;
+  while (start > 0 && (IsWordChar(text[start - 1]) || IsExponentSign(text, start - 1))) --start;
+  std::size_t end = p + 1;
+  while (end < text.size() && (IsWordChar(text[end]) || IsExponentSign(text, end))) ++end;
+  return TextRange{start, end};
+}
 
 std::optional<TextRange> BracketSelection(std::u16string_view text, std::size_t p) {
   if (p >= text.size()) return std::nullopt;

@@ -19,4 +19,9 @@ struct TextRange {
 // UTF-16 units, as the widget does; line breaks are any single separator character.
 std::optional<TextRange> BracketSelection(std::u16string_view text, std::size_t p);
 
+// What a double click on text[p] selects when it is no bracket: the number or word around it
+// (letters, digits, "_", "." and "'", with the sign of an exponent: 1.5e-3). Nothing when text[p]
+// is none of these.
+std::optional<TextRange> NumberOrWordAt(std::u16string_view text, std::size_t p);
+
 }  // namespace orvo::app

@@ -42,12 +42,23 @@ void CommandInterrupt::Run(const std::function<void()>& command) {
   running_ = true;
   cancelled_ = false;
   sincePump_.start();
+  sinceStart_.start();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   qApp->installEventFilter(this);
   command();
   qApp->removeEventFilter(this);
   QApplication::restoreOverrideCursor();
   running_ = false;
+  if (working_) {
+    working_ = false;
+    emit workingChanged(false);
+  }
+  // Posted, not sent: a typed-ahead Enter then runs its command after this one has unwound.
+  for (auto& [receiver, event] : typedAhead_) {
+    if (receiver) QCoreApplication::postEvent(receiver, event.release());
+  }
+  typedAhead_.clear();
+  emit finished();
 }
 
 bool CommandInterrupt::Requested() {
@@ -57,7 +68,11 @@ bool CommandInterrupt::Requested() {
 }
 
 void CommandInterrupt::PumpWhenDue() {
-  if (!running_ || sincePump_.elapsed() < kPumpIntervalMs) return;
+  if (!running_ || sincePump_.elapsed() < pumpMs_) return;
+  if (!working_ && sinceStart_.elapsed() >= workingAfterMs_) {
+    working_ = true;
+    emit workingChanged(true);
+  }
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   sincePump_.restart();
 }
@@ -69,9 +84,12 @@ bool CommandInterrupt::eventFilter(QObject* watched, QEvent* event) {
   }
   // A question the command asks (a file dialog, a yes/no box) takes input as usual.
   if (QApplication::activeModalWidget() != nullptr) return QObject::eventFilter(watched, event);
-  if (event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    cancelled_ = true;
+  if (event->type() == QEvent::KeyPress) {
+    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      cancelled_ = true;
+    } else {
+      typedAhead_.emplace_back(watched, event->clone());
+    }
   }
   return true;
 }

@@ -186,27 +186,31 @@ void ConsoleEdit::ToggleBracketCheck() {
 }
 
 void ConsoleEdit::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (!session_.state().bracketCheck || event->button() != Qt::LeftButton) {
-    QPlainTextEdit::mouseDoubleClickEvent(event);
-    return;
-  }
-  SelectBracketed();
-  event->accept();
+  // The widget's own handling first: it ends a drag that the first click may have begun inside
+  // a selection, which would otherwise clear the new selection on release.
+  QPlainTextEdit::mouseDoubleClickEvent(event);
+  if (event->button() == Qt::LeftButton) SelectAt(event->position().toPoint());
 }
 
-void ConsoleEdit::SelectBracketed() {
-  // The first click of the double click has put the caret just left of the bracket.
-  QTextCursor cursor = textCursor();
+bool ConsoleEdit::SelectAt(QPoint point) {
+  // The character under the pointer, wherever the first click left the caret (inside a
+  // selection it leaves it alone).
+  QTextCursor cursor = cursorForPosition(point);
+  int p = cursor.position();
+  if (p > 0 && point.x() < cursorRect(cursor).left()) --p;
   QString text = document()->toRawText();
-  QStringView view(text);
+  std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
+                           static_cast<std::size_t>(text.size()));
+  auto at = static_cast<std::size_t>(p);
   std::optional<TextRange> range =
-      BracketSelection(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())),
-                       static_cast<std::size_t>(cursor.selectionStart()));
-  if (!range) return;
+      session_.state().bracketCheck ? BracketSelection(view, at) : std::nullopt;
+  if (!range) range = NumberOrWordAt(view, at);
+  if (!range) return false;
   cursor.setPosition(static_cast<int>(range->start));
   cursor.setPosition(static_cast<int>(range->end), QTextCursor::KeepAnchor);
   setTextCursor(cursor);
   ensureCursorVisible();
+  return true;
 }
 
 void ConsoleEdit::contextMenuEvent(QContextMenuEvent* event) {

@@ -81,7 +81,9 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   void Recall(bool older);
   Screen CurrentScreen() const;
   void ToggleBracketCheck();
-  void SelectBracketed();
+  // A double click at `point`: a bracket selection on a bracket (with bracket checking on),
+  // else the number or word there. False when it selects nothing of its own.
+  bool SelectAt(QPoint point);
 
   QtDialogs dialogs_{this};
   CommandInterrupt interrupt_;

@@ -24,6 +24,9 @@
 #include "app/session_store.h"
 #include "app/texts.h"
 #include "base/safe_file.h"
+#include "app/status_line.h"
+#include "app/texts.h"
+#include "app/window_view.h"
 
 namespace orvo::app {
 namespace {
@@ -71,7 +74,6 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     : QMainWindow(parent), console_(new ConsoleEdit(this)) {
   setWindowTitle(QString::fromUtf8(text::kTitle));
   setCentralWidget(console_);
-  resize(820, 600);
 
   QMenuBar* bar = menuBar();
   connect(bar->addAction(QString::fromUtf8(text::kMenuAbout)), &QAction::triggered, this,
@@ -80,6 +82,7 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
           &MainWindow::ChooseFont);
   connect(bar->addAction(QString::fromUtf8(text::kMenuHelp)), &QAction::triggered, this,
           [this] { console_->session().ShowHelpIndex(); });
+  SetUpStatusLine();
   // Window managers keep drops on the title bar to themselves: the menu bar takes settings
   // files instead.
   bar->setAcceptDrops(true);
@@ -97,6 +100,7 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     look = LoadSettingsFile(look_, QFile::encodeName(settingsPath).toStdString());
   }
   Apply(look, ConsoleFont(look));
+  RestoreWindowGeometry(*this, DefaultWindowSize(font_, screen()->availableGeometry()));
   console_->setFocus();
 }
 
@@ -107,7 +111,11 @@ void MainWindow::Apply(const ConsoleLook& look, const QFont& font) {
   QPalette palette = console_->palette();
   palette.setColor(QPalette::Base, ToQColor(look_.background));
   palette.setColor(QPalette::Text, ToQColor(look_.text));
+  QColor hint = ToQColor(look_.text);
+  hint.setAlpha(128);
+  palette.setColor(QPalette::PlaceholderText, hint);
   console_->setPalette(palette);
+  status_->SetColours(ToQColor(look_.text), ToQColor(look_.background));
 }
 
 void MainWindow::ApplySettingsFile(const QString& path) {
@@ -221,6 +229,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   if (store_ != nullptr) store_->SaveNow();
+  SaveWindowGeometry(*this);
   event->accept();
 }
 

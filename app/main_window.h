@@ -8,9 +8,12 @@ namespace orvo::app {
 
 class ConsoleEdit;
 class SessionStore;
+class LivePreview;
+class StatusLine;
 
-// The window: a menu bar with ABOUT, FONT and HELP over the console that fills the rest, the
-// console's font and colours, and the About box.
+// The window: a menu bar with ABOUT, FONT and HELP (and VIEW, the status line's switch) over the
+// console that fills the rest, the status line under it, the console's font and colours, and
+// the About box.
 class MainWindow final : public QMainWindow {
   Q_OBJECT
 
@@ -29,6 +32,8 @@ class MainWindow final : public QMainWindow {
   void KeepFontChoices(const QString& path) { fontFile_ = path; }
   // NEW: asks first; nothing happens when there is nothing to lose.
   void StartNewSession();
+  StatusLine* statusLine() const { return status_; }
+  LivePreview* preview() const { return preview_; }
   const ConsoleLook& look() const { return look_; }
 
   // A settings file dropped on the menu bar.
@@ -36,6 +41,10 @@ class MainWindow final : public QMainWindow {
   // FONT: the font dialog, then the text colour.
   void ChooseFont();
   void ShowAboutBox();
+  // VIEW: shows or hides the status line (remembered for the next start).
+  void ToggleStatusLine();
+  // Ctrl+Shift+C: the last answer's value to the clipboard, and the status line says so.
+  void CopyLastAnswer();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +57,11 @@ class MainWindow final : public QMainWindow {
   ConsoleEdit* console_;
   SessionStore* store_ = nullptr;
   QString fontFile_;
+  // The status line, its live preview, VIEW, Ctrl+Shift+C, and the view that follows answers.
+  void SetUpStatusLine();
+
+  StatusLine* status_ = nullptr;
+  LivePreview* preview_ = nullptr;
   ConsoleLook look_;
   QFont font_;
 };

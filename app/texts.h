@@ -11,6 +11,15 @@ inline constexpr char kTitle[] = "Orvo";  // window, message boxes and dialogs
 inline constexpr char kMenuAbout[] = "&ABOUT";
 inline constexpr char kMenuFont[] = "&FONT";
 inline constexpr char kMenuHelp[] = "&HELP";
+// Beside them, the switch of the status line.
+inline constexpr char kMenuView[] = "&VIEW";
+
+// The status line and the empty console.
+inline constexpr char kWorking[] = "Working... Esc cancels";
+inline constexpr char kCopied[] = "Copied the last answer: %1";  // %1: the value
+inline constexpr char kNothingToCopy[] = "No answer to copy";
+inline constexpr char kPlaceholder[] =
+    "Type an expression ending in = and press Enter \u00B7 F1 help";
 
 // The console's context menu entry that opens the About box.
 inline constexpr char kAboutEntry[] = "&About Orvo...";

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,5 +51,10 @@ std::string PreviewLine(PreviewSnapshot snapshot, std::string_view line);
 inline std::string PreviewLine(const ConsoleSession& session, std::string_view line) {
   return PreviewLine(SnapshotForPreview(session), line);
 }
+
+// The value of the last answer in the console text, for copying: the text after the last "=" of
+// the last answered line, or else the last line of a tool's answer. Nothing when the last
+// answer is a message or there is none.
+std::optional<std::string> LastAnswerValue(std::string_view consoleText);
 
 }  // namespace orvo

@@ -39,5 +39,16 @@ TEST(BracketSelection, NothingOffABracket) {
   EXPECT_FALSE(BracketSelection(u"", 0));
 }
 
+TEST(NumberOrWordAt, SelectsTheNumberOrWordUnderTheClick) {
+  const Case cases[] = {
+      {u"1+2=2.7182818", 6, TextRange{4, 13}},
+      {u"x=1.2345679e+20\u2029", 12, TextRange{2, 15}},  // across the exponent's sign
+      {u"2e-x", 0, TextRange{0, 2}},                     // no digit after the sign: no exponent
+      {u"invt(0.05,10)", 2, TextRange{0, 4}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NumberOrWordAt(c.text, c.p), c.expected) << c.p;
+  EXPECT_FALSE(NumberOrWordAt(u"1+2", 1));
+}
+
 }  // namespace
 }  // namespace orvo::app

@@ -176,7 +176,9 @@ class ConsoleTest final : public QObject {
     QTest::addColumn<QString>("selected");
     const QString expression = QStringLiteral("2*(3+[4-1])=");
     QTest::newRow("opening: to its partner") << expression << 2 << QStringLiteral("(3+[4-1])");
-    QTest::newRow("not a bracket: nothing, not even a word") << expression << 3 << QString();
+    QTest::newRow("not a bracket: the number") << expression << 3 << QStringLiteral("3");
+    QTest::newRow("a number with its exponent")
+        << QStringLiteral("x=1.5e-3*(2)") << 6 << QStringLiteral("1.5e-3");
     QTest::newRow("pairs across a line break")
         << QStringLiteral("(1+\r\n2)=") << 5 << QStringLiteral("(1+\r\n2)");
     QTest::newRow("never back across a prompt line")
@@ -192,6 +194,16 @@ class ConsoleTest final : public QObject {
     DoubleClickAt(console, position);
     QCOMPARE(Selected(console), selected);
     QCOMPARE(ConsoleText(console), text);
+  }
+
+  // A double click on a bracket inside the bracket selection starts a new one.
+  void doubleClickInsideABracketSelection() {
+    WindowFixture fixture;
+    ConsoleEdit& console = fixture.console();
+    console.SetText("2*(3+[4-1])=");
+    DoubleClickAt(console, 2);
+    DoubleClickAt(console, 5);
+    QCOMPARE(Selected(console), QStringLiteral("[4-1]"));
   }
 
   // The widget's own word selection comes back while bracket checking is off.

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QThread>
 
+#include "app/status_line.h"
 #include "base/version.h"
 #include "window_test_support.h"
 
@@ -102,7 +103,7 @@ class WindowTest final : public QObject {
       commands << action->text();
       QVERIFY(action->menu() == nullptr);
     }
-    QCOMPARE(commands, (QStringList{"&ABOUT", "&FONT", "&HELP"}));
+    QCOMPARE(commands, (QStringList{"&ABOUT", "&FONT", "&HELP", "&VIEW"}));
     QCOMPARE(TextColour(fixture.console()), QColor(192, 192, 192));
     QCOMPARE(BackgroundColour(fixture.console()), QColor(0, 0, 0));
     QCOMPARE(fixture.console().font().pointSizeF(), 14.0);
@@ -166,7 +167,9 @@ class WindowTest final : public QObject {
       QCOMPARE(console.top(), window.menuBar()->geometry().bottom() + 1);
       QCOMPARE(console.left(), 0);
       QCOMPARE(console.right(), size.width() - 1);
-      QCOMPARE(console.bottom(), size.height() - 1);
+      // The status line takes the bottom.
+      QCOMPARE(console.bottom(), window.statusLine()->geometry().top() - 1);
+      QCOMPARE(window.statusLine()->geometry().bottom(), size.height() - 1);
     }
     // Long lines scroll sideways instead of wrapping.
     TypeText(fixture.console(), QString(200, QChar(u'7')));
@@ -323,9 +326,12 @@ class WindowTest final : public QObject {
     QCOMPARE(TextColour(next.console()), colour);
   }
 
-  void escStopsTheCommandAndOtherInputIsIgnored() {
+  void escStopsTheCommandAndKeysTypedMeanwhileLandAfter() {
     WindowFixture fixture;
     ConsoleEdit& console = fixture.console();
+    // "Working" from the first repaint on, not after kWorkingAfterMs.
+    console.interrupt().SetIntervals(CommandInterrupt::kPumpIntervalMs, 0);
+    QString statusWhileRunning;
     PaintCounter counter(console.viewport());
     bool stopped = false;
     int paintsWhileRunning = 0;
@@ -340,6 +346,7 @@ class WindowTest final : public QObject {
       // A long command without Esc keeps running, and the window repaints meanwhile.
       QVERIFY(!PollUntilStopped(console.interrupt(), 300));
       paintsWhileRunning = counter.paints - paintsBefore;
+      statusWhileRunning = fixture.window().statusLine()->text();
       PostKey(&console, Qt::Key_Escape, QString());
       stopped = PollUntilStopped(console.interrupt(), 2000);
     });
@@ -347,16 +354,18 @@ class WindowTest final : public QObject {
     QVERIFY(busyCursor);
     QVERIFY(paintsWhileRunning > 0);
     QVERIFY(stopped);
+    QCOMPARE(statusWhileRunning, QStringLiteral("Working... Esc cancels"));
+    QVERIFY(fixture.window().statusLine()->text() != statusWhileRunning);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QCoreApplication::processEvents();
-    QCOMPARE(ConsoleText(console), QStringLiteral("\r\nPlease wait..."));
+    QCOMPARE(ConsoleText(console), QStringLiteral("\r\nPlease wait...7"));
 
     // The next command starts afresh, and input reaches the console again.
     bool stoppedAgain = true;
     console.RunCommand([&] { stoppedAgain = PollUntilStopped(console.interrupt(), 100); });
     QVERIFY(!stoppedAgain);
     TypeText(console, QStringLiteral("7"));
-    QCOMPARE(ConsoleText(console), QStringLiteral("\r\nPlease wait...7"));
+    QCOMPARE(ConsoleText(console), QStringLiteral("\r\nPlease wait...77"));
   }
 
   void closingDuringACommandStopsItThenCloses() {

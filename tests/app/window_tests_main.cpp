@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   using orvo::app::test::MakeConsoleTest;
   using orvo::app::test::MakeKeepWorkTest;
   using orvo::app::test::MakeSessionTest;
+  using orvo::app::test::MakeStatusTest;
   using orvo::app::test::MakeWindowTest;
   const struct {
     const char* name;
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
       {"Window", MakeWindowTest},
       {"KeepWork", MakeKeepWorkTest},
       {"Session", MakeSessionTest},
+      {"Status", MakeStatusTest},
   };
 
   const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

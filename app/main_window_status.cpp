@@ -1,0 +1,62 @@
+// The window's status line and what goes with it: the live preview, VIEW, Ctrl+Shift+C and the
+// view that follows answers.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "app/console_edit.h"
+#include "app/live_preview.h"
+#include "app/main_window.h"
+#include "app/status_line.h"
+#include "app/texts.h"
+#include "app/window_view.h"
+#include "console/preview.h"
+
+namespace orvo::app {
+namespace {
+
+constexpr char kStatusLineKey[] = "window/statusLine";
+
+QSettings WindowSettings() {
+  return QSettings(QStringLiteral("orvo"), QStringLiteral("orvo"));
+}
+
+}  // namespace
+
+void MainWindow::SetUpStatusLine() {
+  status_ = new StatusLine(this);
+  setStatusBar(status_);
+  status_->setVisible(WindowSettings().value(kStatusLineKey, true).toBool());
+  preview_ = new LivePreview(*console_, *status_);
+  new ViewFollower(*console_);
+  console_->setPlaceholderText(QString::fromUtf8(text::kPlaceholder));
+  connect(&console_->interrupt(), &CommandInterrupt::workingChanged, status_,
+          &StatusLine::SetWorking);
+
+  connect(menuBar()->addAction(QString::fromUtf8(text::kMenuView)), &QAction::triggered, this,
+          &MainWindow::ToggleStatusLine);
+  auto* copy = new QAction(this);
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  connect(copy, &QAction::triggered, this, &MainWindow::CopyLastAnswer);
+  addAction(copy);
+}
+
+void MainWindow::ToggleStatusLine() {
+  status_->setVisible(!status_->isVisible());
+  WindowSettings().setValue(kStatusLineKey, status_->isVisible());
+}
+
+void MainWindow::CopyLastAnswer() {
+  std::optional<std::string> value = LastAnswerValue(console_->Text());
+  if (!value) {
+    status_->Say(QString::fromUtf8(text::kNothingToCopy));
+    return;
+  }
+  QString copied = QString::fromStdString(*value);
+  QGuiApplication::clipboard()->setText(copied);
+  status_->Say(QString::fromUtf8(text::kCopied).arg(copied));
+}
+
+}  // namespace orvo::app
