@@ -55,9 +55,8 @@ constexpr std::string_view kAmpersand[] = {
     "`&lrt(2;1|3|1;-1|0)=`",
 
     "\r\n\r\n&plot(a;b;f(x))  &plot(a;b;f(x);g(x);...)\r\n"
-    "Draws up to four functions of x from a to b and sums up each curve: its minimum\r\n"
+    "Samples up to four functions of x from a to b and sums up each curve: its minimum\r\n"
     "and maximum, where it crosses zero, its poles and jumps, where it has no value\r\n"
-    "The window shows the chart beside the console, orvo-cli on the terminal (&other=)\r\n"
     "`&plot(0;4;x^2-2)=`  `&plot(-5;5;sin(x);x^2/10-1)=`",
 };
 

@@ -65,13 +65,6 @@ constexpr std::string_view kBlocks[] = {
     "\r\n\r\nPress Esc\r\n"
     "Stops a long calculation, such as an integral or the roots of a big polynomial",
 
-    "\r\n\r\n&plot charts\r\n"
-    "The window shows the chart of the last &plot beside the console: the wheel zooms\r\n"
-    "about the pointer, dragging moves it, a double click shows a to b again, the\r\n"
-    "pointer shows x and each f(x); its menu saves the chart as PNG or SVG\r\n"
-    "orvo-cli draws the chart with braille dots on a terminal, and\r\n"
-    "orvo-cli --plot chart.svg ... writes the chart of the last &plot to chart.svg",
-
     "\r\n\r\norvo-cli\r\n"
     "The same calculator in a terminal:\r\n"
     "orvo-cli '1+2=' 'x=5' 'x^2='\ttypes each argument as a line and prints the answers\r\n"
