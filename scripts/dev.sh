@@ -45,8 +45,8 @@ fuzz() {  # fuzz <seconds> [libFuzzer flags...]: clang with libFuzzer, ASan and 
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
   fuzz/make_seeds.sh tests/transcripts build-fuzz/seeds
   mkdir -p build-fuzz/corpus build-fuzz/findings
-  # A line of nested definitions takes seconds to expand under the sanitizers on a busy machine;
-  # a hang is what takes longer than a minute.
+  # The target presses Esc for the user after two seconds and stops at a line that goes on
+  # regardless; the timeout is left for an input of many lines that are each slow to expand.
   build-fuzz/fuzz/orvo_console_fuzz -max_total_time="$seconds" -timeout=60 -print_final_stats=1 \
     -dict=fuzz/console.dict -artifact_prefix=build-fuzz/findings/ "$@" build-fuzz/corpus build-fuzz/seeds
 }
