@@ -272,8 +272,7 @@ void J1(FunctionCall& call) {
   call.value = ::j1(call.signedFirst);
 }
 
-// Orders beyond 32 bits, and large orders where x is near the order (no method at hand computes
-// those in reasonable time), answer with a message instead of a bare not-a-number.
+// Orders beyond 32 bits answer with a message instead of a bare not-a-number.
 void Jn(FunctionCall& call) {
   double n = std::trunc(call.signedFirst);
   double x = Arg(call, 2);

@@ -50,8 +50,9 @@ double SineIntegral(double x, double tolerance = kIntegralTolerance);
 double CosineIntegral(double x, double tolerance = kIntegralTolerance);
 double ExpIntegral(double x);
 
-// Bessel functions of integer order from the C library, kept bounded in time: the library
-// runs a recurrence over every order up to n, which for orders near 2^31 takes many seconds.
+// Bessel functions of integer order, bounded in time: the C library runs a recurrence over
+// every order up to n, which for orders near 2^31 takes many seconds, so large orders take an
+// asymptotic expansion whose cost does not depend on n.
 double BesselJn(std::int32_t n, double x);
 double BesselYn(std::int32_t n, double x);
 
