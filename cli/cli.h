@@ -87,6 +87,13 @@ class AnswerBox final : public TextBox {
   bool rewritten_ = false;
 };
 
+// The braille chart a terminal shows under a "&plot" answer, labels included.
+struct ChartSize {
+  int columns = 72;
+  int rows = 16;
+  bool colour = false;  // each curve in its terminal colour
+};
+
 // What one typed line added to the console, as a terminal shows it.
 struct Answer {
   std::string text;     // line breaks as "\n", without the prompt
@@ -108,10 +115,18 @@ class LineSession {
   // expression ("read as 5*2 (...: write 5*(-2))"); empty otherwise and for commands.
   std::string ReadingNote() const;
 
+  // The chart of the last "&plot" when a line typed since the last call made a new one;
+  // otherwise "".
+  std::string NewChart(const ChartSize& size);
+  // Writes the chart of the last "&plot" to `path` as an SVG document. Returns "" or what went
+  // wrong.
+  std::string WriteLastPlot(const std::string& path) const;
+
  private:
   AnswerBox box_;
   LineDialogs dialogs_;
   ConsoleSession session_;
+  unsigned chartsShown_ = 0;
 };
 
 }  // namespace orvo::cli

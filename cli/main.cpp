@@ -5,13 +5,19 @@
 //   orvo-cli                        on a terminal: an interactive session with line editing
 //   orvo-cli --transcript           lines from standard input; at the end the whole console
 //                                   text is written out byte for byte
+//   orvo-cli --plot FILE.svg ...    at the end, the chart of the last &plot goes to FILE.svg
+//
+// On a terminal, each &plot answer is followed by its chart in braille characters.
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <string_view>
@@ -41,6 +47,9 @@ constexpr std::string_view kUsage =
     "  --transcript   print the whole console text at the end, byte for byte (CR LF kept),\n"
     "                 instead of each answer; LINE arguments are typed first, then the lines\n"
     "                 of standard input\n"
+    "  --plot FILE.svg\n"
+    "                 write the chart of the last &plot to FILE.svg at the end; without it,\n"
+    "                 a terminal shows each &plot's chart under its answer\n"
     "  -h, --help     print this help and exit\n"
     "  -V, --version  print the version and exit\n"
     "  --             ends the options: what follows are lines, even when they begin with -\n"
@@ -82,12 +91,42 @@ void CatchInterrupts() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-void Print(const orvo::cli::Answer& answer) {
-  std::cout << answer.text << '\n' << std::flush;
+// Where the charts of &plot go.
+struct Charts {
+  std::optional<orvo::cli::ChartSize> shown;  // under each &plot answer, on a terminal
+  std::string svgPath;                        // the last one, when the run ends
+};
+
+// A terminal's width, for charts; colours unless the user or the terminal wants none.
+std::optional<orvo::cli::ChartSize> TerminalChartSize() {
+  if (::isatty(STDOUT_FILENO) == 0) return std::nullopt;
+  orvo::cli::ChartSize size;
+  winsize terminal{};
+  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &terminal) == 0 && terminal.ws_col >= 24)
+    size.columns = terminal.ws_col;
+  const char* term = std::getenv("TERM");
+  size.colour =
+      std::getenv("NO_COLOR") == nullptr && (term == nullptr || std::strcmp(term, "dumb") != 0);
+  return size;
+}
+
+void Print(const orvo::cli::Answer& answer, orvo::cli::LineSession& session, const Charts& charts) {
+  std::cout << answer.text << '\n';
+  if (charts.shown) std::cout << session.NewChart(*charts.shown);
+  std::cout << std::flush;
+}
+
+// The SVG file of --plot; 1 when it could not be written.
+int WriteChart(const orvo::cli::LineSession& session, const Charts& charts) {
+  if (charts.svgPath.empty()) return 0;
+  std::string failure = session.WriteLastPlot(charts.svgPath);
+  if (failure.empty()) return 0;
+  std::cerr << "orvo-cli: " << failure << '\n';
+  return 1;
 }
 
 // Types every line of `source` and prints each answer; 1 when any answer failed.
-int RunLines(orvo::cli::LineSource& source) {
+int RunLines(orvo::cli::LineSource& source, const Charts& charts) {
   SignalInterrupt interrupt;
   orvo::cli::LineSession session(source, &std::cout, interrupt);
   int exitCode = 0;
@@ -95,12 +134,12 @@ int RunLines(orvo::cli::LineSource& source) {
     interruptRequested = false;
     orvo::cli::Answer answer = session.Type(*line);
     if (answer.failed) exitCode = 1;
-    Print(answer);
+    Print(answer, session, charts);
   }
-  return exitCode;
+  return std::max(exitCode, WriteChart(session, charts));
 }
 
-int RunTranscript(orvo::cli::LineSource& source) {
+int RunTranscript(orvo::cli::LineSource& source, const Charts& charts) {
   SignalInterrupt interrupt;
   orvo::cli::LineSession session(source, nullptr, interrupt);
   int exitCode = 0;
@@ -110,7 +149,7 @@ int RunTranscript(orvo::cli::LineSource& source) {
   }
   std::string text = session.Text();
   std::fwrite(text.data(), 1, text.size(), stdout);
-  return exitCode;
+  return std::max(exitCode, WriteChart(session, charts));
 }
 
 // libedit's readline. Ctrl+C on a line being typed drops it and starts a fresh one, as a shell
@@ -153,7 +192,7 @@ bool IsEnd(std::string_view line) {
   return line == "exit" || line == "quit";
 }
 
-int RunInteractive(const std::optional<fs::path>& historyFile) {
+int RunInteractive(const std::optional<fs::path>& historyFile, const Charts& charts) {
   std::cout << "Orvo calculator " ORVO_VERSION
                ". End a calculation with = and press Enter; &= @= #= list the commands; "
                "Ctrl+D quits.\n";
@@ -170,7 +209,7 @@ int RunInteractive(const std::optional<fs::path>& historyFile) {
     if (!line->empty()) add_history(line->c_str());
     interruptRequested = false;
     orvo::cli::Answer answer = session.Type(*line);
-    Print(answer);
+    Print(answer, session, charts);
     // Only here: the other modes' output is a contract.
     if (std::string note = session.ReadingNote(); !note.empty()) {
       std::cout << "note: " << note << '\n';
@@ -184,7 +223,7 @@ int RunInteractive(const std::optional<fs::path>& historyFile) {
   }
   std::cout << '\n';
   if (historyFile) SaveHistory(*historyFile);
-  return 0;
+  return WriteChart(session, charts);
 }
 
 // $XDG_STATE_HOME/orvo/cli_history, else ~/.local/state/orvo/cli_history.
@@ -202,6 +241,7 @@ enum class Mode { kLines, kTranscript, kHelp, kVersion };
 
 struct Options {
   Mode mode = Mode::kLines;
+  std::string svgPath;  // --plot
   std::deque<std::string> lines;
 };
 
@@ -226,6 +266,15 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
       break;
     }
     if (argument.size() < 2 || argument[0] != '-') break;
+    if (argument == "--plot") {
+      if (i + 1 == argc || argv[i + 1][0] == '\0') {
+        std::cerr << "orvo-cli: option '--plot' needs a file name\n"
+                     "Try 'orvo-cli --help' for more information.\n";
+        return std::nullopt;
+      }
+      options.svgPath = argv[++i];
+      continue;
+    }
     const OptionName* found = nullptr;
     for (const OptionName& option : kOptions) {
       if (option.name == argument) found = &option;
@@ -260,17 +309,20 @@ int main(int argc, char** argv) {
       // Lines given as arguments are typed first; a terminal is not waited on after them.
       bool readInput = options->lines.empty() || ::isatty(STDIN_FILENO) == 0;
       orvo::cli::ListSource source(std::move(options->lines), readInput ? &input : nullptr);
-      return RunTranscript(source);
+      return RunTranscript(source, {std::nullopt, options->svgPath});
     }
     case Mode::kLines:
       break;
   }
   CatchInterrupts();
+  // A chart file replaces the charts on the terminal.
+  const Charts charts{options->svgPath.empty() ? TerminalChartSize() : std::nullopt,
+                      options->svgPath};
   if (!options->lines.empty()) {
     orvo::cli::ListSource source(std::move(options->lines));
-    return RunLines(source);
+    return RunLines(source, charts);
   }
-  if (::isatty(STDIN_FILENO) != 0) return RunInteractive(HistoryFile());
+  if (::isatty(STDIN_FILENO) != 0) return RunInteractive(HistoryFile(), charts);
   orvo::cli::StreamSource source(std::cin);
-  return RunLines(source);
+  return RunLines(source, charts);
 }

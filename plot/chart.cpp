@@ -95,16 +95,21 @@ class DotCanvas {
     }
   }
 
-  // One row of cells; `colour` wraps each curve's cells in its terminal colour.
+  // One row of cells; `colour` wraps each run of a curve's cells in its terminal colour.
   std::string Row(int row, bool colour) const {
     std::string out;
+    int painted = -1;
     for (int c = 0; c < columns_; ++c) {
       std::size_t cell = static_cast<std::size_t>(row * columns_ + c);
-      bool paint = colour && owner_[cell] >= 0;
-      if (paint) out += kTerminalColours[owner_[cell] % kMaxPlotFunctions];
+      int owner = colour ? owner_[cell] : -1;
+      if (owner != painted) {
+        if (painted >= 0) out += kTerminalReset;
+        if (owner >= 0) out += kTerminalColours[owner % kMaxPlotFunctions];
+        painted = owner;
+      }
       AppendUtf8(out, 0x2800 + bits_[cell]);
-      if (paint) out += kTerminalReset;
     }
+    if (painted >= 0) out += kTerminalReset;
     return out;
   }
 

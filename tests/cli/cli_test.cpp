@@ -85,6 +85,18 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
        "All the defined functions were undefined\nLoad definitions from file: mine.def\n"
        "mine.def\nFunction 1: \nName: f(x)\nExpression: (x^2)\n16\n",
        0},
+      // --plot writes the last chart at the end, one path per curve; no chart is a failure.
+      {" --plot c.svg '&plot(0;2;x;x^2-1)=' && grep -c '<path' c.svg",
+       "f1: min 0 at x=0, max 2 at x=2\nf2: min -1 at x=0, max 3 at x=2\n"
+       "f2: crosses zero near x=1\n2\n",
+       0},
+      {" --plot c.svg '1+1='", "2\norvo-cli: no &plot to write to c.svg\n", 1},
+      {" --plot no/c.svg '&plot(0;1;x)='",
+       "f1: min 0 at x=0, max 1 at x=1\norvo-cli: no/c.svg: No such file or directory\n", 1},
+      {" --plot",
+       "orvo-cli: option '--plot' needs a file name\n"
+       "Try 'orvo-cli --help' for more information.\n",
+       2},
   };
   for (const auto& row : rows) {
     std::string command = cli_ + row.command;
@@ -96,11 +108,12 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
 }
 
 // On a terminal: questions are prompts, a line without "=" earns a hint once, a dropped sign a
-// note, and the typed lines are kept in the history file at the end.
+// note, a plot its chart, and the typed lines are kept in the history file at the end.
 TEST_F(OrvoCli, InteractiveSession) {
-  ShellRun run =
-      RunShell("printf '1+2=\\nfoo\\nbar\\n#undef()=\\ny\\n5*-2=\\nquit\\n' | script -qec \"" +
-               cli_ + "\" /dev/null");
+  ShellRun run = RunShell(
+      "printf '1+2=\\nfoo\\nbar\\n#undef()=\\ny\\n5*-2=\\n&plot(-1;1;x)=\\nquit\\n' | "
+      "NO_COLOR=1 script -qec \"" +
+      cli_ + "\" /dev/null");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.output.find("\\\\ 1+2=\r\n3\r\n"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("\r\nRemove all defined functions? [y/N] y\r\n"), std::string::npos)
@@ -109,9 +122,16 @@ TEST_F(OrvoCli, InteractiveSession) {
   std::size_t hint = run.output.find("end a calculation with =");
   ASSERT_NE(hint, std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("end a calculation with =", hint + 1), std::string::npos);
+  // The line y = x from corner to corner of a 72-column chart, its ranges and its legend.
+  EXPECT_NE(run.output.find("\r\n 1.1 \u2524\u2800"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("\u28c0\r\n     \u2502"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("\r\n-1.1 \u2524\u2809\u2800"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("\r\n      -1" + std::string(63, ' ') + "1\r\n      f1 x\r\n"),
+            std::string::npos)
+      << run.output;
 
   ShellRun history = RunShell("cat '" + (home_ / "orvo" / "cli_history").string() + "'");
-  EXPECT_EQ(history.output, "_HiStOrY_V2_\n1+2=\nfoo\nbar\n#undef()=\n5*-2=\n");
+  EXPECT_EQ(history.output, "_HiStOrY_V2_\n1+2=\nfoo\nbar\n#undef()=\n5*-2=\n&plot(-1;1;x)=\n");
 }
 
 }  // namespace
