@@ -60,6 +60,13 @@ DefinitionStore ReadDefinitions(std::string_view bytes, Random& rng) {
   return loaded;
 }
 
+// A bare name typed into a file dialog names a file in the folder the dialog started in, which
+// is where #include looks; a path with "/" is used as given.
+std::string InStartFolder(const DefinitionContext& context, const std::string& path) {
+  if (path.find('/') != std::string::npos) return path;
+  return detail::JoinPath(context.folders.home, path);
+}
+
 }  // namespace
 
 std::string DefineCommand(DefinitionContext& context, std::string_view text) {
@@ -128,8 +135,7 @@ std::string SaveDefinitions(DefinitionContext& context) {
   std::optional<std::string> path =
       context.dialogs.ChooseFileToSave(m::kFileFilter, m::kFileSuffix, context.folders.home);
   if (!path || path->empty()) return Answer(m::kDefinitionsNotSaved);
-  // A bare name is saved where the dialog started, which is where #include looks.
-  if (path->find('/') == std::string::npos) *path = detail::JoinPath(context.folders.home, *path);
+  *path = InStartFolder(context, *path);
 
   std::string bytes;
   for (int i = 0; i < store.count(); ++i) bytes += FileLine(store.definitions[i]);
@@ -160,18 +166,10 @@ std::string ViewDefinitions(const DefinitionStore& store) {
   return listing + "\\\\";
 }
 
-std::string LoadDefinitionsByDialog(DefinitionContext& context) {
-  detail::MakeFolder(context.folders.home);
-  std::optional<std::string> path =
-      context.dialogs.ChooseFileToOpen(m::kFileFilter, context.folders.home);
-  // Cancelled: a prompt all the same, or the next line would be read as part of this one.
-  if (!path || path->empty()) return std::string(kPromptEnding);
-  return LoadDefinitionFile(context, *path, false);
-}
+namespace {
 
-std::string LoadDefinitionFile(DefinitionContext& context, const std::string& path,
-                               bool pathOnNewLine) {
-  std::string echo = (pathOnNewLine ? std::string(kNewLine) : std::string()) + CapEcho(path);
+// Loads the file at `path`; the answer names it as `echo`.
+std::string LoadFile(DefinitionContext& context, const std::string& path, const std::string& echo) {
   ReadResult file = ReadFileSafely(path, {detail::kMaxDefinitionFileSize, true});
   // Read into a scratch store: the definitions in use go only when something replaces them.
   DefinitionStore loaded = file.ok() ? ReadDefinitions(file.bytes, context.rng) : DefinitionStore{};
@@ -183,6 +181,24 @@ std::string LoadDefinitionFile(DefinitionContext& context, const std::string& pa
   std::string answer = echo + ViewDefinitions(context.store);  // in the file's order
   SortDefinitions(context.store);
   return answer;
+}
+
+}  // namespace
+
+std::string LoadDefinitionsByDialog(DefinitionContext& context) {
+  detail::MakeFolder(context.folders.home);
+  std::optional<std::string> path =
+      context.dialogs.ChooseFileToOpen(m::kFileFilter, context.folders.home);
+  // Cancelled: a prompt all the same, or the next line would be read as part of this one.
+  if (!path || path->empty()) return std::string(kPromptEnding);
+  // The console line shows the name as it was chosen.
+  return LoadFile(context, InStartFolder(context, *path), CapEcho(*path));
+}
+
+std::string LoadDefinitionFile(DefinitionContext& context, const std::string& path,
+                               bool pathOnNewLine) {
+  return LoadFile(context, path,
+                  (pathOnNewLine ? std::string(kNewLine) : std::string()) + CapEcho(path));
 }
 
 std::string IncludeDefinitions(DefinitionContext& context, std::string_view text) {

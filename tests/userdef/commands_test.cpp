@@ -95,7 +95,7 @@ TEST_F(DefinitionCommands, IncludeLooksInOrvosFolderThenBesideTheProgram) {
   EXPECT_EQ(store_.definitions[0].name, "t2");
 }
 
-TEST_F(DefinitionCommands, ABareNameIsSavedWhereIncludeLooks) {
+TEST_F(DefinitionCommands, ABareNameIsSavedAndLoadedWhereIncludeLooks) {
   Define({"f(x);x^2"});
   dialogs_.Prepare("mine.def");
   EXPECT_EQ(SaveDefinitions(context_), "\r\nDefined functions were saved\r\n\\\\");
@@ -105,6 +105,9 @@ TEST_F(DefinitionCommands, ABareNameIsSavedWhereIncludeLooks) {
   // ".def" is added to a name without an extension, after the name as typed was not found.
   EXPECT_EQ(IncludeDefinitions(context_, "mine)"),
             "\r\n" + saved + "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\");
+  dialogs_.Prepare("mine.def");
+  EXPECT_EQ(LoadDefinitionsByDialog(context_),
+            "mine.def\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\");
   program_.Write("mine", "#define(g(x);x+1)\n");
   EXPECT_EQ(IncludeDefinitions(context_, "mine)").substr(0, program_.File("mine").size() + 2),
             "\r\n" + program_.File("mine"));
