@@ -21,6 +21,7 @@
 #include <cmath>
 
 #include "app/console_edit.h"
+#include "app/plot_view.h"
 #include "app/session_store.h"
 #include "app/texts.h"
 #include "base/safe_file.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
   }
   Apply(look, ConsoleFont(look));
   RestoreWindowGeometry(*this, DefaultWindowSize(font_, screen()->availableGeometry()));
+  new PlotFollower(this, console_);  // owned by the window
   console_->setFocus();
 }
 

@@ -36,6 +36,16 @@ inline constexpr char kAboutBoxText[] =
 inline constexpr char kFontDialogTitle[] = "Orvo: console font";
 inline constexpr char kColourDialogTitle[] = "Orvo: text colour";
 
+// The chart of "&plot", its context menu and what saving it may answer.
+inline constexpr char kPlotTitle[] = "Plot";
+inline constexpr char kPlotSavePng[] = "Save as &PNG...";
+inline constexpr char kPlotSaveSvg[] = "Save as &SVG...";
+inline constexpr char kPlotReset[] = "Show the whole &range";
+inline constexpr char kPlotPngFilter[] = "PNG images (*.png)";
+inline constexpr char kPlotSvgFilter[] = "SVG images (*.svg)";
+inline constexpr char kPlotImageFailed[] = "The image could not be made";
+inline constexpr char kPlotNotSaved[] = "The chart could not be saved as %1: %2";
+
 // The settings file, beside the executable or in the user's configuration folder.
 inline constexpr char kSettingsFileName[] = "font&color.txt";
 inline constexpr char kConfigFolder[] = "orvo";

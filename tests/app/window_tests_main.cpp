@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
 
   using orvo::app::test::MakeConsoleTest;
   using orvo::app::test::MakeKeepWorkTest;
+  using orvo::app::test::MakePlotTest;
   using orvo::app::test::MakeSessionTest;
   using orvo::app::test::MakeStatusTest;
   using orvo::app::test::MakeWindowTest;
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
       {"KeepWork", MakeKeepWorkTest},
       {"Session", MakeSessionTest},
       {"Status", MakeStatusTest},
+      {"Plot", MakePlotTest},
   };
 
   const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

@@ -1,0 +1,433 @@
+#include "app/plot_view.h"
+
+#include <QBuffer>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "app/console_edit.h"
+#include "app/texts.h"
+#include "base/safe_file.h"
+
+namespace orvo::app {
+namespace {
+
+constexpr double kWheelStep = 0.8;  // one notch of the wheel shows 80 % of the range
+constexpr double kMarkRadius = 3.5;
+constexpr double kTickSpacing = 60;  // pixels between ticks, at least
+constexpr double kPad = 6;           // around texts and boxes
+constexpr double kSwatch = 18;       // the line before a legend entry
+
+const QColor kGridColour(228, 228, 228);
+const QColor kAxisColour(70, 70, 70);
+const QColor kTextColour(30, 30, 30);
+const QColor kBoxColour(190, 190, 190);
+
+QColor CurveColour(std::size_t index) {
+  const std::string_view name = PlotColour(index);
+  return QColor(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+// Ticks are multiples of 1, 2 or 5 times a power of ten: as many decimals as the step has, so
+// neighbours differ and none reads "1e+03".
+QString TickLabel(double value, double step) {
+  if (std::fabs(value) >= 1e7 || step < 1e-7) return QString::number(value, 'g', 6);
+  int decimals = std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 7);
+  return QString::number(value, 'f', decimals);
+}
+
+QString Value(double value, int precision) {
+  return QString::number(value, 'g', precision);
+}
+
+}  // namespace
+
+PlotView::PlotView(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+  setFocusPolicy(Qt::NoFocus);
+  setMouseTracking(true);
+  setMinimumSize(220, 160);
+}
+
+void PlotView::SetPlot(const PlotRequest& request, const std::vector<PlotCurve>& curves) {
+  request_ = request;
+  marks_.clear();
+  values_.clear();
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    const PlotCurve& curve = curves[i];
+    for (const CurveFeature& f : curve.features) {
+      // An extreme that is only the edge of a pole's run-off is no point worth marking.
+      bool shown = f.kind == FeatureKind::kZero ||
+                   (f.kind == FeatureKind::kMin && !curve.unboundedBelow) ||
+                   (f.kind == FeatureKind::kMax && !curve.unboundedAbove);
+      if (shown) marks_.push_back({i, f.kind, f.x, f.kind == FeatureKind::kZero ? 0 : f.y});
+    }
+    Evaluator& evaluator = values_.emplace_back(rng_);
+    evaluator.SetExpression(request.functions[i]);
+    evaluator.SetY(request.y);
+    evaluator.SetZ(request.z);
+  }
+  curves_ = curves;
+  home_ = ChooseRange(curves, request.a, request.b);
+  range_ = home_;
+  Resample();
+}
+
+void PlotView::SetRange(const PlotRange& range) {
+  if (!(range.x1 > range.x0) || !(range.y1 > range.y0)) return;
+  // Narrower than this, neighbouring pixels would share one double.
+  const double xScale = std::max({std::fabs(range.x0), std::fabs(range.x1), 1e-300});
+  const double yScale = std::max({std::fabs(range.y0), std::fabs(range.y1), 1e-300});
+  if (range.x1 - range.x0 < xScale * 1e-12 || range.y1 - range.y0 < yScale * 1e-12) return;
+  if (!std::isfinite(range.x1 - range.x0) || !std::isfinite(range.y1 - range.y0)) return;
+  range_ = range;
+  Resample();
+}
+
+void PlotView::ZoomAt(QPointF at, double factor) {
+  const double x = XAt(at.x()), y = YAt(at.y());
+  SetRange({x + (range_.x0 - x) * factor, x + (range_.x1 - x) * factor,
+            y + (range_.y0 - y) * factor, y + (range_.y1 - y) * factor});
+}
+
+void PlotView::ResetRange() {
+  SetRange(home_);
+}
+
+void PlotView::Resample() {
+  SampleOptions options;
+  options.resolution = std::max(1, static_cast<int>(PlotArea().width()));
+  options.analyse = false;
+  std::string errors;
+  for (std::size_t i = 0; i < curves_.size(); ++i) {
+    PlotCurve curve;
+    if (SampleCurve(request_.functions[i], range_.x0, range_.x1, request_.y, request_.z, options,
+                    rng_, never_, curve, errors) == NumericStatus::kOk) {
+      curves_[i] = std::move(curve);
+    }
+  }
+  update();
+}
+
+QStringList PlotView::LegendLines() const {
+  QStringList lines;
+  for (std::size_t i = 0; i < curves_.size(); ++i) {
+    lines << QString::fromStdString(CurveName(i) + ": " + request_.functions[i]);
+  }
+  return lines;
+}
+
+QString PlotView::HoverText(QPointF at) {
+  const double x = XAt(at.x());
+  QString text = QStringLiteral("x=") + Value(x, request_.precision);
+  std::string errors;
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    double value = 0;
+    errors.clear();
+    values_[i].SetX(x);
+    const bool ok = values_[i].Evaluate(value, errors) == 0 && errors.empty();
+    text += QStringLiteral("   %1=%2")
+                .arg(QString::fromStdString(CurveName(i)),
+                     ok ? Value(value, request_.precision) : QStringLiteral("none"));
+  }
+  return text;
+}
+
+std::vector<QRectF> PlotView::LegendBoxes() const {
+  const QFontMetricsF metrics(font());
+  std::vector<QRectF> boxes;
+  double x = kPad, y = kPad;
+  for (const QString& line : LegendLines()) {
+    const double w = kSwatch + kPad + metrics.horizontalAdvance(line);
+    if (x > kPad && x + w > width() - kPad) {
+      x = kPad;
+      y += metrics.height();
+    }
+    boxes.emplace_back(x, y, w, metrics.height());
+    x += w + 3 * kPad;
+  }
+  return boxes;
+}
+
+QRectF PlotView::PlotArea() const {
+  const QFontMetricsF metrics(font());
+  const std::vector<QRectF> legend = LegendBoxes();
+  const double top = (legend.empty() ? 0 : legend.back().bottom()) + metrics.height() / 2 + kPad;
+  // Room on the left for the widest label the y ticks can have.
+  const double left =
+      std::max(metrics.horizontalAdvance(TickLabel(range_.y0, (range_.y1 - range_.y0) / 8)),
+               metrics.horizontalAdvance(TickLabel(range_.y1, (range_.y1 - range_.y0) / 8))) +
+      2 * kPad;
+  const double bottom = metrics.height() + 2 * kPad;
+  return QRectF(left, top, std::max(10.0, width() - left - 2 * kPad),
+                std::max(10.0, height() - top - bottom));
+}
+
+QPointF PlotView::ToPixel(double x, double y) const {
+  const QRectF area = PlotArea();
+  const double tx = (x - range_.x0) / (range_.x1 - range_.x0);
+  // Far values are pulled in to a band around the area: a line towards a pole keeps its slope
+  // on screen without coordinates the painter cannot take.
+  const double ty = std::clamp((range_.y1 - y) / (range_.y1 - range_.y0), -4.0, 5.0);
+  return {area.left() + tx * area.width(), area.top() + ty * area.height()};
+}
+
+double PlotView::XAt(double pixel) const {
+  const QRectF area = PlotArea();
+  return range_.x0 + (pixel - area.left()) / area.width() * (range_.x1 - range_.x0);
+}
+
+double PlotView::YAt(double pixel) const {
+  const QRectF area = PlotArea();
+  return range_.y1 - (pixel - area.top()) / area.height() * (range_.y1 - range_.y0);
+}
+
+void PlotView::PaintAxes(QPainter& painter, const QRectF& area) const {
+  const QFontMetricsF metrics(font());
+  const std::vector<double> xs =
+      Ticks(range_.x0, range_.x1, std::max(2, static_cast<int>(area.width() / kTickSpacing)));
+  const std::vector<double> ys =
+      Ticks(range_.y0, range_.y1, std::max(2, static_cast<int>(area.height() / kTickSpacing)));
+  const double xStep = xs.size() > 1 ? xs[1] - xs[0] : range_.x1 - range_.x0;
+  const double yStep = ys.size() > 1 ? ys[1] - ys[0] : range_.y1 - range_.y0;
+
+  painter.setPen(QPen(kGridColour, 1));
+  for (double t : xs) {
+    const double x = ToPixel(t, 0).x();
+    painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+  }
+  for (double t : ys) {
+    const double y = ToPixel(0, t).y();
+    painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+  }
+  painter.setPen(kTextColour);
+  for (double t : xs) {
+    const QString label = TickLabel(t, xStep);
+    const double x = ToPixel(t, 0).x() - metrics.horizontalAdvance(label) / 2;
+    painter.drawText(QPointF(x, area.bottom() + kPad + metrics.ascent()), label);
+  }
+  for (double t : ys) {
+    const QString label = TickLabel(t, yStep);
+    const double y = ToPixel(0, t).y() + (metrics.ascent() - metrics.descent()) / 2;
+    painter.drawText(QPointF(area.left() - kPad - metrics.horizontalAdvance(label), y), label);
+  }
+
+  // The axes where they fall inside, and the frame.
+  painter.setPen(QPen(kAxisColour, 1));
+  if (range_.y0 < 0 && range_.y1 > 0) {
+    const double y = ToPixel(0, 0).y();
+    painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+  }
+  if (range_.x0 < 0 && range_.x1 > 0) {
+    const double x = ToPixel(0, 0).x();
+    painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+  }
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(area);
+}
+
+void PlotView::PaintCurves(QPainter& painter, const QRectF& area) const {
+  painter.save();
+  painter.setClipRect(area);
+  for (std::size_t i = 0; i < curves_.size(); ++i) {
+    QPainterPath path;
+    for (const PlotPoint& p : curves_[i].points) {
+      if (!std::isfinite(p.y)) continue;
+      if (p.joined) {
+        path.lineTo(ToPixel(p.x, p.y));
+      } else {
+        path.moveTo(ToPixel(p.x, p.y));
+      }
+    }
+    painter.setPen(QPen(CurveColour(i), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+  }
+  // Zeros as rings, extremes as dots.
+  for (const Mark& mark : marks_) {
+    painter.setPen(QPen(CurveColour(mark.curve), 1.5));
+    painter.setBrush(mark.kind == FeatureKind::kZero ? QBrush(Qt::white)
+                                                     : QBrush(CurveColour(mark.curve)));
+    painter.drawEllipse(ToPixel(mark.x, mark.y), kMarkRadius, kMarkRadius);
+  }
+  painter.restore();
+}
+
+void PlotView::PaintLegend(QPainter& painter) const {
+  const QFontMetricsF metrics(font());
+  const QStringList lines = LegendLines();
+  const std::vector<QRectF> boxes = LegendBoxes();
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const QRectF& box = boxes[i];
+    const double middle = box.center().y();
+    painter.setPen(QPen(CurveColour(i), 3));
+    painter.drawLine(QPointF(box.left(), middle), QPointF(box.left() + kSwatch, middle));
+    painter.setPen(kTextColour);
+    painter.drawText(QPointF(box.left() + kSwatch + kPad, box.top() + metrics.ascent()),
+                     lines[static_cast<qsizetype>(i)]);
+  }
+}
+
+void PlotView::PaintHover(QPainter& painter, const QRectF& area) {
+  if (!hovering_ || dragging_ || !area.contains(pointer_)) return;
+  const QFontMetricsF metrics(font());
+  painter.setPen(QPen(QColor(150, 150, 150), 1, Qt::DashLine));
+  painter.drawLine(QPointF(pointer_.x(), area.top()), QPointF(pointer_.x(), area.bottom()));
+  const QString text = HoverText(pointer_);
+  const double w = metrics.horizontalAdvance(text) + 2 * kPad;
+  const QRectF tip(std::max(area.left() + 1, area.right() - w - kPad), area.top() + kPad, w,
+                   metrics.height() + kPad);
+  painter.setPen(kBoxColour);
+  painter.setBrush(QColor(255, 255, 255, 235));
+  painter.drawRect(tip);
+  painter.setPen(kTextColour);
+  painter.drawText(QPointF(tip.left() + kPad, tip.top() + kPad / 2 + metrics.ascent()), text);
+}
+
+void PlotView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(rect(), Qt::white);
+  const QRectF area = PlotArea();
+  PaintAxes(painter, area);
+  PaintCurves(painter, area);
+  PaintLegend(painter);
+  PaintHover(painter, area);
+}
+
+void PlotView::wheelEvent(QWheelEvent* event) {
+  const double notches = event->angleDelta().y() / 120.0;
+  if (notches != 0) ZoomAt(event->position(), std::pow(kWheelStep, notches));
+  event->accept();
+}
+
+void PlotView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  dragging_ = true;
+  dragFrom_ = event->position();
+  dragRange_ = range_;
+  setCursor(Qt::ClosedHandCursor);
+}
+
+void PlotView::mouseMoveEvent(QMouseEvent* event) {
+  pointer_ = event->position();
+  hovering_ = true;
+  if (dragging_) {
+    const QRectF area = PlotArea();
+    const double dx =
+        (pointer_.x() - dragFrom_.x()) / area.width() * (dragRange_.x1 - dragRange_.x0);
+    const double dy =
+        (pointer_.y() - dragFrom_.y()) / area.height() * (dragRange_.y1 - dragRange_.y0);
+    SetRange({dragRange_.x0 - dx, dragRange_.x1 - dx, dragRange_.y0 + dy, dragRange_.y1 + dy});
+  }
+  update();
+}
+
+void PlotView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  dragging_ = false;
+  unsetCursor();
+  update();
+}
+
+void PlotView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) ResetRange();
+}
+
+void PlotView::leaveEvent(QEvent*) {
+  hovering_ = false;
+  update();
+}
+
+void PlotView::resizeEvent(QResizeEvent*) {
+  if (!curves_.empty()) Resample();
+}
+
+void PlotView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* png = menu.addAction(QString::fromUtf8(text::kPlotSavePng));
+  QAction* svg = menu.addAction(QString::fromUtf8(text::kPlotSaveSvg));
+  menu.addSeparator();
+  QAction* reset = menu.addAction(QString::fromUtf8(text::kPlotReset));
+  QAction* chosen = menu.exec(event->globalPos());
+  if (chosen == png) SaveWithDialog(text::kPlotPngFilter, "png");
+  if (chosen == svg) SaveWithDialog(text::kPlotSvgFilter, "svg");
+  if (chosen == reset) ResetRange();
+}
+
+void PlotView::SaveWithDialog(std::string_view filter, std::string_view suffix) {
+  std::optional<std::string> path = dialogs_.ChooseFileToSave(filter, suffix, "");
+  if (!path) return;
+  const QString failure = Save(QString::fromStdString(*path));
+  if (!failure.isEmpty()) QMessageBox::warning(this, QString::fromUtf8(text::kTitle), failure);
+}
+
+QString PlotView::Save(const QString& path) {
+  std::string bytes;
+  if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+    bytes = PlotSvg(curves_, request_.functions, range_, width(), height());
+  } else {
+    const double ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    const bool hovering = hovering_;
+    hovering_ = false;  // the pointer's line is not part of the chart
+    render(&image);
+    hovering_ = hovering;
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return QString::fromUtf8(text::kPlotImageFailed);
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+  }
+  const WriteResult written = WriteFileSafely(QFile::encodeName(path).toStdString(), bytes);
+  return written.ok ? QString()
+                    : QString::fromUtf8(text::kPlotNotSaved)
+                          .arg(path, QString::fromStdString(written.reason));
+}
+
+PlotDock::PlotDock(Dialogs& dialogs, QWidget* parent)
+    : QDockWidget(QString::fromUtf8(text::kPlotTitle), parent), view_(new PlotView(dialogs, this)) {
+  setObjectName(QStringLiteral("plot"));
+  setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+              QDockWidget::DockWidgetFloatable);
+  setFocusPolicy(Qt::NoFocus);
+  setWidget(view_);
+}
+
+PlotFollower::PlotFollower(QMainWindow* window, ConsoleEdit* console)
+    : QObject(window), window_(window), console_(console) {
+  connect(console, &ConsoleEdit::changed, this, &PlotFollower::CommandDone);
+}
+
+void PlotFollower::CommandDone() {
+  const ConsoleState& state = console_->session().state();
+  if (state.plotCount == shown_) return;
+  shown_ = state.plotCount;
+  if (dock_ == nullptr) {
+    dock_ = new PlotDock(console_->session().dialogs(), window_);
+    window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
+    // Room for the chart beside a console that keeps its width, as far as the screen allows.
+    if (!window_->isMaximized() && !window_->isFullScreen()) {
+      const int room =
+          window_->screen()->availableGeometry().right() - window_->frameGeometry().right();
+      window_->resize(window_->width() + std::clamp(room, 0, dock_->view()->sizeHint().width()),
+                      window_->height());
+    }
+  }
+  dock_->view()->setFont(console_->font());
+  dock_->show();
+  dock_->view()->SetPlot(state.plot, state.plotCurves);
+  console_->setFocus();
+}
+
+}  // namespace orvo::app
