@@ -104,6 +104,7 @@ void PlotView::ResetRange() {
 }
 
 void PlotView::Resample() {
+  area_ = MeasureArea();
   SampleOptions options;
   options.resolution = std::max(1, static_cast<int>(PlotArea().width()));
   options.analyse = false;
@@ -158,7 +159,7 @@ std::vector<QRectF> PlotView::LegendBoxes() const {
   return boxes;
 }
 
-QRectF PlotView::PlotArea() const {
+QRectF PlotView::MeasureArea() const {
   const QFontMetricsF metrics(font());
   const std::vector<QRectF> legend = LegendBoxes();
   const double top = (legend.empty() ? 0 : legend.back().bottom()) + metrics.height() / 2 + kPad;
@@ -173,21 +174,22 @@ QRectF PlotView::PlotArea() const {
 }
 
 QPointF PlotView::ToPixel(double x, double y) const {
-  const QRectF area = PlotArea();
+  const QRectF& area = PlotArea();
   const double tx = (x - range_.x0) / (range_.x1 - range_.x0);
-  // Far values are pulled in to a band around the area: a line towards a pole keeps its slope
-  // on screen without coordinates the painter cannot take.
-  const double ty = std::clamp((range_.y1 - y) / (range_.y1 - range_.y0), -4.0, 5.0);
+  // Far values are pulled in to a band one height wide around the area: coordinates the
+  // painter can take, and short strokes to rasterise (half the time of a redraw went into
+  // clipped lines towards poles). The steep lines that reach the band barely change slope.
+  const double ty = std::clamp((range_.y1 - y) / (range_.y1 - range_.y0), -1.0, 2.0);
   return {area.left() + tx * area.width(), area.top() + ty * area.height()};
 }
 
 double PlotView::XAt(double pixel) const {
-  const QRectF area = PlotArea();
+  const QRectF& area = PlotArea();
   return range_.x0 + (pixel - area.left()) / area.width() * (range_.x1 - range_.x0);
 }
 
 double PlotView::YAt(double pixel) const {
-  const QRectF area = PlotArea();
+  const QRectF& area = PlotArea();
   return range_.y1 - (pixel - area.top()) / area.height() * (range_.y1 - range_.y0);
 }
 
@@ -297,7 +299,7 @@ void PlotView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(rect(), Qt::white);
-  const QRectF area = PlotArea();
+  const QRectF& area = PlotArea();
   PaintAxes(painter, area);
   PaintCurves(painter, area);
   PaintLegend(painter);
@@ -322,7 +324,7 @@ void PlotView::mouseMoveEvent(QMouseEvent* event) {
   pointer_ = event->position();
   hovering_ = true;
   if (dragging_) {
-    const QRectF area = PlotArea();
+    const QRectF& area = PlotArea();
     const double dx =
         (pointer_.x() - dragFrom_.x()) / area.width() * (dragRange_.x1 - dragRange_.x0);
     const double dy =
@@ -349,7 +351,12 @@ void PlotView::leaveEvent(QEvent*) {
 }
 
 void PlotView::resizeEvent(QResizeEvent*) {
-  if (!curves_.empty()) Resample();
+  Resample();
+}
+
+void PlotView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) area_ = MeasureArea();
+  QWidget::changeEvent(event);
 }
 
 void PlotView::contextMenuEvent(QContextMenuEvent* event) {

@@ -60,6 +60,7 @@ class PlotView final : public QWidget {
   void leaveEvent(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   struct Mark {
@@ -70,9 +71,11 @@ class PlotView final : public QWidget {
 
   void SetRange(const PlotRange& range);
   void Resample();
-  // The legend's entries laid out in rows above the chart, and the chart's own rectangle.
+  // The legend's entries laid out in rows above the chart, and the chart's own rectangle
+  // (measured again with each range, size and font; the points of a redraw only read it).
   std::vector<QRectF> LegendBoxes() const;
-  QRectF PlotArea() const;
+  QRectF MeasureArea() const;
+  const QRectF& PlotArea() const { return area_; }
   QPointF ToPixel(double x, double y) const;
   double XAt(double pixel) const;
   double YAt(double pixel) const;
@@ -92,6 +95,7 @@ class PlotView final : public QWidget {
   std::vector<Evaluator> values_;  // f(x) under the pointer
   PlotRange home_;
   PlotRange range_;
+  QRectF area_;
   bool hovering_ = false;
   QPointF pointer_;
   bool dragging_ = false;
