@@ -57,6 +57,7 @@ constexpr std::string_view kAmpersand[] = {
     "\r\n\r\n&plot(a;b;f(x))  &plot(a;b;f(x);g(x);...)\r\n"
     "Samples up to four functions of x from a to b and sums up each curve: its minimum\r\n"
     "and maximum, where it crosses zero, its poles and jumps, where it has no value\r\n"
+    "The window draws the curves beside the console; orvo-cli draws them on a terminal\r\n"
     "`&plot(0;4;x^2-2)=`  `&plot(-5;5;sin(x);x^2/10-1)=`",
 };
 

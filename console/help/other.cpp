@@ -65,6 +65,13 @@ constexpr std::string_view kBlocks[] = {
     "\r\n\r\nPress Esc\r\n"
     "Stops a long calculation, such as an integral or the roots of a big polynomial",
 
+    "\r\n\r\n&plot in the window\r\n"
+    "&plot(a;b;f(x);...)= draws its curves beside the console; a new &plot replaces them\r\n"
+    "The wheel zooms about the pointer, dragging moves, a double click shows a to b again\r\n"
+    "The pointer shows x and each f(x); dots mark the minimum and maximum, rings the zeros\r\n"
+    "A right click saves the chart as PNG or SVG; the x of its title bar closes it\r\n"
+    "`&plot(-5;5;sin(x);x^2/10-1)=`",
+
     "\r\n\r\norvo-cli\r\n"
     "The same calculator in a terminal:\r\n"
     "orvo-cli '1+2=' 'x=5' 'x^2='\ttypes each argument as a line and prints the answers\r\n"
@@ -72,6 +79,8 @@ constexpr std::string_view kBlocks[] = {
     "orvo-cli\t\t\ton a terminal: interactive, with line editing and\r\n"
     "\t\t\t\thistory; Ctrl+C stops a long calculation, Ctrl+D quits\r\n"
     "orvo-cli --transcript < lines\tprints the whole console text, byte for byte\r\n"
+    "orvo-cli --plot FILE.svg ...\twrites the chart of the last &plot to FILE.svg;\r\n"
+    "\t\t\t\twithout it a terminal shows each chart in braille\r\n"
     "The exit status is 1 when an answer was an error\r\n"
     "A file dialog or a question of a command reads its answer from the next line:\r\n"
     "a path, or y or n; an empty line cancels",
