@@ -127,20 +127,28 @@ QStringList PlotView::LegendLines() const {
   return lines;
 }
 
-QString PlotView::HoverText(QPointF at) {
-  const double x = XAt(at.x());
-  QString text = QStringLiteral("x=") + Value(x, request_.precision);
+std::vector<std::optional<double>> PlotView::ValuesAt(double x) {
+  std::vector<std::optional<double>> values;
   std::string errors;
-  for (std::size_t i = 0; i < values_.size(); ++i) {
+  for (Evaluator& f : values_) {
     double value = 0;
     errors.clear();
-    values_[i].SetX(x);
-    const bool ok = values_[i].Evaluate(value, errors) == 0 && errors.empty();
-    text += QStringLiteral("   %1=%2")
-                .arg(QString::fromStdString(CurveName(i)),
-                     ok ? Value(value, request_.precision) : QStringLiteral("none"));
+    f.SetX(x);
+    const bool ok = f.Evaluate(value, errors) == 0 && errors.empty() && std::isfinite(value);
+    values.push_back(ok ? std::optional<double>(value) : std::nullopt);
   }
-  return text;
+  return values;
+}
+
+QStringList PlotView::HoverLines(QPointF at) {
+  const double x = XAt(at.x());
+  QStringList lines{QStringLiteral("x=") + Value(x, request_.precision)};
+  const std::vector<std::optional<double>> values = ValuesAt(x);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    lines << QString::fromStdString(CurveName(i)) + QLatin1Char('=') +
+                 (values[i] ? Value(*values[i], request_.precision) : QStringLiteral("none"));
+  }
+  return lines;
 }
 
 std::vector<QRectF> PlotView::LegendBoxes() const {
@@ -284,15 +292,34 @@ void PlotView::PaintHover(QPainter& painter, const QRectF& area) {
   const QFontMetricsF metrics(font());
   painter.setPen(QPen(QColor(150, 150, 150), 1, Qt::DashLine));
   painter.drawLine(QPointF(pointer_.x(), area.top()), QPointF(pointer_.x(), area.bottom()));
-  const QString text = HoverText(pointer_);
-  const double w = metrics.horizontalAdvance(text) + 2 * kPad;
-  const QRectF tip(std::max(area.left() + 1, area.right() - w - kPad), area.top() + kPad, w,
-                   metrics.height() + kPad);
+  // A dot where the pointer's x meets each curve.
+  const std::vector<std::optional<double>> values = ValuesAt(XAt(pointer_.x()));
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (!values[i]) continue;
+    const QPointF at = ToPixel(XAt(pointer_.x()), *values[i]);
+    if (!area.contains(at)) continue;
+    painter.setPen(QPen(CurveColour(i), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(at, kMarkRadius, kMarkRadius);
+  }
+  // The values beside the pointer, on the side where they fit.
+  const QStringList lines = HoverLines(pointer_);
+  double w = 0;
+  for (const QString& line : lines) w = std::max(w, metrics.horizontalAdvance(line));
+  w += 2 * kPad;
+  const double h = metrics.height() * static_cast<double>(lines.size()) + kPad;
+  double left = pointer_.x() + 2 * kPad;
+  if (left + w > area.right()) left = std::max(area.left(), pointer_.x() - 2 * kPad - w);
+  const double top = std::clamp(pointer_.y() + 2 * kPad, area.top(), area.bottom() - h);
   painter.setPen(kBoxColour);
   painter.setBrush(QColor(255, 255, 255, 235));
-  painter.drawRect(tip);
-  painter.setPen(kTextColour);
-  painter.drawText(QPointF(tip.left() + kPad, tip.top() + kPad / 2 + metrics.ascent()), text);
+  painter.drawRect(QRectF(left, top, w, h));
+  for (qsizetype k = 0; k < lines.size(); ++k) {
+    painter.setPen(k == 0 ? kTextColour : CurveColour(static_cast<std::size_t>(k - 1)));
+    painter.drawText(QPointF(left + kPad, top + kPad / 2 + metrics.ascent() +
+                                              metrics.height() * static_cast<double>(k)),
+                     lines[k]);
+  }
 }
 
 void PlotView::paintEvent(QPaintEvent*) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "base/dialogs.h"
@@ -41,8 +42,9 @@ class PlotView final : public QWidget {
 
   // The legend's entries: "f1: sin(x)", ...
   QStringList LegendLines() const;
-  // What hovering over pixel `at` shows: x and each f(x).
-  QString HoverText(QPointF at);
+  // What hovering over pixel `at` shows: "x=...", then "f1=..." and so on ("none" where the
+  // function has no value).
+  QStringList HoverLines(QPointF at);
 
   // Saves the chart as shown: SVG when the name ends in ".svg", PNG otherwise. Returns "" or
   // what went wrong.
@@ -84,6 +86,7 @@ class PlotView final : public QWidget {
   void PaintLegend(QPainter& painter) const;
   void PaintHover(QPainter& painter, const QRectF& area);
   void SaveWithDialog(std::string_view filter, std::string_view suffix);
+  std::vector<std::optional<double>> ValuesAt(double x);
 
   Dialogs& dialogs_;
   // The view's own: zooming and hovering must not change what the session draws next.

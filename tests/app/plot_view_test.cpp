@@ -71,11 +71,13 @@ class PlotTest final : public QObject {
     PlotView* view = fixture.window().findChild<PlotDock*>()->view();
     const QRect area = view->rect();
     // The pointer's x is wherever the pixel falls: only the shape of the text is fixed.
-    const QString left = view->HoverText(QPointF(area.width() * 0.3, area.center().y()));
-    QVERIFY2(left.contains(QRegularExpression(R"(^x=-\S+   f1=-\S+   f2=none$)")),
-             qPrintable(left));
-    const QString right = view->HoverText(QPointF(area.width() * 0.9, area.center().y()));
-    QVERIFY2(right.contains(QRegularExpression(R"(^x=\S+   f1=\S+   f2=\S+$)")), qPrintable(right));
+    const QString left =
+        view->HoverLines(QPointF(area.width() * 0.3, area.center().y())).join(u' ');
+    QVERIFY2(left.contains(QRegularExpression(R"(^x=-\S+ f1=-\S+ f2=none$)")), qPrintable(left));
+    const QString right =
+        view->HoverLines(QPointF(area.width() * 0.9, area.center().y())).join(u' ');
+    QVERIFY2(right.contains(QRegularExpression(R"(^x=\d\S* f1=\d\S* f2=\d\S*$)")),
+             qPrintable(right));
   }
 
   void savesPngAndSvg() {
