@@ -24,14 +24,6 @@ inline constexpr int kStatusTooLong = 106;
 // Expressions with more operands than this are refused instead of being reduced slowly.
 inline constexpr int kMaxOperands = 10000;
 
-// One name of the function-name table as users type it, with its function code.
-struct FunctionName {
-  std::string name;
-  int code;
-};
-// All 184 names, in table order.
-std::vector<FunctionName> FunctionNames();
-
 // Why the normaliser dropped part of a typed expression. Its forgiving rules keep only the first
 // of two operators in a row, so some lines read otherwise than users of other calculators expect.
 enum class DropRule {
@@ -100,7 +92,6 @@ class Evaluator {
  private:
   int EvaluateSlowly(double& value, std::string& errors);
   void PrepareTerms(std::string& errors);
-  void LookUpFunction(std::string_view name, int index);
   double Reduce(std::string& errors);
   void ReduceGroup(int& i, int start, int& end, bool& groupClosed, std::string& errors);
   bool MergeTerm(int i);

@@ -20,14 +20,20 @@ constexpr const char* kFollowers = "^*#/+-:,%!";  // operators a preceding one s
 constexpr const char* kComparisons = "<>=&|";
 constexpr const char* kBlanks = " \t\r\n";
 
-// Names whose letters the splitter would otherwise read as operands or exponents.
-constexpr std::pair<std::string_view, std::string_view> kReplacements[] = {
-    {"'", ""},  // digit separator: 100'000'000
-    {"exp", "EXP"},  {"log10", "LOGTEN"}, {"hypot", "HYPOT"}, {"atan2", "ATANTWO"}, {"j1", "JONE"},
-    {"j0", "JZERO"}, {"y1", "YONE"},      {"y0", "YZERO"},    {"yn", "YN"},         {"cyl", "CYL"},
-    {"xrd", "XRD"},  {"fix", "FIX"},      {"!=", "<>"},  // not-equal
-    {"!(", "not("},                                      // boolean not is a function
-    {"!", "!1"},  // postfix factorial becomes a binary operator with operand 1
+using Replacement = std::pair<std::string_view, std::string_view>;
+
+// Parts of function names whose letters the splitter would otherwise read as operands or
+// exponents, and the spelling that holds them; replaced wherever they stand in the line.
+constexpr Replacement kProtections[] = {
+    {"exp", "EXP"}, {"log10", "LOGTEN"}, {"hypot", "HYPOT"}, {"atan2", "ATANTWO"},
+    {"j1", "JONE"}, {"j0", "JZERO"},     {"y1", "YONE"},     {"y0", "YZERO"},
+    {"yn", "YN"},   {"cyl", "CYL"},      {"xrd", "XRD"},     {"fix", "FIX"},
+};
+
+constexpr Replacement kOperatorSpellings[] = {
+    {"!=", "<>"},    // not-equal
+    {"!(", "not("},  // boolean not is a function
+    {"!", "!1"},     // postfix factorial becomes a binary operator with operand 1
 };
 
 // Replaces like ReplaceAll and keeps `origin` (the typed position of every character) in step:
@@ -278,13 +284,16 @@ std::string Normalise(std::string_view input, std::vector<DroppedOperator>* note
     text.assign(1, '0');
     origin.assign(notes != nullptr ? 1 : 0, -1);
   } else {
-    for (auto [from, to] : kReplacements) {
+    auto replace = [&](std::string_view from, std::string_view to) {
       if (notes != nullptr) {
         ReplaceAllTracked(text, origin, from, to);
       } else {
         ReplaceAll(text, from, to);
       }
-    }
+    };
+    replace("'", "");  // digit separator: 100'000'000
+    for (auto [from, to] : kProtections) replace(from, to);
+    for (auto [from, to] : kOperatorSpellings) replace(from, to);
   }
 
   text.insert(text.begin(), '(');
@@ -299,6 +308,13 @@ std::string Normalise(std::string_view input, std::vector<DroppedOperator>* note
       return a.position < b.position;
     });
   }
+  return result;
+}
+
+std::string DisplayName(std::string_view name) {
+  std::string result(name);
+  for (auto [typed, held] : kProtections) ReplaceAll(result, held, typed);
+  ToLowerAsciiInPlace(result);
   return result;
 }
 

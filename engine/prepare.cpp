@@ -6,7 +6,7 @@
 #include "base/number_text.h"
 #include "base/text.h"
 #include "engine/detail/messages.h"
-#include "engine/detail/name_table.h"
+#include "engine/detail/normalise.h"
 #include "engine/detail/syntax.h"
 #include "engine/evaluator.h"
 
@@ -136,10 +136,6 @@ int CountOperands(const std::string& t, std::size_t& stoppedAt) {
 
 }  // namespace
 
-void Evaluator::LookUpFunction(std::string_view name, int index) {
-  terms_[index].funcCode = detail::LookUpFunctionCode(name);
-}
-
 void Evaluator::PrepareTerms(std::string& errors) {
   prepared_ = true;
   errors.clear();
@@ -187,8 +183,8 @@ void Evaluator::PrepareTerms(std::string& errors) {
         } else {
           std::string_view name =
               EndsWith(prefix, "(") ? prefix.substr(0, prefix.size() - 1) : prefix;
-          LookUpFunction(name, index);
           std::string shown = detail::DisplayName(name);
+          terms_[index].funcCode = FunctionCodeOf(shown);
           if (terms_[index].funcCode == -1) {
             fail(std::string(msg::kUnknownChar) + CapEcho(shown), kStatusUnknownChar);
           } else if (term.bracket == 0) {

@@ -1,4 +1,5 @@
 #include <array>
+#include <span>
 
 #include "base/text.h"
 #include "functions/detail/branches.h"
@@ -23,16 +24,35 @@ namespace {
 
 // Function codes run from 1 to 1811; the table is indexed by code.
 constexpr int kCodeLimit = 1812;
-using BranchTable = std::array<const detail::BranchRow*, kCodeLimit>;
+using BranchTable = std::array<const detail::FunctionRow*, kCodeLimit>;
+
+// The registry: every domain's rows.
+constexpr std::span<const detail::FunctionRow> (*kDomains[])() = {
+    detail::GeneralBranches, detail::TrigBranches,     detail::StatisticsBranches,
+    detail::SpecialBranches, detail::GeometryBranches, detail::ScienceBranches,
+};
 
 BranchTable BuildTable() {
   BranchTable table{};
-  for (auto rows :
-       {detail::GeneralBranches(), detail::TrigBranches(), detail::StatisticsBranches(),
-        detail::SpecialBranches(), detail::GeometryBranches(), detail::ScienceBranches()}) {
-    for (const detail::BranchRow& row : rows) table[row.code] = &row;
+  for (auto domain : kDomains) {
+    for (const detail::FunctionRow& row : domain()) table[detail::Code(row.code)] = &row;
   }
   return table;
+}
+
+// Calls `visit(name, code)` for every name of every row, until it returns true.
+template <typename Visit>
+void ForEachName(Visit visit) {
+  for (auto domain : kDomains) {
+    for (const detail::FunctionRow& row : domain()) {
+      std::string_view names = row.names;
+      while (!names.empty()) {
+        std::size_t end = names.find(' ');
+        if (visit(names.substr(0, end), detail::Code(row.code))) return;
+        names.remove_prefix(end == std::string_view::npos ? names.size() : end + 1);
+      }
+    }
+  }
 }
 
 const BranchTable& Table() {
@@ -40,12 +60,12 @@ const BranchTable& Table() {
   return table;
 }
 
-const detail::BranchRow* FindRow(int code) {
+const detail::FunctionRow* FindRow(int code) {
   return code > 0 && code < kCodeLimit ? Table()[code] : nullptr;
 }
 
 // Whether the row's parameter rule lets the branch compute with `count` arguments.
-bool Fits(const detail::BranchRow& row, int count) {
+bool Fits(const detail::FunctionRow& row, int count) {
   using detail::Arity;
   switch (row.arity) {
     case Arity::kFixed:
@@ -60,7 +80,7 @@ bool Fits(const detail::BranchRow& row, int count) {
 }
 
 // The fold count of a call that fits: the `kOwn` branches set their own.
-int FoldsWhenFitting(const detail::BranchRow& row, int count) {
+int FoldsWhenFitting(const detail::FunctionRow& row, int count) {
   using detail::Arity;
   switch (row.arity) {
     case Arity::kFixed:
@@ -80,7 +100,7 @@ void CallFunction(FunctionCall& call) {
   call.value = call.signedFirst;
   call.folds = 0;
   call.unknown = false;
-  const detail::BranchRow* row = FindRow(call.code);
+  const detail::FunctionRow* row = FindRow(call.code);
   if (row == nullptr) {
     call.unknown = true;
     detail::Report(call, msg::kUnknownFunction, kStatusUnknown);
@@ -98,8 +118,26 @@ void CallFunction(FunctionCall& call) {
   row->compute(call);
 }
 
+int FunctionCodeOf(std::string_view name) {
+  int code = -1;
+  ForEachName([&](std::string_view candidate, int candidateCode) {
+    if (candidate == name) code = candidateCode;
+    return code != -1;
+  });
+  return code;
+}
+
+std::vector<FunctionName> FunctionNames() {
+  std::vector<FunctionName> names;
+  ForEachName([&](std::string_view name, int code) {
+    names.push_back({std::string(name), code});
+    return false;
+  });
+  return names;
+}
+
 BoundFunction BindFunction(int code, int count) {
-  const detail::BranchRow* row = FindRow(code);
+  const detail::FunctionRow* row = FindRow(code);
   if (row == nullptr || row->arity == detail::Arity::kOwn || !Fits(*row, count)) return {};
   return {row->compute, FoldsWhenFitting(*row, count)};
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The mathematics of the expression language: what its operators and its named functions
 // compute, with their domain checks and messages. Knows nothing about expression text; the
@@ -98,6 +99,17 @@ struct BoundFunction {
 };
 
 BoundFunction BindFunction(int code, int count);
+
+// The code of a function name as users type it ("log10", "vcylinder"), or -1 when there is none.
+int FunctionCodeOf(std::string_view name);
+
+// One function name with its code; synonyms share a code.
+struct FunctionName {
+  std::string name;
+  int code;
+};
+// All 184 names, domain by domain.
+std::vector<FunctionName> FunctionNames();
 
 // The largest double; functions return it to make the evaluation end in "Error: Overflow".
 inline constexpr double kHuge = 1.7976931348623157e308;

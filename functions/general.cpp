@@ -22,7 +22,7 @@ void Ln(FunctionCall& call) {
   if (x > 0) {
     call.value = std::log(x);
   } else {
-    Report(call, msg::kLnDomain, -3);
+    Fail(call, msg::kLnDomain, Fn::kLn);
   }
 }
 
@@ -31,7 +31,7 @@ void Lg(FunctionCall& call) {
   if (x > 0) {
     call.value = std::log10(x);
   } else {
-    Report(call, msg::kLgDomain, -4);
+    Fail(call, msg::kLgDomain, Fn::kLg);
   }
 }
 
@@ -44,7 +44,7 @@ void Log(FunctionCall& call) {
     if (x > 0) {
       call.value = std::log(x);
     } else {
-      Report(call, msg::kLogDomain, -3);
+      Fail(call, msg::kLogDomain, Fn::kLn);
     }
     return;
   }
@@ -53,11 +53,11 @@ void Log(FunctionCall& call) {
   bool badBase = !(x > 0);
   bool badValue = !(y > 0);
   if (badBase && badValue) {
-    Report(call, msg::kLogBothDomain, -5);
+    Fail(call, msg::kLogBothDomain, Fn::kLog);
   } else if (badBase) {
-    Report(call, msg::kLogBaseDomain, -5);
+    Fail(call, msg::kLogBaseDomain, Fn::kLog);
   } else if (badValue) {
-    Report(call, msg::kLogValueDomain, -5);
+    Fail(call, msg::kLogValueDomain, Fn::kLog);
   } else {
     call.value = std::log(y) / std::log(x);
   }
@@ -98,7 +98,7 @@ void Mod(FunctionCall& call) {
 void Fmod(FunctionCall& call) {
   double y = Arg(call, 2);
   if (y == 0) {
-    Report(call, msg::kFmodZero, -61);
+    Fail(call, msg::kFmodZero, Fn::kFmod);
   } else {
     call.value = std::fmod(call.signedFirst, y);
   }
@@ -137,11 +137,11 @@ void Combinations(FunctionCall& call) {
   double n = std::trunc(call.signedFirst);
   double k = std::trunc(Arg(call, 2));
   if (!(k >= 1)) {
-    Report(call, msg::kCombinationsK, -1);
+    Fail(call, msg::kCombinationsK, Fn::kCombinations);
   } else if (!(n >= k)) {
-    Report(call, msg::kCombinationsN, -1);
+    Fail(call, msg::kCombinationsN, Fn::kCombinations);
   } else if (n > kLargestCount) {
-    Report(call, msg::kCombinationsBig, -1);
+    Fail(call, msg::kCombinationsBig, Fn::kCombinations);
   } else {
     call.value = CountCombinations(static_cast<std::int32_t>(n), static_cast<std::int32_t>(k));
   }
@@ -155,7 +155,7 @@ void Permutations(FunctionCall& call) {
     if (n >= 0) {
       call.value = Factorial(std::floor(n), *call.errors);
     } else {
-      Report(call, msg::kPermutationsNegative, -2);
+      Fail(call, msg::kPermutationsNegative, Fn::kPermutations);
     }
     return;
   }
@@ -163,11 +163,11 @@ void Permutations(FunctionCall& call) {
   double n = std::trunc(call.signedFirst);
   double k = std::trunc(Arg(call, 2));
   if (!(k >= 1)) {
-    Report(call, msg::kPermutationsK, -2);
+    Fail(call, msg::kPermutationsK, Fn::kPermutations);
   } else if (!(n >= k)) {
-    Report(call, msg::kPermutationsN, -2);
+    Fail(call, msg::kPermutationsN, Fn::kPermutations);
   } else if (n > kLargestCount) {
-    Report(call, msg::kPermutationsBig, -2);
+    Fail(call, msg::kPermutationsBig, Fn::kPermutations);
   } else {
     call.value = CountPermutations(static_cast<std::int32_t>(n), static_cast<std::int32_t>(k));
   }
@@ -187,12 +187,12 @@ std::int64_t GreatestCommonDivisor(std::int64_t a, std::int64_t b) {
 
 // The operands of gcf and lcm: raw arguments, sign dropped, truncated to 32 bits. Returns false
 // (after the function's warning) when either is too big.
-bool DivisorOperands(FunctionCall& call, std::string_view tooBig, int status, std::int64_t& a,
+bool DivisorOperands(FunctionCall& call, std::string_view tooBig, Fn code, std::int64_t& a,
                      std::int64_t& b) {
   double first = call.args[0];
   double second = Arg(call, 2);
   if (std::fabs(first) >= kDivisorLimit || std::fabs(second) >= kDivisorLimit) {
-    Report(call, tooBig, status);
+    Fail(call, tooBig, code);
     return false;
   }
   a = TruncToInt32(std::fabs(first));
@@ -203,14 +203,14 @@ bool DivisorOperands(FunctionCall& call, std::string_view tooBig, int status, st
 void Gcf(FunctionCall& call) {
   std::int64_t a = 0;
   std::int64_t b = 0;
-  if (!DivisorOperands(call, msg::kGcfTooBig, -64, a, b)) return;
+  if (!DivisorOperands(call, msg::kGcfTooBig, Fn::kGcf, a, b)) return;
   call.value = a == 0 || b == 0 ? 0.0 : static_cast<double>(GreatestCommonDivisor(a, b));
 }
 
 void Lcm(FunctionCall& call) {
   std::int64_t a = 0;
   std::int64_t b = 0;
-  if (!DivisorOperands(call, msg::kLcmTooBig, -63, a, b)) return;
+  if (!DivisorOperands(call, msg::kLcmTooBig, Fn::kLcm, a, b)) return;
   if (a == 0 || b == 0) {
     call.value = static_cast<double>(a + b);
     return;
@@ -262,37 +262,37 @@ void TenPowerMinus(FunctionCall& call) {
   call.value = std::pow(10.0, -call.signedFirst);
 }
 
-constexpr BranchRow kRows[] = {
-    Own(1, Combinations),  // c; c() is a constant
-    Own(2, Permutations),  // p
-    One(3, Ln),
-    One(4, Lg),  // lg, log10
-    Own(5, Log),
-    One(6, Exp),
-    Fixed(7, 2, msg::kPowMissing, Pow),  // pow, power
-    One(8, Sqrt),
-    One(9, Curt),
-    One(57, Abs),  // abs, fabs
-    One(58, Fac),  // fac, fact
-    Fixed(60, 2, msg::kModMissing, Mod),
-    Fixed(61, 2, msg::kFmodMissing, Fmod),
-    Fixed(63, 2, msg::kLcmMissing, Lcm),
-    Fixed(64, 2, msg::kGcfMissing, Gcf),  // gcf, gcd
-    One(67, Round),
-    One(68, Int),  // int, fix
-    One(69, Floor),
-    One(70, Ceil),
-    One(158, Not),                       // not, written "!(" by users
-    Fixed(159, 3, msg::kIfMissing, If),  // if, ?
-    One(160, Complement),                // ~
-    One(161, Sign),                      // sign, $
-    One(1000, TenPower),                 // e, e+
-    One(1001, TenPowerMinus),            // e-
+constexpr FunctionRow kRows[] = {
+    Own(Fn::kCombinations, "c", Combinations),  // c() is a constant
+    Own(Fn::kPermutations, "p", Permutations),
+    One(Fn::kLn, "ln", Ln),
+    One(Fn::kLg, "lg log10", Lg),
+    Own(Fn::kLog, "log", Log),
+    One(Fn::kExp, "exp", Exp),
+    Fixed(Fn::kPow, "pow power", 2, msg::kPowMissing, Pow),
+    One(Fn::kSqrt, "sqrt", Sqrt),
+    One(Fn::kCurt, "curt", Curt),
+    One(Fn::kAbs, "abs fabs", Abs),
+    One(Fn::kFac, "fac fact", Fac),
+    Fixed(Fn::kMod, "mod", 2, msg::kModMissing, Mod),
+    Fixed(Fn::kFmod, "fmod", 2, msg::kFmodMissing, Fmod),
+    Fixed(Fn::kLcm, "lcm", 2, msg::kLcmMissing, Lcm),
+    Fixed(Fn::kGcf, "gcf gcd", 2, msg::kGcfMissing, Gcf),
+    One(Fn::kRound, "round", Round),
+    One(Fn::kInt, "int fix", Int),
+    One(Fn::kFloor, "floor", Floor),
+    One(Fn::kCeil, "ceil", Ceil),
+    One(Fn::kNot, "not", Not),  // written "!(" by users
+    Fixed(Fn::kIf, "? if", 3, msg::kIfMissing, If),
+    One(Fn::kComplement, "~", Complement),
+    One(Fn::kSign, "$ sign", Sign),
+    One(Fn::kTenPower, "e e+", TenPower),
+    One(Fn::kTenPowerMinus, "e-", TenPowerMinus),
 };
 
 }  // namespace
 
-std::span<const BranchRow> GeneralBranches() {
+std::span<const FunctionRow> GeneralBranches() {
   return kRows;
 }
 

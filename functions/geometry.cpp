@@ -55,7 +55,7 @@ struct PolygonMessages {
   std::string_view sides;
   std::string_view length;
   std::string_view tooBig;
-  int status;
+  Fn code;
 };
 
 bool PolygonSides(FunctionCall& call, const PolygonMessages& messages, double& n, double& x) {
@@ -68,11 +68,11 @@ bool PolygonSides(FunctionCall& call, const PolygonMessages& messages, double& n
     ok = false;
   }
   if (!(x > 0)) {
-    Report(call, messages.length, messages.status);
+    Fail(call, messages.length, messages.code);
     ok = false;
   }
   if (ok && sides > kLargestCount) {
-    Report(call, messages.tooBig, messages.status);
+    Fail(call, messages.tooBig, messages.code);
     ok = false;
   }
   n = std::trunc(sides);
@@ -81,21 +81,23 @@ bool PolygonSides(FunctionCall& call, const PolygonMessages& messages, double& n
 
 void Arrpg(FunctionCall& call) {
   double n, x;
-  if (PolygonSides(call, {msg::kArrpgSides, msg::kArrpgLength, msg::kArrpgBig, -42}, n, x)) {
+  if (PolygonSides(call, {msg::kArrpgSides, msg::kArrpgLength, msg::kArrpgBig, Fn::kArrpg}, n, x)) {
     call.value = n * (x * x) / std::tan(kPi / n) * 0.25;
   }
 }
 
 void Inrrpg(FunctionCall& call) {
   double n, x;
-  if (PolygonSides(call, {msg::kInrrpgSides, msg::kInrrpgLength, msg::kInrrpgBig, -43}, n, x)) {
+  if (PolygonSides(call, {msg::kInrrpgSides, msg::kInrrpgLength, msg::kInrrpgBig, Fn::kInrrpg}, n,
+                   x)) {
     call.value = x / std::tan(kPi / n) * 0.5;
   }
 }
 
 void Cirrpg(FunctionCall& call) {
   double n, x;
-  if (PolygonSides(call, {msg::kCirrpgSides, msg::kCirrpgLength, msg::kCirrpgBig, -44}, n, x)) {
+  if (PolygonSides(call, {msg::kCirrpgSides, msg::kCirrpgLength, msg::kCirrpgBig, Fn::kCirrpg}, n,
+                   x)) {
     call.value = x / std::sin(kPi / n) * 0.5;
   }
 }
@@ -105,7 +107,7 @@ void Cirrpg(FunctionCall& call) {
 void Circir(FunctionCall& call) {
   double n = std::fabs(call.args[0]);
   if (!(n >= 3)) {
-    Report(call, msg::kCircirSides, 432);
+    Report(call, msg::kCircirSides, Code(Fn::kCircir));
   } else {
     call.value = 2 * std::fabs(Arg(call, 2)) * std::tan(kPi / n);
   }
@@ -114,7 +116,7 @@ void Circir(FunctionCall& call) {
 void Inrcir(FunctionCall& call) {
   double n = std::fabs(call.args[0]);
   if (!(n >= 3)) {
-    Report(call, msg::kInrcirSides, 431);
+    Report(call, msg::kInrcirSides, Code(Fn::kInrcir));
   } else {
     call.value = 2 * std::fabs(Arg(call, 2)) * std::sin(kPi / n);
   }
@@ -183,7 +185,7 @@ void Distpl(FunctionCall& call) {
   double c = Arg(call, 5);
   double norm = std::hypot(a, b);
   if (!(norm > 5e-16)) {
-    Report(call, msg::kDistplNoLine, -134);
+    Fail(call, msg::kDistplNoLine, Fn::kDistpl);
   } else {
     call.value = std::fabs(a * x + b * y + c) / norm;
   }
@@ -198,31 +200,31 @@ void Anglell(FunctionCall& call) {
   call.value = std::atan2(std::fabs(a1 * b2 - a2 * b1), std::fabs(a1 * a2 + b1 * b2));
 }
 
-constexpr BranchRow kRows[] = {
-    Exact(39, 3, msg::kArtriMissing, 39, Artri),
-    Exact(40, 3, msg::kInrtriMissing, 40, Inrtri),
-    Exact(41, 3, msg::kCirtriMissing, 41, Cirtri),
-    Fixed(42, 2, msg::kArrpgMissing, Arrpg),
-    Fixed(43, 2, msg::kInrrpgMissing, Inrrpg),
-    Fixed(44, 2, msg::kCirrpgMissing, Cirrpg),
-    One(123, Vsphere),
-    One(124, Sfsphere),
-    Fixed(125, 2, msg::kVcylinderMissing, Vcylinder),
-    Fixed(126, 2, msg::kSfcylinderMissing, Sfcylinder),
-    Fixed(127, 2, msg::kVconeMissing, Vcone),
-    Fixed(128, 2, msg::kSfconeMissing, Sfcone),
-    Fixed(129, 2, msg::kVtorusMissing, Vtorus),
-    Fixed(130, 2, msg::kSftorusMissing, Sftorus),
-    Exact(133, 4, msg::kDistppMissing, 133, Distpp),
-    Exact(134, 5, msg::kDistplMissing, 134, Distpl),
-    Exact(135, 4, msg::kAnglellMissing, 135, Anglell),
-    Fixed(431, 2, msg::kInrcirMissing, Inrcir),
-    Fixed(432, 2, msg::kCircirMissing, Circir),
+constexpr FunctionRow kRows[] = {
+    Exact(Fn::kArtri, "artri", 3, msg::kArtriMissing, Artri),
+    Exact(Fn::kInrtri, "inrtri", 3, msg::kInrtriMissing, Inrtri),
+    Exact(Fn::kCirtri, "cirtri", 3, msg::kCirtriMissing, Cirtri),
+    Fixed(Fn::kArrpg, "arrpg", 2, msg::kArrpgMissing, Arrpg),
+    Fixed(Fn::kInrrpg, "inrrpg", 2, msg::kInrrpgMissing, Inrrpg),
+    Fixed(Fn::kCirrpg, "cirrpg", 2, msg::kCirrpgMissing, Cirrpg),
+    One(Fn::kVsphere, "vsphere", Vsphere),
+    One(Fn::kSfsphere, "sfsphere", Sfsphere),
+    Fixed(Fn::kVcylinder, "vcylinder", 2, msg::kVcylinderMissing, Vcylinder),
+    Fixed(Fn::kSfcylinder, "sfcylinder", 2, msg::kSfcylinderMissing, Sfcylinder),
+    Fixed(Fn::kVcone, "vcone", 2, msg::kVconeMissing, Vcone),
+    Fixed(Fn::kSfcone, "sfcone", 2, msg::kSfconeMissing, Sfcone),
+    Fixed(Fn::kVtorus, "vtorus", 2, msg::kVtorusMissing, Vtorus),
+    Fixed(Fn::kSftorus, "sftorus", 2, msg::kSftorusMissing, Sftorus),
+    Exact(Fn::kDistpp, "distpp", 4, msg::kDistppMissing, Distpp),
+    Exact(Fn::kDistpl, "distpl", 5, msg::kDistplMissing, Distpl),
+    Exact(Fn::kAnglell, "anglell", 4, msg::kAnglellMissing, Anglell),
+    Fixed(Fn::kInrcir, "inrcir", 2, msg::kInrcirMissing, Inrcir),
+    Fixed(Fn::kCircir, "circir", 2, msg::kCircirMissing, Circir),
 };
 
 }  // namespace
 
-std::span<const BranchRow> GeometryBranches() {
+std::span<const FunctionRow> GeometryBranches() {
   return kRows;
 }
 

@@ -142,50 +142,50 @@ void MolarMassChon(FunctionCall& call) {
   call.value = Cho(call) + kNitrogen * std::fabs(Arg(call, 4));
 }
 
-constexpr BranchRow kRows[] = {
-    One(100, Constant<3.141592653589793>),           // pi
-    One(101, Constant<0.5772156649015329>),          // el: Euler's constant
-    One(102, Constant<1.66053906892e-27>),           // u: atomic mass unit, kg
-    One(103, Constant<1.602176634e-19>),             // ev: elementary charge, C
-    One(104, Constant<96485.33212331001>),           // f: Faraday constant, C/mol
-    One(105, Constant<6.62607015e-34>),              // h: Planck constant, J s
-    One(106, Constant<8.8541878188e-12>),            // ep: electric constant, F/m
-    One(107, Constant<12.5663706127>),               // mu: magnetic constant / 1e-7, N/A^2
-    One(108, Gravity),                               // g
-    One(109, Constant<9.1093837139e-31>),            // me: electron mass, kg
-    One(110, Constant<1.67262192595e-27>),           // mp: proton mass, kg
-    One(111, Constant<1.67492750056e-27>),           // mn: neutron mass, kg
-    One(112, ScaledConstant<6.02214076e+23>),        // av: Avogadro constant, 1/mol
-    One(113, Constant<8.31446261815324>),            // r: gas constant, J/(mol K)
-    One(114, Constant<1.380649e-23>),                // bo: Boltzmann constant, J/K
-    Exact(115, 3, msg::kFfMissing, 115, Resultant),  // ff
-    FixedWithStatus(116, 2, msg::kMassMissing, 115, ReducedMass),  // mass
-    One(117, Contraction),                                         // vc
-    Exact(118, 3, msg::kChoMissing, 115, MolarMassCho),
-    Exact(119, 4, msg::kChonMissing, 115, MolarMassChon),
-    One(120, Kelvin),                          // k
-    One(121, Constant<0.022413969545014137>),  // vm: molar volume of an ideal gas, m^3/mol
-    One(122, ScaledConstant<101325.0>),        // atm, Pa
-    One(131, RadiansToDegrees),                // rtod
-    One(132, DegreesToRadians),                // dtor
-    Fixed(136, 2, msg::kGmrMissing, GravityField),
-    Fixed(137, 2, msg::kKqrMissing, CoulombField),
-    Fixed(138, 2, msg::kFreqMissing, Oscillation),
-    One(139, Celsius),  // t
-    Fixed(140, 2, msg::kWlfMissing, Wlf),
-    Fixed(141, 2, msg::kWlfsMissing, Wlfs),
-    Fixed(142, 3, msg::kXrdMissing, Xrd),
-    Fixed(143, 2, msg::kXrdcuMissing, XrdAnode<0.154056>),  // copper
-    Fixed(144, 2, msg::kXrdcrMissing, XrdAnode<0.22897>),   // chromium
-    Fixed(145, 2, msg::kXrdfeMissing, XrdAnode<0.193604>),  // iron
-    Fixed(146, 2, msg::kXrdcoMissing, XrdAnode<0.178897>),  // cobalt
-    One(147, Constant<0.0072973525643>),                    // al: fine-structure constant
-    One(148, Constant<10973731.568157>),                    // rb: Rydberg constant, 1/m
+constexpr FunctionRow kRows[] = {
+    One(Fn::kPi, "pi", Constant<3.141592653589793>),
+    One(Fn::kEl, "el", Constant<0.5772156649015329>),  // Euler's constant
+    One(Fn::kU, "u", Constant<1.66053906892e-27>),     // atomic mass unit, kg
+    One(Fn::kEv, "ev", Constant<1.602176634e-19>),     // elementary charge, C
+    One(Fn::kF, "f", Constant<96485.33212331001>),     // Faraday constant, C/mol
+    One(Fn::kH, "h", Constant<6.62607015e-34>),        // Planck constant, J s
+    One(Fn::kEp, "ep", Constant<8.8541878188e-12>),    // electric constant, F/m
+    One(Fn::kMu, "mu", Constant<12.5663706127>),       // magnetic constant / 1e-7, N/A^2
+    One(Fn::kG, "g", Gravity),
+    One(Fn::kMe, "me", Constant<9.1093837139e-31>),      // electron mass, kg
+    One(Fn::kMp, "mp", Constant<1.67262192595e-27>),     // proton mass, kg
+    One(Fn::kMn, "mn", Constant<1.67492750056e-27>),     // neutron mass, kg
+    One(Fn::kAv, "av", ScaledConstant<6.02214076e+23>),  // Avogadro constant, 1/mol
+    One(Fn::kR, "r", Constant<8.31446261815324>),        // gas constant, J/(mol K)
+    One(Fn::kBo, "bo", Constant<1.380649e-23>),          // Boltzmann constant, J/K
+    Exact(Fn::kFf, "ff", 3, msg::kFfMissing, Resultant),
+    FixedWithStatus(Fn::kMass, "mass", 2, msg::kMassMissing, Code(Fn::kFf), ReducedMass),
+    One(Fn::kVc, "vc", Contraction),
+    ExactWithStatus(Fn::kCho, "cho", 3, msg::kChoMissing, Code(Fn::kFf), MolarMassCho),
+    ExactWithStatus(Fn::kChon, "chon", 4, msg::kChonMissing, Code(Fn::kFf), MolarMassChon),
+    One(Fn::kK, "k", Kelvin),
+    One(Fn::kVm, "vm", Constant<0.022413969545014137>),  // molar volume of an ideal gas, m^3/mol
+    One(Fn::kAtm, "atm", ScaledConstant<101325.0>),      // Pa
+    One(Fn::kRtod, "rtod", RadiansToDegrees),
+    One(Fn::kDtor, "dtor", DegreesToRadians),
+    Fixed(Fn::kGmr, "gmr", 2, msg::kGmrMissing, GravityField),
+    Fixed(Fn::kKqr, "kqr", 2, msg::kKqrMissing, CoulombField),
+    Fixed(Fn::kFreq, "freq", 2, msg::kFreqMissing, Oscillation),
+    One(Fn::kT, "t", Celsius),
+    Fixed(Fn::kWlf, "wlf", 2, msg::kWlfMissing, Wlf),
+    Fixed(Fn::kWlfs, "wlfs", 2, msg::kWlfsMissing, Wlfs),
+    Fixed(Fn::kXrd, "xrd", 3, msg::kXrdMissing, Xrd),
+    Fixed(Fn::kXrdcu, "xrdcu", 2, msg::kXrdcuMissing, XrdAnode<0.154056>),  // copper
+    Fixed(Fn::kXrdcr, "xrdcr", 2, msg::kXrdcrMissing, XrdAnode<0.22897>),   // chromium
+    Fixed(Fn::kXrdfe, "xrdfe", 2, msg::kXrdfeMissing, XrdAnode<0.193604>),  // iron
+    Fixed(Fn::kXrdco, "xrdco", 2, msg::kXrdcoMissing, XrdAnode<0.178897>),  // cobalt
+    One(Fn::kAl, "al", Constant<0.0072973525643>),  // fine-structure constant
+    One(Fn::kRb, "rb", Constant<10973731.568157>),  // Rydberg constant, 1/m
 };
 
 }  // namespace
 
-std::span<const BranchRow> ScienceBranches() {
+std::span<const FunctionRow> ScienceBranches() {
   return kRows;
 }
 

@@ -26,7 +26,7 @@ bool Inside(double x, double low, double high) {
 void GammaOf(FunctionCall& call) {
   double x = call.signedFirst;
   if (x == 0 || (x < 0 && x - std::floor(x) < 1e-15) || std::isnan(x)) {
-    Report(call, msg::kGammaPole, -16);
+    Fail(call, msg::kGammaPole, Fn::kGamma);
   } else {
     call.value = Gamma(x);
   }
@@ -35,7 +35,7 @@ void GammaOf(FunctionCall& call) {
 void GammaLnOf(FunctionCall& call) {
   double x = call.signedFirst;
   if (!(x > 0)) {
-    Report(call, msg::kGammaLnDomain, -17);
+    Fail(call, msg::kGammaLnDomain, Fn::kGammaLn);
   } else {
     call.value = GammaLn(x);
   }
@@ -47,11 +47,11 @@ void GammaInc(FunctionCall& call) {
   double limit = Arg(call, 2);
   bool ok = true;
   if (!(shape > 0)) {
-    Report(call, msg::kGammaIncX, -18);
+    Fail(call, msg::kGammaIncX, Fn::kGammaInc);
     ok = false;
   }
   if (!(limit >= 0)) {
-    Report(call, msg::kGammaIncA, -18);
+    Fail(call, msg::kGammaIncA, Fn::kGammaInc);
     ok = false;
   }
   if (ok) call.value = GammaP(shape, limit);
@@ -62,11 +62,11 @@ void BetaOf(FunctionCall& call) {
   double b = Arg(call, 2);
   bool ok = true;
   if (!(a > 0)) {
-    Report(call, msg::kBetaX, -19);
+    Fail(call, msg::kBetaX, Fn::kBeta);
     ok = false;
   }
   if (!(b > 0)) {
-    Report(call, msg::kBetaY, -19);
+    Fail(call, msg::kBetaY, Fn::kBeta);
     ok = false;
   }
   if (ok) call.value = Beta(a, b);
@@ -78,7 +78,7 @@ void BetaInc(FunctionCall& call) {
   double a = Arg(call, 2);
   double b = Arg(call, 3);
   if (!(a > 0 && b > 0 && x >= 0 && x <= 1)) {
-    Report(call, msg::kBetaIncDomain, -20);
+    Fail(call, msg::kBetaIncDomain, Fn::kBetaInc);
   } else {
     call.value = BetaI(x, a, b);
   }
@@ -91,7 +91,7 @@ void ErfOf(FunctionCall& call) {
 void InvErfOf(FunctionCall& call) {
   double x = call.signedFirst;
   if (!Inside(x, -1, 1)) {
-    Report(call, msg::kInvErfDomain, -511);
+    Fail(call, msg::kInvErfDomain, Fn::kInverf);
   } else {
     call.value = InvErf(x);
   }
@@ -100,7 +100,7 @@ void InvErfOf(FunctionCall& call) {
 void Si(FunctionCall& call) {
   double x = call.signedFirst;
   if (!(std::fabs(x) <= kIntegralLimit)) {
-    Report(call, msg::kSiTooBig, -21);
+    Fail(call, msg::kSiTooBig, Fn::kSi);
   } else {
     call.value = SineIntegral(x);
   }
@@ -109,9 +109,9 @@ void Si(FunctionCall& call) {
 void Ci(FunctionCall& call) {
   double x = call.signedFirst;
   if (!(std::fabs(x) <= kIntegralLimit)) {
-    Report(call, msg::kCiTooBig, -22);
+    Fail(call, msg::kCiTooBig, Fn::kCi);
   } else if (x == 0) {
-    Report(call, msg::kCiZero, -22);
+    Fail(call, msg::kCiZero, Fn::kCi);
   } else {
     call.value = CosineIntegral(x);
   }
@@ -120,7 +120,7 @@ void Ci(FunctionCall& call) {
 void Ei(FunctionCall& call) {
   double x = call.signedFirst;
   if (x == 0) {
-    Report(call, msg::kEiZero, -23);
+    Fail(call, msg::kEiZero, Fn::kEi);
   } else {
     call.value = ExpIntegral(x);
   }
@@ -137,14 +137,14 @@ void Ndis(FunctionCall& call) {
   }
   if (call.count == 2) {
     call.folds = 1;
-    Report(call, msg::kNdisMissing, 52);
+    Report(call, msg::kNdisMissing, Code(Fn::kNdis));
     return;
   }
   call.folds = 3;
   double mean = Arg(call, 2);
   double deviation = Arg(call, 3);
   if (!(deviation >= 0)) {
-    Report(call, msg::kNdisStd, -52);
+    Fail(call, msg::kNdisStd, Fn::kNdis);
     return;
   }
   double z = (x - mean) / deviation;
@@ -154,7 +154,7 @@ void Ndis(FunctionCall& call) {
 void InvNdis(FunctionCall& call) {
   double p = call.signedFirst;
   if (!Inside(p, 0, 1)) {
-    Report(call, msg::kInvNdisDomain, -521);
+    Fail(call, msg::kInvNdisDomain, Fn::kInvNdis);
   } else {
     call.value = InvNormalLower(p);
   }
@@ -164,9 +164,9 @@ void InvNdis(FunctionCall& call) {
 void Tdis(FunctionCall& call) {
   double f = Arg(call, 2);
   if (!(f >= 1)) {
-    Report(call, msg::kTdisF, -53);
+    Fail(call, msg::kTdisF, Fn::kTdis);
   } else if (f > kLargestCount) {
-    Report(call, msg::kTdisBig, -53);
+    Fail(call, msg::kTdisBig, Fn::kTdis);
   } else {
     call.value = TwoSidedT(call.signedFirst, TruncToInt32(f));
   }
@@ -176,11 +176,11 @@ void InvTdis(FunctionCall& call) {
   double p = call.signedFirst;
   double f = Arg(call, 2);
   if (!Inside(p, 0, 1)) {
-    Report(call, msg::kInvTdisDomain, -531);
+    Fail(call, msg::kInvTdisDomain, Fn::kInvTdis);
   } else if (!(f >= 1)) {
-    Report(call, msg::kInvTdisF, -531);
+    Fail(call, msg::kInvTdisF, Fn::kInvTdis);
   } else if (f > kLargestCount) {
-    Report(call, msg::kInvTdisBig, -531);
+    Fail(call, msg::kInvTdisBig, Fn::kInvTdis);
   } else {
     call.value = InvTwoSidedT(p, TruncToInt32(f));
   }
@@ -194,9 +194,9 @@ void Fdis(FunctionCall& call) {
   if (x < 0) {
     call.value = 0;
   } else if (!(f1 >= 1 && f2 >= 1)) {
-    Report(call, msg::kFdisF, -54);
+    Fail(call, msg::kFdisF, Fn::kFdis);
   } else if (f1 > kLargestCount || f2 > kLargestCount) {
-    Report(call, msg::kFdisBig, -54);
+    Fail(call, msg::kFdisBig, Fn::kFdis);
   } else {
     call.value = UpperF(x, TruncToInt32(f1), TruncToInt32(f2));
   }
@@ -206,7 +206,7 @@ void Fdis(FunctionCall& call) {
 void InvFdis(FunctionCall& call) {
   if (call.count < 3) {
     call.folds = 1;
-    Report(call, msg::kInvFdisMissing, 541);
+    Report(call, msg::kInvFdisMissing, Code(Fn::kInvFdis));
     return;
   }
   call.folds = 3;
@@ -214,11 +214,11 @@ void InvFdis(FunctionCall& call) {
   double f1 = Arg(call, 2);
   double f2 = Arg(call, 3);
   if (!Inside(p, 0, 1)) {
-    Report(call, msg::kInvFdisDomain, -541);
+    Fail(call, msg::kInvFdisDomain, Fn::kInvFdis);
   } else if (!(f1 >= 1 && f2 >= 1)) {
-    Report(call, msg::kInvFdisF, -541);
+    Fail(call, msg::kInvFdisF, Fn::kInvFdis);
   } else if (f1 > kLargestCount || f2 > kLargestCount) {
-    Report(call, msg::kInvFdisBig, -541);
+    Fail(call, msg::kInvFdisBig, Fn::kInvFdis);
   } else {
     call.value = InvUpperF(p, TruncToInt32(f1), TruncToInt32(f2));
   }
@@ -229,9 +229,9 @@ void Kdis(FunctionCall& call) {
   double x = call.signedFirst;
   double f = Arg(call, 2);
   if (!(f >= 0)) {
-    Report(call, msg::kKdisF, -56);
+    Fail(call, msg::kKdisF, Fn::kKdis);
   } else if (f > kLargestCount) {
-    Report(call, msg::kKdisBig, -56);
+    Fail(call, msg::kKdisBig, Fn::kKdis);
   } else if (x < 0) {
     call.value = 0;
   } else {
@@ -245,11 +245,11 @@ void Bdis(FunctionCall& call) {
   double trials = Arg(call, 2);
   double successes = Arg(call, 3);
   if (!(x >= 0 && x <= 1 && trials >= successes && successes >= 0)) {
-    Report(call, msg::kBdisDomain, -55);
+    Fail(call, msg::kBdisDomain, Fn::kBdis);
     return;
   }
   if (trials > kLargestCount) {
-    Report(call, msg::kBdisBig, -55);
+    Fail(call, msg::kBdisBig, Fn::kBdis);
     return;
   }
   call.value = BinomialAtLeast(x, TruncToInt32(trials), TruncToInt32(successes));
@@ -258,7 +258,7 @@ void Bdis(FunctionCall& call) {
 void InvGammaLnOf(FunctionCall& call) {
   double y = call.signedFirst;
   if (!(y >= kGammaLnMinimum)) {
-    Report(call, msg::kInvGammaLnDomain, -1811);
+    Fail(call, msg::kInvGammaLnDomain, Fn::kInvGammaLn);
   } else {
     call.value = InvGammaLn(y);
   }
@@ -277,12 +277,12 @@ void Jn(FunctionCall& call) {
   double n = std::trunc(call.signedFirst);
   double x = Arg(call, 2);
   if (!(std::fabs(n) <= kLargestCount)) {
-    Report(call, msg::kJnOrder, -12);
+    Fail(call, msg::kJnOrder, Fn::kJn);
     return;
   }
   double value = BesselJn(static_cast<std::int32_t>(n), x);
   if (std::isnan(value) && !std::isnan(x)) {
-    Report(call, msg::kJnOrder, -12);
+    Fail(call, msg::kJnOrder, Fn::kJn);
   } else {
     call.value = value;
   }
@@ -291,7 +291,7 @@ void Jn(FunctionCall& call) {
 void Y0(FunctionCall& call) {
   double x = call.signedFirst;
   if (x == 0) {
-    Report(call, msg::kY0Zero, -13);
+    Fail(call, msg::kY0Zero, Fn::kY0);
   } else {
     call.value = ::y0(x);
   }
@@ -300,7 +300,7 @@ void Y0(FunctionCall& call) {
 void Y1(FunctionCall& call) {
   double x = call.signedFirst;
   if (x == 0) {
-    Report(call, msg::kY1Zero, -14);
+    Fail(call, msg::kY1Zero, Fn::kY1);
   } else {
     call.value = ::y1(x);
   }
@@ -309,49 +309,49 @@ void Y1(FunctionCall& call) {
 void Yn(FunctionCall& call) {
   double x = Arg(call, 2);
   if (x == 0) {
-    Report(call, msg::kYnZero, -15);
+    Fail(call, msg::kYnZero, Fn::kYn);
   } else {
     double n = std::trunc(call.signedFirst);
     double value = std::fabs(n) <= kLargestCount ? BesselYn(static_cast<std::int32_t>(n), x) : 0;
     if (!(std::fabs(n) <= kLargestCount) || (std::isnan(value) && x > 0)) {
-      Report(call, msg::kYnOrder, -15);
+      Fail(call, msg::kYnOrder, Fn::kYn);
     } else {
       call.value = value;
     }
   }
 }
 
-constexpr BranchRow kRows[] = {
-    One(10, J0),
-    One(11, J1),
-    Fixed(12, 2, msg::kJnMissing, Jn),
-    One(13, Y0),
-    One(14, Y1),
-    Fixed(15, 2, msg::kYnMissing, Yn),
-    One(16, GammaOf),
-    One(17, GammaLnOf),                             // gammaln, lngamma
-    Fixed(18, 2, msg::kGammaIncMissing, GammaInc),  // gammainc, incgamma, igamma
-    Fixed(19, 2, msg::kBetaMissing, BetaOf),
-    Fixed(20, 3, msg::kBetaIncMissing, BetaInc),  // betainc, incbeta, ibeta
-    One(21, Si),
-    One(22, Ci),
-    One(23, Ei),
-    One(51, ErfOf),
-    Own(52, Ndis),
-    Fixed(53, 2, msg::kTdisMissing, Tdis),
-    Fixed(54, 3, msg::kFdisMissing, Fdis),
-    Fixed(55, 3, msg::kBdisMissing, Bdis),
-    Fixed(56, 2, msg::kKdisMissing, Kdis),
-    One(511, InvErfOf),                            // inverf, erfinv
-    One(521, InvNdis),                             // invndis, ndisinv, invn, ninv
-    Fixed(531, 2, msg::kInvTdisMissing, InvTdis),  // invtdis, tdisinv, invt, tinv
-    Own(541, InvFdis),                             // invfdis, fdisinv, invf, finv
-    One(1811, InvGammaLnOf),                       // invgammaln, gammalninv
+constexpr FunctionRow kRows[] = {
+    One(Fn::kJ0, "j0", J0),
+    One(Fn::kJ1, "j1", J1),
+    Fixed(Fn::kJn, "jn", 2, msg::kJnMissing, Jn),
+    One(Fn::kY0, "y0", Y0),
+    One(Fn::kY1, "y1", Y1),
+    Fixed(Fn::kYn, "yn", 2, msg::kYnMissing, Yn),
+    One(Fn::kGamma, "gamma", GammaOf),
+    One(Fn::kGammaLn, "gammaln lngamma", GammaLnOf),
+    Fixed(Fn::kGammaInc, "igamma gammainc incgamma", 2, msg::kGammaIncMissing, GammaInc),
+    Fixed(Fn::kBeta, "beta", 2, msg::kBetaMissing, BetaOf),
+    Fixed(Fn::kBetaInc, "ibeta betainc incbeta", 3, msg::kBetaIncMissing, BetaInc),
+    One(Fn::kSi, "si", Si),
+    One(Fn::kCi, "ci", Ci),
+    One(Fn::kEi, "ei", Ei),
+    One(Fn::kErf, "erf", ErfOf),
+    Own(Fn::kNdis, "ndis", Ndis),
+    Fixed(Fn::kTdis, "tdis", 2, msg::kTdisMissing, Tdis),
+    Fixed(Fn::kFdis, "fdis", 3, msg::kFdisMissing, Fdis),
+    Fixed(Fn::kBdis, "bdis", 3, msg::kBdisMissing, Bdis),
+    Fixed(Fn::kKdis, "kdis", 2, msg::kKdisMissing, Kdis),
+    One(Fn::kInverf, "inverf erfinv", InvErfOf),
+    One(Fn::kInvNdis, "invn ninv invndis ndisinv", InvNdis),
+    Fixed(Fn::kInvTdis, "invt tinv invtdis tdisinv", 2, msg::kInvTdisMissing, InvTdis),
+    Own(Fn::kInvFdis, "invf finv invfdis fdisinv", InvFdis),
+    One(Fn::kInvGammaLn, "invgammaln gammalninv", InvGammaLnOf),
 };
 
 }  // namespace
 
-std::span<const BranchRow> SpecialBranches() {
+std::span<const FunctionRow> SpecialBranches() {
   return kRows;
 }
 

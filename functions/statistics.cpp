@@ -76,7 +76,7 @@ void HarmonicMean(FunctionCall& call) {
   for (int i = 0; i < call.count; ++i) {
     double x = Value(call, i);
     if (x == 0) {
-      Report(call, msg::kHmeanZero, -47);
+      Fail(call, msg::kHmeanZero, Fn::kHmean);
       return;
     }
     sum += 1 / x;
@@ -119,7 +119,7 @@ void Norm(FunctionCall& call) {
 // and no fold at all, so the core's count message follows.
 void Polynomial(FunctionCall& call) {
   if (call.count == 1) {
-    Report(call, msg::kPolynMissing, 62);
+    Report(call, msg::kPolynMissing, Code(Fn::kPolyn));
     call.folds = 0;
     return;
   }
@@ -130,19 +130,19 @@ void Polynomial(FunctionCall& call) {
   call.value = v;
 }
 
-constexpr BranchRow kRows[] = {
-    Variadic(46, MeanOf),  // mean, average
-    Variadic(47, HarmonicMean),
-    Variadic(48, SampleDeviation),  // stdev
-    Variadic(49, AverageDeviation),
-    Variadic(50, PopulationDeviation),  // stdevn
-    Variadic(59, Norm),                 // mol
-    Own(62, Polynomial),
+constexpr FunctionRow kRows[] = {
+    Variadic(Fn::kMean, "mean average", MeanOf),
+    Variadic(Fn::kHmean, "hmean", HarmonicMean),
+    Variadic(Fn::kStdev, "stdev", SampleDeviation),
+    Variadic(Fn::kAvedev, "avedev", AverageDeviation),
+    Variadic(Fn::kStdevn, "stdevn", PopulationDeviation),
+    Variadic(Fn::kMol, "mol", Norm),
+    Own(Fn::kPolyn, "polyn", Polynomial),
 };
 
 }  // namespace
 
-std::span<const BranchRow> StatisticsBranches() {
+std::span<const FunctionRow> StatisticsBranches() {
   return kRows;
 }
 

@@ -18,9 +18,9 @@ constexpr double kTrigLimit = 200000;
 // From here on x * x would overflow in the inverse hyperbolic formulas.
 constexpr double kHugeArgument = 1e150;
 
-bool TooBig(FunctionCall& call, std::string_view message, int status) {
+bool TooBig(FunctionCall& call, std::string_view message, Fn code) {
   if (std::fabs(call.signedFirst) <= kTrigLimit) return false;
-  Report(call, message, status);
+  Fail(call, message, code);
   return true;
 }
 
@@ -34,14 +34,14 @@ bool AtQuarterTurn(double value, double x) {
 
 // sin, cos and tan take the C library's reduction, which is exact for every double.
 void Sin(FunctionCall& call) {
-  if (TooBig(call, msg::kSinTooBig, -24)) return;
+  if (TooBig(call, msg::kSinTooBig, Fn::kSin)) return;
   double x = call.signedFirst;
   double s = std::sin(x);
   call.value = AtQuarterTurn(s, x) ? 0 : s;
 }
 
 void Cos(FunctionCall& call) {
-  if (TooBig(call, msg::kCosTooBig, -25)) return;
+  if (TooBig(call, msg::kCosTooBig, Fn::kCos)) return;
   double x = call.signedFirst;
   double c = std::cos(x);
   call.value = AtQuarterTurn(c, x) ? 0 : c;
@@ -49,7 +49,7 @@ void Cos(FunctionCall& call) {
 
 // At the pole the value is the largest double, which the evaluation reports as an overflow.
 void Tan(FunctionCall& call) {
-  if (TooBig(call, msg::kTanTooBig, -26)) return;
+  if (TooBig(call, msg::kTanTooBig, Fn::kTan)) return;
   double x = call.signedFirst;
   if (AtQuarterTurn(std::cos(x), x)) {
     call.value = kHuge;
@@ -85,17 +85,17 @@ SineCosine DegreeSineCosine(double x) {
 }
 
 void Sind(FunctionCall& call) {
-  if (TooBig(call, msg::kSindTooBig, -30)) return;
+  if (TooBig(call, msg::kSindTooBig, Fn::kSind)) return;
   call.value = static_cast<double>(DegreeSineCosine(call.signedFirst).sin);
 }
 
 void Cosd(FunctionCall& call) {
-  if (TooBig(call, msg::kCosdTooBig, -31)) return;
+  if (TooBig(call, msg::kCosdTooBig, Fn::kCosd)) return;
   call.value = static_cast<double>(DegreeSineCosine(call.signedFirst).cos);
 }
 
 void Tand(FunctionCall& call) {
-  if (TooBig(call, msg::kTandTooBig, -32)) return;
+  if (TooBig(call, msg::kTandTooBig, Fn::kTand)) return;
   SineCosine sc = DegreeSineCosine(call.signedFirst);
   call.value = sc.cos == 0 ? kHuge : static_cast<double>(sc.sin / sc.cos);
 }
@@ -115,7 +115,7 @@ void TanL(FunctionCall& call) {
 void Asin(FunctionCall& call) {
   double x = call.signedFirst;
   if (!(std::fabs(x) <= 1)) {
-    Report(call, msg::kAsinDomain, -27);
+    Fail(call, msg::kAsinDomain, Fn::kAsin);
   } else {
     call.value = std::asin(x);
   }
@@ -124,7 +124,7 @@ void Asin(FunctionCall& call) {
 void Acos(FunctionCall& call) {
   double x = call.signedFirst;
   if (!(std::fabs(x) <= 1)) {
-    Report(call, msg::kAcosDomain, -28);
+    Fail(call, msg::kAcosDomain, Fn::kAcos);
   } else {
     call.value = std::acos(x);
   }
@@ -173,7 +173,7 @@ void Asinh(FunctionCall& call) {
 void Acosh(FunctionCall& call) {
   double x = call.signedFirst;
   if (!(x >= 1)) {
-    Report(call, msg::kAcoshDomain, -37);
+    Fail(call, msg::kAcoshDomain, Fn::kAcosh);
   } else if (x > kHugeArgument) {
     call.value = std::log(x) + std::numbers::ln2;
   } else if (x < 2) {
@@ -188,7 +188,7 @@ void Acosh(FunctionCall& call) {
 void Atanh(FunctionCall& call) {
   double x = call.signedFirst;
   if (!(std::fabs(x) < 1)) {
-    Report(call, msg::kAtanhDomain, -38);
+    Fail(call, msg::kAtanhDomain, Fn::kAtanh);
   } else if (std::fabs(x) < 0.5) {
     call.value = 0.5 * std::log1p(2 * x / (1 - x));
   } else {
@@ -226,34 +226,34 @@ void Argd(FunctionCall& call) {
   call.value = Angle(call.signedFirst, detail::Arg(call, 2), kDegrees);
 }
 
-constexpr BranchRow kRows[] = {
-    One(24, Sin),
-    One(25, Cos),
-    One(26, Tan),   // tan, tg
-    One(27, Asin),  // asin, arcsin
-    One(28, Acos),  // acos, arccos
-    One(29, Atan),  // atan, atg, arctg, arctan
-    One(30, Sind),
-    One(31, Cosd),
-    One(32, Tand),   // tand, tgd
-    One(33, Sinh),   // sinh, sh
-    One(34, Cosh),   // cosh, ch
-    One(35, Tanh),   // tanh, th, tgh
-    One(36, Asinh),  // asinh, ash, arcsh, arcsinh
-    One(37, Acosh),  // acosh, ach, arcch, arccosh
-    One(38, Atanh),  // atanh, ath, atgh, arcth, arctgh, arctanh
-    Fixed(45, 2, msg::kHypotMissing, Hypot),
-    Fixed(65, 2, msg::kArgMissing, Arg),
-    Fixed(66, 2, msg::kArgdMissing, Argd),
-    Fixed(71, 2, msg::kAtan2Missing, Atan2),
-    One(241, SinL),
-    One(251, CosL),
-    One(261, TanL),
+constexpr FunctionRow kRows[] = {
+    One(Fn::kSin, "sin", Sin),
+    One(Fn::kCos, "cos", Cos),
+    One(Fn::kTan, "tg tan", Tan),
+    One(Fn::kAsin, "asin arcsin", Asin),
+    One(Fn::kAcos, "acos arccos", Acos),
+    One(Fn::kAtan, "atg atan arctg arctan", Atan),
+    One(Fn::kSind, "sind", Sind),
+    One(Fn::kCosd, "cosd", Cosd),
+    One(Fn::kTand, "tgd tand", Tand),
+    One(Fn::kSinh, "sh sinh", Sinh),
+    One(Fn::kCosh, "ch cosh", Cosh),
+    One(Fn::kTanh, "th tgh tanh", Tanh),
+    One(Fn::kAsinh, "ash asinh arcsh arcsinh", Asinh),
+    One(Fn::kAcosh, "ach acosh arcch arccosh", Acosh),
+    One(Fn::kAtanh, "ath atgh atanh arcth arctgh arctanh", Atanh),
+    Fixed(Fn::kHypot, "hypot", 2, msg::kHypotMissing, Hypot),
+    Fixed(Fn::kArg, "arg", 2, msg::kArgMissing, Arg),
+    Fixed(Fn::kArgd, "argd", 2, msg::kArgdMissing, Argd),
+    Fixed(Fn::kAtan2, "atan2", 2, msg::kAtan2Missing, Atan2),
+    One(Fn::kSinl, "sinl", SinL),
+    One(Fn::kCosl, "cosl", CosL),
+    One(Fn::kTanl, "tanl", TanL),
 };
 
 }  // namespace
 
-std::span<const BranchRow> TrigBranches() {
+std::span<const FunctionRow> TrigBranches() {
   return kRows;
 }
 

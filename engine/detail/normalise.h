@@ -15,4 +15,7 @@ namespace orvo::detail {
 // it does no bookkeeping.
 std::string Normalise(std::string_view text, std::vector<DroppedOperator>* notes = nullptr);
 
+// A name as the normaliser left it, as users type it: protections undone, lower case.
+std::string DisplayName(std::string_view name);
+
 }  // namespace orvo::detail

@@ -7,16 +7,16 @@
 namespace orvo::detail {
 
 // Logarithms, powers, integers and combinatorics, boolean and bit functions, exponents.
-std::span<const BranchRow> GeneralBranches();
+std::span<const FunctionRow> GeneralBranches();
 // Trigonometric, inverse trigonometric and hyperbolic functions, angles of points.
-std::span<const BranchRow> TrigBranches();
+std::span<const FunctionRow> TrigBranches();
 // Means, deviations, norms and polynomials of argument lists.
-std::span<const BranchRow> StatisticsBranches();
+std::span<const FunctionRow> StatisticsBranches();
 // Gamma and beta families, error function, integrals, distributions, inverses, Bessel.
-std::span<const BranchRow> SpecialBranches();
+std::span<const FunctionRow> SpecialBranches();
 // Triangles, polygons, solids, distances and angles of lines.
-std::span<const BranchRow> GeometryBranches();
+std::span<const FunctionRow> GeometryBranches();
 // Constants, unit conversions, physics and chemistry formulas.
-std::span<const BranchRow> ScienceBranches();
+std::span<const FunctionRow> ScienceBranches();
 
 }  // namespace orvo::detail
