@@ -3,15 +3,6 @@
 #include "console/preview.h"
 
 namespace orvo::cli {
-namespace {
-
-// Lines that report a failure instead of a result.
-bool IsFailureLine(std::string_view line) {
-  return StartsWith(line, "Error") || StartsWith(line, "Warning:") || StartsWith(line, "Waring:") ||
-         StartsWith(line, "Unknow ");
-}
-
-}  // namespace
 
 std::string AnswerBox::TextAfterLastBackslash() const {
   std::size_t slash = text_.rfind('\\');
@@ -59,7 +50,6 @@ Answer LineSession::Type(std::string_view line) {
     std::size_t end = added.find("\r\n", start);
     std::string_view piece =
         added.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    if (IsFailureLine(piece)) answer.failed = true;
     answer.text += piece;
     if (end == std::string_view::npos) break;
     answer.text += '\n';

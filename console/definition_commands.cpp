@@ -1,7 +1,10 @@
 // The "#" commands and the expansion of user-defined functions, handed to the userdef module.
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "base/text.h"
+#include "console/detail/messages.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
 #include "userdef/userdef.h"
@@ -31,8 +34,9 @@ std::string_view TypedFileName(ConsoleSession& session, std::string_view lowered
 
 using Command = std::string (*)(ConsoleSession&, DefinitionContext&, std::string_view);
 
+// The "#" words; no word starts another.
 struct CommandWord {
-  std::string_view word;  // as the "#" routes name it
+  std::string_view word;
   Command run;
 };
 
@@ -53,14 +57,21 @@ constexpr CommandWord kCommands[] = {
 
 }  // namespace
 
-void DefinitionHandler(ConsoleSession& session, const Route& route, std::string_view text) {
+bool KnowsDefinitionWord(std::string_view text) {
+  return std::any_of(std::begin(kCommands), std::end(kCommands),
+                     [&](const CommandWord& command) { return StartsWith(text, command.word); });
+}
+
+bool DefinitionHandler(ConsoleSession& session, const Route&, std::string_view text) {
   for (const CommandWord& command : kCommands) {
-    if (command.word == route.word) {
+    if (StartsWith(text, command.word)) {
       DefinitionContext context = ContextOf(session);
-      session.Append(command.run(session, context, text));
-      return;
+      return AppendModuleAnswer(session,
+                                command.run(session, context, text.substr(command.word.size())));
     }
   }
+  session.Append(msg::kNoSuchHash);
+  return true;
 }
 
 std::optional<std::string> ExpandDefinitions(ConsoleSession& session, std::string command) {

@@ -39,13 +39,15 @@ std::string HelpPageText(HelpTopic topic) {
   return page;
 }
 
-void HelpHandler(ConsoleSession& session, const Route& route, std::string_view) {
+// A page is never a failure, whatever its lines begin with ("Error function" on &func=).
+bool HelpHandler(ConsoleSession& session, const Route& route, std::string_view) {
   std::string page = HelpPageText(static_cast<HelpTopic>(route.arg));
   if (page.empty()) {
     session.Append(kPromptEnding);
-    return;
+    return false;
   }
   session.box().SetText(page + std::string(kPromptEnding));
+  return false;
 }
 
 }  // namespace orvo::detail

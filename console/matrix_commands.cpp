@@ -5,8 +5,8 @@
 
 namespace orvo::detail {
 
-void MatrixHandler(ConsoleSession& session, const Route& route, std::string_view text) {
-  session.Append(MatrixCommand(session.Env(), session.state().matrices, route.word, text));
+bool MatrixHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return AppendModuleAnswer(session, MatrixCommand(session.Env(), session.state().matrices, text));
 }
 
 }  // namespace orvo::detail

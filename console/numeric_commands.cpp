@@ -9,31 +9,32 @@
 
 namespace orvo::detail {
 
-void IntegrateHandler(ConsoleSession& session, const Route& route, std::string_view text) {
-  session.Append(IntegrateCommand(session.Env(), text, static_cast<IntegrationMethod>(route.arg)));
+bool IntegrateHandler(ConsoleSession& session, const Route& route, std::string_view text) {
+  return AppendModuleAnswer(
+      session, IntegrateCommand(session.Env(), text, static_cast<IntegrationMethod>(route.arg)));
 }
 
-void SequenceSumHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  session.Append(SequenceSumCommand(session.Env(), text));
+bool SequenceSumHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return AppendModuleAnswer(session, SequenceSumCommand(session.Env(), text));
 }
 
-void RootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  session.Append(FindRootsCommand(session.Env(), text));
+bool RootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return AppendModuleAnswer(session, FindRootsCommand(session.Env(), text));
 }
 
-void PolynomialRootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  session.Append(PolynomialRootsCommand(session.Env(), text));
+bool PolynomialRootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return AppendModuleAnswer(session, PolynomialRootsCommand(session.Env(), text));
 }
 
-void StatisticsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  session.Append(StatisticsCommand(session.Env(), text));
+bool StatisticsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return AppendModuleAnswer(session, StatisticsCommand(session.Env(), text));
 }
 
-void LinearEquationsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  session.Append(LinearEquationsCommand(session.Env(), text));
+bool LinearEquationsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return AppendModuleAnswer(session, LinearEquationsCommand(session.Env(), text));
 }
 
-void PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
+bool PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
   PlotRequest request;
   std::vector<PlotCurve> curves;
   std::string answer = PlotCommand(session.Env(), text, request, curves);
@@ -44,7 +45,7 @@ void PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
     state.plotCurves = std::move(curves);
     ++state.plotCount;
   }
-  session.Append(answer);
+  return AppendModuleAnswer(session, answer);
 }
 
 }  // namespace orvo::detail

@@ -113,11 +113,13 @@ std::string DescribeFamilyCommand(char family, std::string_view rest, bool ended
   std::size_t index = family == '&' ? 0 : family == '#' ? 1 : 2;
   const detail::Route* route = rest.empty()    ? detail::FamilyPage(family)
                                : family == '&' ? detail::FindRoute(detail::AmpersandRoutes(), rest)
-                               : family == '#' ? detail::FindRoute(detail::HashRoutes(), rest)
-                                               : detail::FindRoute(detail::AtRoutes(), rest);
-  if (route == nullptr) return std::string(kNoSuchCommand[index]);
+                                               : nullptr;
+  if (route == nullptr && (rest.empty() || !detail::FamilyKnowsWord(family, rest))) {
+    return std::string(kNoSuchCommand[index]);
+  }
   constexpr std::string_view kKinds[] = {kNumericTool, kDefinitionCommand, kMatrixCommand};
-  std::string text(route->run == detail::HelpHandler ? kHelpPage : kKinds[index]);
+  std::string text(route != nullptr && route->run == detail::HelpHandler ? kHelpPage
+                                                                         : kKinds[index]);
   return text + std::string(ended ? kRunsOnEnter : kNeedsEquals);
 }
 

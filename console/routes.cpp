@@ -1,6 +1,11 @@
 #include "console/detail/routes.h"
 
+#include <algorithm>
+
 #include "base/text.h"
+#include "console/detail/messages.h"
+#include "console/session.h"
+#include "matrix/commands.h"
 
 namespace orvo::detail {
 namespace {
@@ -27,25 +32,20 @@ constexpr Route kAmpersand[] = {
     {"other", HelpHandler, kHelpOther},
 };
 
-constexpr Route kHash[] = {
-    {"undef(", DefinitionHandler},  {"savedef", DefinitionHandler}, {"viewdef", DefinitionHandler},
-    {"loaddef", DefinitionHandler}, {"define(", DefinitionHandler}, {"include(", DefinitionHandler},
-};
+// The "&" words: the tools of the numeric module and the help pages.
+bool AmpersandHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  const Route* route = FindRoute(kAmpersand, text);
+  if (route == nullptr) {
+    session.Append(msg::kNoSuchAmpersand);
+    return true;
+  }
+  return route->run(session, *route, text.substr(route->word.size()));
+}
 
-constexpr Route kAt[] = {
-    {"(", MatrixHandler},      {"1(", MatrixHandler},     {"2(", MatrixHandler},
-    {"0(", MatrixHandler},     {"i(", MatrixHandler},     {"+(", MatrixHandler},
-    {"-(", MatrixHandler},     {"*(", MatrixHandler},     {"d(", MatrixHandler},
-    {"d+(", MatrixHandler},    {"d-(", MatrixHandler},    {"d*(", MatrixHandler},
-    {"qr(", MatrixHandler},    {"lu(", MatrixHandler},    {"ln(", MatrixHandler},
-    {"lg(", MatrixHandler},    {"ev(", MatrixHandler},    {"sub(", MatrixHandler},
-    {"set(", MatrixHandler},   {"det(", MatrixHandler},   {"log(", MatrixHandler},
-    {"sin(", MatrixHandler},   {"cos(", MatrixHandler},   {"tan(", MatrixHandler},
-    {"exp(", MatrixHandler},   {"pow(", MatrixHandler},   {"c*(", MatrixHandler},
-    {"c/(", MatrixHandler},    {"sinh(", MatrixHandler},  {"cosh(", MatrixHandler},
-    {"tanh(", MatrixHandler},  {"root(", MatrixHandler},  {"trans(", MatrixHandler},
-    {"gauss(", MatrixHandler}, {"rankc(", MatrixHandler}, {"rankr(", MatrixHandler},
-    {"chsky(", MatrixHandler},
+constexpr Route kFamilies[] = {
+    {"&", AmpersandHandler},
+    {"#", DefinitionHandler},
+    {"@", MatrixHandler},
 };
 
 // Each family's page when nothing follows its character ("&=", "#=", "@=").
@@ -60,15 +60,40 @@ constexpr Route kFamilyPages[] = {
 std::span<const Route> AmpersandRoutes() {
   return kAmpersand;
 }
-std::span<const Route> HashRoutes() {
-  return kHash;
-}
-std::span<const Route> AtRoutes() {
-  return kAt;
-}
 
 const Route* FamilyPage(char family) {
   return family == '&' ? &kFamilyPages[0] : family == '#' ? &kFamilyPages[1] : &kFamilyPages[2];
+}
+
+bool AppendModuleAnswer(ConsoleSession& session, std::string_view answer) {
+  session.Append(answer);
+  for (std::size_t start = 0; start < answer.size();) {
+    std::size_t end = std::min(answer.find(kNewLine, start), answer.size());
+    std::string_view line = answer.substr(start, end - start);
+    if (StartsWith(line, "Error") || StartsWith(line, "Warning:") || StartsWith(line, "Waring:") ||
+        StartsWith(line, "Unknow ")) {
+      return true;
+    }
+    start = end + kNewLine.size();
+  }
+  return false;
+}
+
+const Route* FamilyRoute(char family) {
+  return FindRoute(kFamilies, std::string_view(&family, 1));
+}
+
+bool FamilyKnowsWord(char family, std::string_view text) {
+  switch (family) {
+    case '&':
+      return FindRoute(kAmpersand, text) != nullptr;
+    case '#':
+      return KnowsDefinitionWord(text);
+    case '@':
+      return IsMatrixCommand(text);
+    default:
+      return false;
+  }
 }
 
 const Route* FindRoute(std::span<const Route> routes, std::string_view text) {

@@ -56,12 +56,15 @@ bool ConsoleSession::OnEnter(bool numberPad) {
       return false;
     }
     std::optional<std::string> expanded = detail::ExpandDefinitions(*this, std::move(command));
-    if (!expanded) return false;
+    if (!expanded) {
+      lastFailed_ = true;
+      return false;
+    }
     command = std::move(*expanded) + ")";
     detail::Route route{"", command.find('x') != std::string::npos
                                 ? detail::RootsHandler
                                 : detail::PolynomialRootsHandler};
-    route.run(*this, route, command);
+    lastFailed_ = route.run(*this, route, command);
     return false;
   }
   if (EndsWith(command, "=")) {
@@ -79,24 +82,18 @@ void ConsoleSession::RunEvaluated(std::string command) {
     return;
   }
   std::optional<std::string> expanded = detail::ExpandDefinitions(*this, std::move(command));
-  if (!expanded) return;
+  if (!expanded) {
+    lastFailed_ = true;
+    return;
+  }
   command = std::move(*expanded);
 
-  char family = command.empty() ? '\0' : command[0];
-  if (family == '&' || family == '#' || family == '@') {
+  // "&", "#" and "@" lead to their family's handler, or to its page when nothing follows.
+  const detail::Route* family = command.empty() ? nullptr : detail::FamilyRoute(command[0]);
+  if (family != nullptr) {
     std::string_view rest = std::string_view(command).substr(1);
-    const detail::Route* route = rest.empty() ? detail::FamilyPage(family)
-                                 : family == '&'
-                                     ? detail::FindRoute(detail::AmpersandRoutes(), rest)
-                                 : family == '#' ? detail::FindRoute(detail::HashRoutes(), rest)
-                                                 : detail::FindRoute(detail::AtRoutes(), rest);
-    if (route == nullptr) {
-      Append(family == '&'   ? msg::kNoSuchAmpersand
-             : family == '#' ? msg::kNoSuchHash
-                             : msg::kNoSuchAt);
-      return;
-    }
-    route->run(*this, *route, rest.substr(route->word.size()));
+    const detail::Route& route = rest.empty() ? *detail::FamilyPage(command[0]) : *family;
+    lastFailed_ = route.run(*this, route, rest);
     return;
   }
 

@@ -49,8 +49,9 @@ class ConsoleSession {
   Random& rng() { return rng_; }
   const Random& rng() const { return rng_; }
 
-  // Whether the last command answered with a message of the expression engine instead of a
-  // result (handlers' own failures are lines beginning with "Error").
+  // Whether the last command's answer reports a failure instead of a result: an expression or
+  // setting that failed, an unknown command word, or a handler's failed answer. Help pages and
+  // screens brought back are never failures, whatever their lines say.
   bool LastAnswerFailed() const { return lastFailed_; }
 
   // The command being run as it was typed: cleaned like every command, but with its case kept

@@ -28,8 +28,10 @@ void ConsoleSession::RunSetting(const std::string& command) {
   if (StartsWith(command, "save")) {
     int n = slotNumber("save");
     if (!InSlotRange(n)) {
+      lastFailed_ = true;
       Append(msg::kSaveRange);
     } else if (!screens[n - 1].empty()) {
+      lastFailed_ = true;
       Append(WithNumber(msg::kSlotUsed, n));
     } else {
       screens[n - 1] = box_.Text() + std::string(kPromptEnding);
@@ -41,8 +43,10 @@ void ConsoleSession::RunSetting(const std::string& command) {
   if (StartsWith(command, "load")) {
     int n = slotNumber("load");
     if (!InSlotRange(n)) {
+      lastFailed_ = true;
       Append(msg::kLoadRange);
     } else if (screens[n - 1].empty()) {
+      lastFailed_ = true;
       Append(WithNumber(msg::kNotSaved, n));
     } else {
       box_.SetText("");
@@ -53,6 +57,7 @@ void ConsoleSession::RunSetting(const std::string& command) {
   if (StartsWith(command, "delete")) {
     int n = slotNumber("delete");
     if (!InSlotRange(n)) {
+      lastFailed_ = true;
       Append(msg::kSaveRange);
     } else {
       screens[n - 1].clear();

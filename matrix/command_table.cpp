@@ -9,7 +9,7 @@ namespace orvo {
 namespace matrix_detail {
 namespace {
 
-// Every "@" command word and what it runs; the words are those of the console's routing.
+// Every "@" command word and what it runs. No word starts another, so the order does not matter.
 constexpr Command kCommands[] = {
     {"(", ViewCommand},
     {"1(", DefineCommand, "", "", 1},
@@ -136,14 +136,21 @@ bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, st
 
 }  // namespace matrix_detail
 
-std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view word,
-                          std::string_view text) {
+bool IsMatrixCommand(std::string_view text) {
+  for (const matrix_detail::Command& command : matrix_detail::kCommands) {
+    if (StartsWith(text, command.routeWord)) return true;
+  }
+  return false;
+}
+
+std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text) {
   using namespace matrix_detail;
   Context context{matrices, env.precision, env.rng};
   for (const Command& command : kCommands) {
-    if (command.routeWord != word) continue;
+    if (!StartsWith(text, command.routeWord)) continue;
     bool isDefinition = command.run == DefineCommand;
-    return Frame(command.run(context, CleanText(text, isDefinition), command));
+    std::string_view rest = text.substr(command.routeWord.size());
+    return Frame(command.run(context, CleanText(rest, isDefinition), command));
   }
   return Frame(std::string(matrix_msg::kNoSuchCommand));
 }

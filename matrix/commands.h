@@ -10,11 +10,14 @@
 namespace orvo {
 
 // Runs one "@" command and returns its whole answer: it begins on a new line and ends with the
-// two backslashes of the prompt line. `word` is the command word after "@" ("1(", "det(", ...),
-// `text` what follows it, lower-case and without blanks. Elements are evaluated with the
-// session's generator, each command's expressions with the default x, y and z.
-std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view word,
-                          std::string_view text);
+// two backslashes of the prompt line. `text` is everything after "@", lower-case: the command
+// word ("1(", "det(", ...) and its parameters; an unknown word gets the module's "no such
+// command" answer. Elements are evaluated with the session's generator, each command's
+// expressions with the default x, y and z.
+std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text);
+
+// Whether `text` (what follows "@") begins with an "@" command word.
+bool IsMatrixCommand(std::string_view text);
 
 // "&lrt(a11;...;a1n|b1|...|an1;...;ann|bn)": shows the system as read and its solution. `text`
 // is what follows "&lrt(", the closing bracket included. Returns the whole answer, ending with

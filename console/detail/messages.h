@@ -12,9 +12,6 @@ inline constexpr std::string_view kNoSuchAmpersand =
 inline constexpr std::string_view kNoSuchHash =
     "\r\nError: There was no such # function\r\nInput #= and press Enter to see # "
     "functions\r\n\\\\";
-inline constexpr std::string_view kNoSuchAt =
-    "\r\nError: There was no such @ function\r\nInput @= and press Enter to see @ "
-    "functions\r\n\\\\";
 
 inline constexpr std::string_view kBracketsOn = "\r\nChecking brackets is turned on\r\n\\\\";
 inline constexpr std::string_view kBracketsOff = "\r\nChecking brackets is turned off\r\n\\\\";

@@ -13,8 +13,9 @@ namespace orvo::detail {
 
 struct Route;
 // A handler gets the route it came by and the text after the command word (for bracketed
-// commands everything after the "(", the closing bracket included).
-using Handler = void (*)(ConsoleSession& session, const Route& route, std::string_view text);
+// commands everything after the "(", the closing bracket included), appends its answer and
+// returns whether that answer reports a failure instead of a result.
+using Handler = bool (*)(ConsoleSession& session, const Route& route, std::string_view text);
 
 struct Route {
   std::string_view word;  // matched as a prefix of the text after the family's character
@@ -36,10 +37,18 @@ enum HelpTopic : int {
   kHelpAt,
 };
 
-// Tested in order; a longer word is never shadowed by a shorter one tested earlier.
+// The "&" words (numerical tools and help pages), tested in order; a longer word is never
+// shadowed by a shorter one tested earlier. The "#" and "@" families go whole to their module's
+// handler, which knows its own words and answers an unknown one.
 std::span<const Route> AmpersandRoutes();
-std::span<const Route> HashRoutes();
-std::span<const Route> AtRoutes();
+
+// The handler of a family character ("&", "#" or "@"), or nullptr for any other character.
+const Route* FamilyRoute(char family);
+
+// Whether `text` (what follows "&", "#" or "@") begins with a command word of that family.
+bool FamilyKnowsWord(char family, std::string_view text);
+// The same for the "#" words, which the definition handler owns.
+bool KnowsDefinitionWord(std::string_view text);
 
 // The help page of a family ("&", "#" or "@") when nothing follows its character.
 const Route* FamilyPage(char family);
@@ -48,19 +57,24 @@ const Route* FamilyPage(char family);
 const Route* FindRoute(std::span<const Route> routes, std::string_view text);
 
 // Handlers of the numerical tools.
-void IntegrateHandler(ConsoleSession&, const Route&, std::string_view);
-void SequenceSumHandler(ConsoleSession&, const Route&, std::string_view);
-void RootsHandler(ConsoleSession&, const Route&, std::string_view);
-void PolynomialRootsHandler(ConsoleSession&, const Route&, std::string_view);
-void StatisticsHandler(ConsoleSession&, const Route&, std::string_view);
-void LinearEquationsHandler(ConsoleSession&, const Route&, std::string_view);
-void PlotHandler(ConsoleSession&, const Route&, std::string_view);
+bool IntegrateHandler(ConsoleSession&, const Route&, std::string_view);
+bool SequenceSumHandler(ConsoleSession&, const Route&, std::string_view);
+bool RootsHandler(ConsoleSession&, const Route&, std::string_view);
+bool PolynomialRootsHandler(ConsoleSession&, const Route&, std::string_view);
+bool StatisticsHandler(ConsoleSession&, const Route&, std::string_view);
+bool LinearEquationsHandler(ConsoleSession&, const Route&, std::string_view);
+bool PlotHandler(ConsoleSession&, const Route&, std::string_view);
 // Handlers of the user-defined functions.
-void DefinitionHandler(ConsoleSession&, const Route&, std::string_view);
+bool DefinitionHandler(ConsoleSession&, const Route&, std::string_view);
 // Handlers of the matrix and complex commands.
-void MatrixHandler(ConsoleSession&, const Route&, std::string_view);
+bool MatrixHandler(ConsoleSession&, const Route&, std::string_view);
 // The help pages.
-void HelpHandler(ConsoleSession&, const Route&, std::string_view);
+bool HelpHandler(ConsoleSession&, const Route&, std::string_view);
+
+// Appends a module's answer; true when it reports a failure. The modules answer in console text,
+// and a failure is an answer with a line of theirs that begins "Error", "Warning:", "Waring:"
+// or "Unknow ".
+bool AppendModuleAnswer(ConsoleSession& session, std::string_view answer);
 
 // Expands calls of user-defined functions in a command line (only when there are definitions).
 // Nothing when the expansion would be too long; the console has then had its answer.
