@@ -61,12 +61,37 @@ TEST_P(Transcript, ConsoleTextMatches) {
       << ToLiterals(actual);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<TranscriptCase>& info) {
-  std::string name = fs::path(info.param.file).stem().string() + "_" + std::to_string(info.index);
-  std::replace_if(
-      name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
-      '_');
+// A case is named by its file and the first words of its title ("core_an_expression_answers"),
+// so that a name says which case it is and stays when cases are added before it.
+std::string ShortName(const TranscriptCase& c) {
+  std::string name = fs::path(c.file).stem().string();
+  std::replace(name.begin(), name.end(), '-', '_');
+  int words = 0;
+  bool inWord = false;
+  for (char ch : c.name) {
+    bool wordChar = std::isalnum(static_cast<unsigned char>(ch)) != 0;
+    if (wordChar && !inWord && ++words > 4) break;
+    if (wordChar && !inWord) name += '_';
+    if (wordChar) name += ch;
+    inWord = wordChar;
+  }
   return name;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<TranscriptCase>& info) {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> result;
+    for (const TranscriptCase& c : AllCases()) {
+      std::string name = ShortName(c);
+      // Titles that begin alike stay apart by their position.
+      if (std::find(result.begin(), result.end(), name) != result.end()) {
+        name += "_" + std::to_string(result.size());
+      }
+      result.push_back(name);
+    }
+    return result;
+  }();
+  return names[info.index];
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, Transcript, ::testing::ValuesIn(AllCases()), CaseName);

@@ -1,5 +1,6 @@
 #include "tests/support/transcript_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -54,7 +55,7 @@ std::string DecodeLiteral(const std::string& line) {
 }  // namespace
 
 void PrintTo(const TranscriptCase& c, std::ostream* out) {
-  *out << c.file << ": " << c.name;
+  *out << std::filesystem::path(c.file).filename().string() << ": " << c.name;
 }
 
 std::vector<TranscriptCase> ReadTranscriptFile(const std::string& path) {
