@@ -36,10 +36,12 @@ long long DecimalOrder(std::string_view number) {
 }  // namespace
 
 std::string FormatGDigits(double value, int digits) {
-  char buffer[512];
+  // A double's exact decimal expansion has at most 767 significant digits, and %g drops trailing
+  // zeros, so no precision needs more than this (4.9e-324 at 800 digits takes 757 characters).
+  char buffer[1024];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
                                  digits < 1 ? 1 : digits);
-  if (ec != std::errc()) return "nan";  // cannot happen: %g never needs 512 characters
+  if (ec != std::errc()) return "nan";  // cannot happen, see above
   return std::string(buffer, end);
 }
 

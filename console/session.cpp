@@ -101,7 +101,7 @@ void ConsoleSession::RunEvaluated(std::string command) {
   std::string errors;
   state_.evaluator.SetExpression(command);
   state_.evaluator.EvaluateToText(text, state_.precision, errors);
-  if (errors.empty()) {
+  if (state_.evaluator.Succeeded()) {
     Append(text + std::string(kPromptEnding));
   } else {
     lastFailed_ = true;

@@ -86,8 +86,8 @@ void ConsoleSession::RunSetting(const std::string& command) {
     } else {
       std::string errors;
       user.SetExpression(valueText);
-      int status = user.Evaluate(value, errors);
-      if (status != 0 || !errors.empty()) {
+      user.Evaluate(value, errors);
+      if (!user.Succeeded()) {
         lastFailed_ = true;
         Append(std::string(kNewLine) + std::string(CutAtErrorTrailer(errors)) +
                std::string(kPromptEnding));

@@ -11,8 +11,6 @@ namespace orvo {
 
 Evaluator::Evaluator(Random& rng) : rng_(&rng) {}
 
-Evaluator::~Evaluator() = default;
-
 void Evaluator::Reset(bool restoreVariables) {
   expression_.clear();
   prepared_ = false;
@@ -44,7 +42,10 @@ int Evaluator::EvaluateSlowly(double& value, std::string& errors) {
   status_ = 0;
   if (!prepared_) {
     PrepareTerms(errors);
-    if (!prepared_) return status_;
+    if (!prepared_) {
+      fault_ = Fault::kForm;
+      return status_;
+    }
   }
   // A replay that found a call behaving otherwise than recorded: reduce the slow way from now on.
   if (plan_.ready()) plan_.Drop();
@@ -62,6 +63,7 @@ int Evaluator::EvaluateSlowly(double& value, std::string& errors) {
   liveCount_ = lastIndex_;
   double result = Reduce(errors);
   detail::Conclude(result, status_, errors, value);
+  fault_ = status_ == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
   return status_;
 }
 

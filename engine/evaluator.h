@@ -14,12 +14,12 @@ namespace orvo {
 
 class Random;
 
-// Status codes of the engine itself (the function library adds its own).
-inline constexpr int kStatusNoOperand = 101;
-inline constexpr int kStatusUnknownChar = 102;
-inline constexpr int kStatusMissingBrackets = 103;
-inline constexpr int kStatusBrackets = 105;
-inline constexpr int kStatusTooLong = 106;
+// What went wrong in an evaluation, if anything.
+enum class Fault : std::uint8_t {
+  kNone,   // a value and no message
+  kForm,   // the text failed its check: nothing was computed
+  kValue,  // computed, but with an error status or a message (a count message comes with 0)
+};
 
 // Expressions with more operands than this are refused instead of being reduced slowly.
 inline constexpr int kMaxOperands = 10000;
@@ -53,7 +53,6 @@ class Evaluator {
 
   // Functions that search from pseudo-random starting points draw from `rng`, the session's.
   explicit Evaluator(Random& rng);
-  virtual ~Evaluator();
   Evaluator(const Evaluator&) = default;
   Evaluator& operator=(const Evaluator&) = default;
 
@@ -66,9 +65,16 @@ class Evaluator {
   // (two dots in a number, a count message), so callers that must not go on look at `errors`.
   int Evaluate(double& value, std::string& errors) {
     // The hot path of every numerical tool: once recorded, the plan replays the evaluation.
-    if (plan_.ready() && plan_.Run(x_, y_, z_, rng_, status_, errors, value)) return status_;
+    if (plan_.ready() && plan_.Run(x_, y_, z_, rng_, status_, errors, value)) {
+      fault_ = status_ == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
+      return status_;
+    }
     return EvaluateSlowly(value, errors);
   }
+
+  // How the last Evaluate ended; Succeeded() when it gave a value without any message.
+  Fault fault() const { return fault_; }
+  bool Succeeded() const { return fault_ == Fault::kNone; }
 
   // Evaluate, then `text` = the value in printf's "%.<precision>g" ("%g" outside 1..16).
   int EvaluateToText(std::string& text, int precision, std::string& errors);
@@ -103,6 +109,7 @@ class Evaluator {
   int lastIndex_ = 0;
   int liveCount_ = 0;
   int status_ = 0;
+  Fault fault_ = Fault::kNone;
   bool prepared_ = false;
   std::string expression_;
   std::vector<Term> terms_;

@@ -179,14 +179,14 @@ void Evaluator::PrepareTerms(std::string& errors) {
       std::string_view prefix(t.data() + p, q - p);
       if (!prefix.empty() && prefix != "(") {
         if (CountCharacters(prefix) == 1) {
-          fail(std::string(msg::kUnknownChar) + std::string(prefix), kStatusUnknownChar);
+          fail(std::string(msg::kUnknownChar) + std::string(prefix), kStatusUnknown);
         } else {
           std::string_view name =
               EndsWith(prefix, "(") ? prefix.substr(0, prefix.size() - 1) : prefix;
           std::string shown = detail::DisplayName(name);
           terms_[index].funcCode = FunctionCodeOf(shown);
           if (terms_[index].funcCode == -1) {
-            fail(std::string(msg::kUnknownChar) + CapEcho(shown), kStatusUnknownChar);
+            fail(std::string(msg::kUnknownChar) + CapEcho(shown), kStatusUnknown);
           } else if (term.bracket == 0) {
             fail("Error: " + CapEcho(shown) + std::string(msg::kMissingBrackets),
                  kStatusMissingBrackets);

@@ -40,11 +40,17 @@ enum class Op : std::uint8_t {
   kUnknown,       // any other pair of comparison characters, reported when applied
 };
 
-// Status codes of the operators (the function library adds minus/plus its function codes).
-inline constexpr int kStatusRootOfNegative = -7;
-inline constexpr int kStatusDivideByZero = -100;
-inline constexpr int kStatusOverflow = -101;
-inline constexpr int kStatusUnknown = 102;
+// Statuses of an evaluation, defined here once for the whole engine; 0 is success. A named
+// function's domain error is minus its code and its missing parameter plus its code (see the
+// registry, functions/detail/branch.h). The others:
+inline constexpr int kStatusRootOfNegative = -7;    // an even root of a negative number
+inline constexpr int kStatusDivideByZero = -100;    // "/" or ":" by zero
+inline constexpr int kStatusOverflow = -101;        // a result beyond the double range
+inline constexpr int kStatusNoOperand = 101;        // fewer than two operands after normalising
+inline constexpr int kStatusUnknown = 102;          // an unknown character, name or operator
+inline constexpr int kStatusMissingBrackets = 103;  // a function name without its bracket
+inline constexpr int kStatusBrackets = 105;         // brackets that do not pair
+inline constexpr int kStatusTooLong = 106;          // more operands than the engine takes
 
 // Applies one operator. Errors append their message, set `status` and give -1 (an unknown
 // operator gives `left`). `opText` is only used to name an unknown operator.

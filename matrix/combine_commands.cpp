@@ -25,8 +25,8 @@ Matrix MapElements(Evaluator& evaluator, const Matrix& m) {
       evaluator.SetZ(j + 1);
       errors.clear();
       double value = 0;
-      int status = evaluator.Evaluate(value, errors);
-      result.at(i, j) = status == 0 && errors.empty() ? value : 0.0;
+      evaluator.Evaluate(value, errors);
+      result.at(i, j) = evaluator.Succeeded() ? value : 0.0;
     }
   }
   return result;

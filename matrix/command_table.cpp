@@ -129,9 +129,9 @@ bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, st
   errors.clear();
   evaluator.SetExpression(text);
   std::string raw;
-  int status = evaluator.Evaluate(value, raw);
+  evaluator.Evaluate(value, raw);
   errors = std::string(CutAtErrorTrailer(raw));
-  return status == 0 && errors.empty();
+  return evaluator.Succeeded();
 }
 
 }  // namespace matrix_detail

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cassert>
 #include <span>
 
 // Matrices and complex numbers: the matrix type, its arithmetic, elimination, inversion,
@@ -18,7 +19,6 @@ class Matrix {
   // rows x cols, all 0. Callers clamp sizes into 1..20; the shape is clamped here as well, so
   // that no shape can ever address storage outside the block.
   Matrix(int rows, int cols);
-  virtual ~Matrix() = default;
   Matrix(const Matrix&) = default;
   Matrix& operator=(const Matrix&) = default;
 
@@ -29,8 +29,14 @@ class Matrix {
   int stepCount() const { return stepCount_; }
   void setStepCount(int steps) { stepCount_ = steps; }
 
-  double& at(int i, int j) { return elements_[i * kMaxSize + j]; }
-  double at(int i, int j) const { return elements_[i * kMaxSize + j]; }
+  double& at(int i, int j) {
+    assert(i >= 0 && i < rows_ && j >= 0 && j < cols_);
+    return elements_[i * kMaxSize + j];
+  }
+  double at(int i, int j) const {
+    assert(i >= 0 && i < rows_ && j >= 0 && j < cols_);
+    return elements_[i * kMaxSize + j];
+  }
 
   // All 400 elements 0, shape kept.
   void clear() { elements_.fill(0.0); }

@@ -26,6 +26,10 @@ TEST(FormatG, MatchesPrintf) {
   }
   EXPECT_EQ(FormatG(1.0 / 3, 0), "0.333333");  // outside 1..16: %g
   EXPECT_EQ(FormatG(1.0 / 3, 17), "0.333333");
+  // The longest exact expansion of a double, as printf gives it.
+  std::string tiny = FormatGDigits(4.9e-324, 800);
+  EXPECT_EQ(tiny.substr(0, 8) + tiny.substr(tiny.size() - 10), "4.94065665625e-324");
+  EXPECT_EQ(tiny.size(), 757u);
 }
 
 TEST(ParseDouble, ReadsLikeAtof) {

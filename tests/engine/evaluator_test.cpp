@@ -22,7 +22,7 @@ TEST(Evaluator, FailuresGiveTheirStatusAndTheValueMinusOne) {
       {"10^400", kStatusOverflow},
       {"1=<2", kStatusUnknown},
       {"(1+2", kStatusBrackets},
-      {"foo(1)", kStatusUnknownChar},
+      {"foo(1)", kStatusUnknown},
       {"abc", kStatusNoOperand},
       {"sin1", kStatusMissingBrackets},
       {"ln(0)", -3},

@@ -50,10 +50,6 @@ inline constexpr std::string_view kNoValidDefinition = "no valid definition in i
 // What #include adds to a name without an extension when no file has the name as typed.
 inline constexpr std::string_view kDefinitionExtension = ".def";
 
-// Expansion
-inline constexpr std::string_view kExpansionTooLong =
-    "\r\nError: The expanded expression is too long";
-
 // The file dialogs.
 inline constexpr std::string_view kFileFilter = "Definition files (*.def);;All files (*)";
 inline constexpr std::string_view kFileSuffix = "def";
