@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -84,11 +83,11 @@ TEST_F(SettingsFileTest, WhatIsNotASmallRegularFileChangesNothing) {
   std::string big = Write("big.txt", "200\n" + std::string(kMaxSettingsBytes, '\n'));
   const std::string paths[] = {
       dir_.string(), fifo.string(), "/dev/zero", "/dev/null", (dir_ / "missing.txt").string(), big};
+  // A reader that waited on the fifo or read /dev/zero to its end would hang here; the test
+  // runner's time limit then fails the test.
   for (const std::string& path : paths) {
-    auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(ReadSettingsLines(path).has_value()) << path;
     EXPECT_EQ(LoadSettingsFile(previous, path), previous) << path;
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << path;
   }
 }
 
