@@ -25,6 +25,8 @@ bool qrSplit(Matrix& a, Matrix& q) {
   // A square matrix is triangular after n - 1 reflections.
   const int reflections = m == n ? n - 1 : n;
   for (int k = 0; k < reflections; ++k) {
+    // More columns than rows: no rows are left to reflect.
+    if (k >= m) return false;
     // Scale by the largest element so that the sum of squares cannot overflow.
     double u = 0.0;
     for (int i = k; i < m; ++i) u = std::max(u, std::fabs(a.at(i, k)));
@@ -32,7 +34,7 @@ bool qrSplit(Matrix& a, Matrix& q) {
     for (int i = k; i < m; ++i) alpha += (a.at(i, k) / u) * (a.at(i, k) / u);
     if (a.at(k, k) > 0.0) u = -u;
     alpha = u * std::sqrt(alpha);
-    // A zero column (0/0 above) or no rows left: there is nothing to reflect.
+    // A zero column (0/0 above): there is nothing to reflect.
     if (alpha == 0.0 || std::isnan(alpha)) return false;
     u = std::sqrt(2.0 * alpha * (alpha - a.at(k, k)));
     if (std::fabs(u) <= kReflectionLimit) continue;

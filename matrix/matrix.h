@@ -29,12 +29,14 @@ class Matrix {
   int stepCount() const { return stepCount_; }
   void setStepCount(int steps) { stepCount_ = steps; }
 
+  // Any element of the 20 x 20 block: the parts outside the shape stay 0, and the splits and
+  // the tests rely on reading them as such.
   double& at(int i, int j) {
-    assert(i >= 0 && i < rows_ && j >= 0 && j < cols_);
+    assert(i >= 0 && i < kMaxSize && j >= 0 && j < kMaxSize);
     return elements_[i * kMaxSize + j];
   }
   double at(int i, int j) const {
-    assert(i >= 0 && i < rows_ && j >= 0 && j < cols_);
+    assert(i >= 0 && i < kMaxSize && j >= 0 && j < kMaxSize);
     return elements_[i * kMaxSize + j];
   }
 
