@@ -301,10 +301,11 @@ for xs in samples:
 
 # --- Bessel functions -----------------------------------------------------------------------
 # mpmath's series do not converge at orders of some thousands with x near the order; there the
-# values come from the three-term recurrence run in 192-bit fixed point: Miller's backward
-# recurrence normalised by J_0 + 2 (J_2 + J_4 + ...) = 1 for J, the forward recurrence from
-# mpmath's Y_0 and Y_1 for Y (both directions are stable for the function they compute). The
-# script checks both against mpmath where mpmath converges.
+# values come from the three-term recurrence run in 192-bit fixed point: for J Miller's backward
+# recurrence normalised by J_0 + 2 (J_2 + J_4 + ...) = 1, or where x is far beyond the order the
+# forward recurrence from mpmath's J_0 and J_1; for Y the forward recurrence from Y_0 and Y_1 (each
+# direction is stable for the function it computes). The script checks them against mpmath where
+# mpmath converges.
 BITS = 192
 bessel_rng = random.Random(1515)
 
@@ -333,10 +334,10 @@ def miller_j(n, x):
         return [mpf(kept[m][0]) * mpf(2) ** (kept[m][1] - shift) / total for m in (n - 1, n, n + 1)]
 
 
-def forward_y(n, x):
-    """Y_{n-1}(x), Y_n(x), Y_{n+1}(x), n >= 1, x > 0."""
+def forward(n, x, f=mp.bessely):
+    """f_{n-1}(x), f_n(x), f_{n+1}(x), n >= 1, x > 0: Y, or J for x beyond n + 1."""
     inv = fixed(2 / x)
-    below, here = fixed(mp.bessely(0, x)), fixed(mp.bessely(1, x))
+    below, here = fixed(f(0, x)), fixed(f(1, x))
     kept = {0: below, 1: here}
     for k in range(1, n + 1):
         below, here = here, ((k * inv * here) >> BITS) - below  # here is Y_{k+1}
@@ -348,7 +349,8 @@ def forward_y(n, x):
 
 for n, x in [(5, 3), (1000, 1000), (1000, 500), (999, 2000), (30, 1e4)]:
     assert abs(miller_j(n, mpf(x))[1] / mp.besselj(n, x) - 1) < mpf(10) ** -35
-    assert abs(forward_y(n, mpf(x))[1] / mp.bessely(n, x) - 1) < mpf(10) ** -35
+    assert abs(forward(n, mpf(x))[1] / mp.bessely(n, x) - 1) < mpf(10) ** -35
+assert abs(forward(999, mpf(2000), mp.besselj)[1] / mp.besselj(999, 2000) - 1) < mpf(10) ** -35
 
 
 def add_bessel(name, kind, n, x):
@@ -362,7 +364,12 @@ def add_bessel(name, kind, n, x):
             value = f(order, mx)
             slope = f(order, mx, derivative=1)
         else:
-            below, value, above = miller_j(order, mx) if kind == "j" else forward_y(order, mx)
+            if kind == "y":
+                below, value, above = forward(order, mx)
+            elif size > 1.01 * order:  # Miller's recurrence would start above x
+                below, value, above = forward(order, mx, mp.besselj)
+            else:
+                below, value, above = miller_j(order, mx)
             slope = (below - above) / 2
     if value == 0 or not mpf("2.2250738585072014e-308") <= abs(value) <= mpf("1.7976931348623157e308"):
         return
@@ -396,7 +403,9 @@ orders = [(2, 1), (-1, 1), (5, 3), (-5, -3), (3, -2), (-4, 2.5), (10, 1e-5), (20
 large_orders = [(10000, 10000), (10000, 9990), (10000, 15000), (100000, 100000.5), (100000, 99900),
                 (1000000, 1000000), (10000000, 10000000), (10000000, 10001000), (20000000, 20000000),
                 (20000000, 30000000), (20000000, 19990000), (20000000, 20000500), (-19999999, 20000000),
-                (30000000, 29999000)]
+                (30000000, 29999000), (2000000, 2e9), (1000001, 1.000001e12), (4000000, 4.4e6),
+                (2000000, 4e6), (1000001, 1.023e6), (-1000001, 1.05e6), (2147483, 2.2e6),
+                (5000000, 5.01e6)]
 for n, x in orders + large_orders:
     add_bessel("jn", "j", n, x)
 for n, x in orders + large_orders:
