@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/random.h"
-#include "tests/support/console_harness.h"
 #include "userdef/userdef.h"
 
 namespace orvo::test {
@@ -144,26 +143,6 @@ TEST(ExpandDefinedCalls, LongNamesAreSearchedInLinearTime) {
   long_name.parameters = "X";
   const std::string text = std::string(300000, 'a') + "b(5)";
   EXPECT_EQ(ExpandDefinedCalls(store, text), std::string(299000, 'a') + "(5)");
-}
-
-// A defined function answers like the same expression typed inline.
-TEST(ExpandDefinedCalls, AgreesWithTheExpressionTypedInline) {
-  const struct {
-    const char* define;
-    const char* call;
-    const char* inline_text;
-  } rows[] = {
-      {"#define(q(a,b);a*b-a/b)=", "q(3,4)=", "(3*4-3/4)="},
-      {"#define(v(x,y,z);x^y+z)=", "v(2,3,4)*2=", "(2^3+4)*2="},
-      {"#define(w(t);(t)!+t%)=", "w(5)=", "((5)!+5%)="},
-      {"#define(d(x);(x-1)/(x+1))=", "d(d(3))=", "(((3-1)/(3+1))-1)/(((3-1)/(3+1))+1)="},
-  };
-  for (const auto& row : rows) {
-    ConsoleHarness defined;
-    defined.Type(row.define);
-    ConsoleHarness typed;
-    EXPECT_EQ(defined.Answer(row.call), typed.Answer(row.inline_text)) << row.call;
-  }
 }
 
 }  // namespace
