@@ -1,6 +1,7 @@
 // The plain words that end without "=": the screen store and the console settings.
 #include <string>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "console/detail/messages.h"
@@ -8,12 +9,6 @@
 
 namespace orvo {
 namespace {
-
-std::string WithNumber(std::string_view pattern, int n) {
-  std::string text(pattern);
-  ReplaceAll(text, "%d", std::to_string(n));
-  return text;
-}
 
 bool InSlotRange(int n) {
   return n >= 1 && n <= ConsoleState::kScreenSlots;
@@ -32,11 +27,11 @@ void ConsoleSession::RunSetting(const std::string& command) {
       Append(msg::kSaveRange);
     } else if (!screens[n - 1].empty()) {
       lastFailed_ = true;
-      Append(WithNumber(msg::kSlotUsed, n));
+      Append(Fill(msg::kSlotUsed, {FormatInt(n)}));
     } else {
       screens[n - 1] = box_.Text() + std::string(kPromptEnding);
       box_.SetText("");
-      Append(WithNumber(msg::kSaved, n));
+      Append(Fill(msg::kSaved, {FormatInt(n)}));
     }
     return;
   }
@@ -47,7 +42,7 @@ void ConsoleSession::RunSetting(const std::string& command) {
       Append(msg::kLoadRange);
     } else if (screens[n - 1].empty()) {
       lastFailed_ = true;
-      Append(WithNumber(msg::kNotSaved, n));
+      Append(Fill(msg::kNotSaved, {FormatInt(n)}));
     } else {
       box_.SetText("");
       Append(screens[n - 1]);
@@ -61,7 +56,7 @@ void ConsoleSession::RunSetting(const std::string& command) {
       Append(msg::kSaveRange);
     } else {
       screens[n - 1].clear();
-      Append(WithNumber(msg::kDeleted, n));
+      Append(Fill(msg::kDeleted, {FormatInt(n)}));
     }
     return;
   }

@@ -1,4 +1,5 @@
 // The "@" commands that combine two matrices, or a number and a matrix.
+#include "base/message.h"
 #include "base/number_text.h"
 #include "matrix/detail/commands.h"
 #include "matrix/detail/messages.h"
@@ -49,7 +50,7 @@ std::string PairCommand(Context& context, std::string_view text, const Command& 
                   : command.op == kMinus ? subtract(left, right)
                                          : multiply(left, right);
   context.matrices[0] = result;
-  return Fill(msg::kPairAnswer, {Int(a), command.word, Int(b)}) +
+  return Fill(msg::kPairAnswer, {FormatInt(a), command.word, FormatInt(b)}) +
          MatrixText(context.matrices[0], context.precision);
 }
 
@@ -78,14 +79,14 @@ std::string ScalarCommand(Context& context, std::string_view text, const Command
       break;
     case kThreshold:
       threshold(operand, d);
-      return Fill(msg::kChangedInPlace, {Int(k)}) + MatrixText(operand, context.precision);
+      return Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision);
     case kSet:
       operand = MapElements(evaluator, operand);
-      return Fill(msg::kChangedInPlace, {Int(k)}) + MatrixText(operand, context.precision);
+      return Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision);
     default:
       break;
   }
-  return Fill(msg::kScalarAnswer, {FormatG(d, context.precision), command.word, Int(k)}) +
+  return Fill(msg::kScalarAnswer, {FormatG(d, context.precision), command.word, FormatInt(k)}) +
          MatrixText(mat0, context.precision);
 }
 

@@ -74,26 +74,6 @@ std::string Frame(std::string answer) {
 
 }  // namespace
 
-std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
-  std::string result;
-  result.reserve(pattern.size() + 16);
-  const std::string_view* next = values.begin();
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '%' && i + 1 < pattern.size() &&
-        (pattern[i + 1] == 'd' || pattern[i + 1] == 's') && next != values.end()) {
-      result += *next++;
-      ++i;
-    } else {
-      result += pattern[i];
-    }
-  }
-  return result;
-}
-
-std::string Int(int value) {
-  return FormatInt(value);
-}
-
 int MatrixNumber(std::string_view name, bool allowMat0) {
   if (name == "mat1") return 1;
   if (name == "mat2") return 2;

@@ -1,6 +1,7 @@
 // The "@" commands on complex numbers, held as 1 x 2 matrices (real part, imaginary part).
 #include <array>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "matrix/complex.h"
 #include "matrix/detail/commands.h"
@@ -39,7 +40,8 @@ Matrix FromComplex(Complex z) {
 
 // "Complex mat<k> " and the number's text.
 std::string Operand(const Context& context, int k) {
-  return Fill(msg::kComplexOperand, {Int(k)}) + MatrixText(context.matrices[k], context.precision);
+  return Fill(msg::kComplexOperand, {FormatInt(k)}) +
+         MatrixText(context.matrices[k], context.precision);
 }
 
 }  // namespace
@@ -48,9 +50,9 @@ std::string ComplexFunctionCommand(Context& context, std::string_view text,
                                    const Command& command) {
   const int k = MatrixNumber(text);
   if (k < 0) return Fill(msg::kBadName, {command.word});
-  if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {Int(k)});
+  if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {FormatInt(k)});
   context.matrices[0] = FromComplex(kFunctions[command.op](ToComplex(context.matrices[k])));
-  return Operand(context, k) + Fill(msg::kComplexFunctionResult, {command.word, Int(k)}) +
+  return Operand(context, k) + Fill(msg::kComplexFunctionResult, {command.word, FormatInt(k)}) +
          MatrixText(context.matrices[0], context.precision);
 }
 
@@ -62,7 +64,7 @@ std::string ComplexPairCommand(Context& context, std::string_view text, const Co
   const int b = MatrixNumber(secondName);
   if (!found || a < 0 || b < 0) return Fill(msg::kComplexPairBadName, {command.word});
   for (int k : {a, b}) {
-    if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {Int(k)});
+    if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {FormatInt(k)});
   }
   Complex w =
       kPairs[command.op - kPow](ToComplex(context.matrices[a]), ToComplex(context.matrices[b]));
@@ -81,10 +83,10 @@ std::string ComplexRootsCommand(Context& context, std::string_view text, const C
   } else if (!countText.empty()) {
     n = ParseInt(countText);
   }
-  const std::string word = Fill(msg::kRootWord, {Int(n)});
+  const std::string word = Fill(msg::kRootWord, {FormatInt(n)});
   const int k = MatrixNumber(name);
   if (k < 0) return std::string(msg::kRootBadName);
-  if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {Int(k)});
+  if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {FormatInt(k)});
   // mat0 holds one root per row, so at most 20.
   if (n > Matrix::kMaxSize) return std::string(msg::kRootTooMany);
 

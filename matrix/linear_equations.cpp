@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "matrix/commands.h"
@@ -13,8 +14,6 @@ namespace {
 
 namespace msg = matrix_msg;
 using matrix_detail::EvaluateText;
-using matrix_detail::Fill;
-using matrix_detail::Int;
 
 // The system is shown with printf's default "%g".
 constexpr int kShownDigits = 6;
@@ -146,7 +145,7 @@ bool SolveLinear(const System& system, int precision, std::string& roots) {
   Matrix x = multiply(inverted, b);
   roots = std::string(kNewLine);
   for (int i = 0; i < n; ++i)
-    roots += Fill(msg::kLinearRoot, {Int(i + 1), FormatG(x.at(i, 0), precision)});
+    roots += Fill(msg::kLinearRoot, {FormatInt(i + 1), FormatG(x.at(i, 0), precision)});
   return true;
 }
 
@@ -166,7 +165,9 @@ std::string LinearEquationsCommand(const CommandEnv& env, std::string_view text)
     return std::string(msg::kLinearFormat) + prompt;
   }
   if (system.rows != system.columns) {
-    return readIn + Fill(msg::kLinearNotSquare, {Int(system.rows), Int(system.columns)}) + prompt;
+    return readIn +
+           Fill(msg::kLinearNotSquare, {FormatInt(system.rows), FormatInt(system.columns)}) +
+           prompt;
   }
   if (system.status == ReadStatus::kFormat) return std::string(msg::kLinearFormat) + prompt;
   std::string roots;

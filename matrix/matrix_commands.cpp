@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "matrix/detail/commands.h"
@@ -64,7 +65,7 @@ std::string BadName(const Command& command) {
 
 // "mat<k>" and its text, then the title and the text of mat0.
 std::string OperandAndResult(const Context& context, int k, std::string_view title) {
-  return Fill(msg::kOperand, {Int(k)}) + MatrixText(context.matrices[k], context.precision) +
+  return Fill(msg::kOperand, {FormatInt(k)}) + MatrixText(context.matrices[k], context.precision) +
          Fill(msg::kResult, {title}) + MatrixText(context.matrices[0], context.precision);
 }
 
@@ -92,20 +93,21 @@ std::string DefineCommand(Context& context, std::string_view text, const Command
   // The matrix is defined even when elements failed: they hold -1, and the messages say which.
   context.matrices[k] = m;
   if (!errorLines.empty()) return errorLines;
-  return Fill(msg::kDefined, {Int(k), Int(rows), Int(cols)}) + MatrixText(m, kDefinitionDigits);
+  return Fill(msg::kDefined, {FormatInt(k), FormatInt(rows), FormatInt(cols)}) +
+         MatrixText(m, kDefinitionDigits);
 }
 
 std::string ViewCommand(Context& context, std::string_view text, const Command&) {
   int k = MatrixNumber(text, true);
   if (k < 0) return std::string(msg::kViewBadName);
-  return Fill(msg::kViewTitle, {Int(k)}) + MatrixText(context.matrices[k], context.precision);
+  return Fill(msg::kViewTitle, {FormatInt(k)}) + MatrixText(context.matrices[k], context.precision);
 }
 
 std::string CopyCommand(Context& context, std::string_view text, const Command&) {
   int k = MatrixNumber(text);
   if (k < 0) return std::string(msg::kCopyBadName);
   context.matrices[k] = context.matrices[0];
-  return Fill(msg::kCopied, {Int(k)});
+  return Fill(msg::kCopied, {FormatInt(k)});
 }
 
 std::string SingleCommand(Context& context, std::string_view text, const Command& command) {
@@ -117,9 +119,9 @@ std::string SingleCommand(Context& context, std::string_view text, const Command
 
   switch (command.op) {
     case kInverse: {
-      if (!operand->isSquare()) return Fill(msg::kNotSquare, {Int(k)});
+      if (!operand->isSquare()) return Fill(msg::kNotSquare, {FormatInt(k)});
       Matrix result;
-      if (!inverse(*operand, result)) return Fill(msg::kSingular, {Int(k)});
+      if (!inverse(*operand, result)) return Fill(msg::kSingular, {FormatInt(k)});
       mat0 = result;
       break;
     }
@@ -134,24 +136,24 @@ std::string SingleCommand(Context& context, std::string_view text, const Command
     case kQr: {
       Matrix r = *operand;
       Matrix q(operand->rows(), operand->rows());
-      if (!qrSplit(r, q)) return Fill(msg::kQrFailed, {Int(k)});
+      if (!qrSplit(r, q)) return Fill(msg::kQrFailed, {FormatInt(k)});
       *operand = q;
       mat0 = r;
-      return Fill(msg::kQrAnswer, {Int(k), Int(k)}) + MatrixText(*operand, digits) +
+      return Fill(msg::kQrAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
              std::string(msg::kQrResult) + MatrixText(mat0, digits);
     }
     case kLu: {
       Matrix l(operand->rows(), operand->rows());
       Matrix u(operand->rows(), operand->cols());
-      if (!luSplit(*operand, l, u)) return Fill(msg::kLuFailed, {Int(k)});
+      if (!luSplit(*operand, l, u)) return Fill(msg::kLuFailed, {FormatInt(k)});
       *operand = l;
       mat0 = u;
-      return Fill(msg::kLuAnswer, {Int(k), Int(k)}) + MatrixText(*operand, digits) +
+      return Fill(msg::kLuAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
              std::string(msg::kLuResult) + MatrixText(mat0, digits);
     }
     case kCholesky: {
       Matrix g = *operand;
-      if (!choleskySplit(g)) return Fill(msg::kCholeskyFailed, {Int(k)});
+      if (!choleskySplit(g)) return Fill(msg::kCholeskyFailed, {FormatInt(k)});
       mat0 = g;
       break;
     }
@@ -175,9 +177,10 @@ std::string SubCommand(Context& context, std::string_view text, const Command& c
 
   const int row = ParseInt(rowText);
   const int col = ParseInt(colText);
-  if (operand->rows() < 2 || operand->cols() < 2) return Fill(msg::kSubTooSmall, {Int(k)});
-  if (row < 1 || row > operand->rows()) return Fill(msg::kSubBadRow, {Int(operand->rows())});
-  if (col < 1 || col > operand->cols()) return Fill(msg::kSubBadColumn, {Int(operand->cols())});
+  if (operand->rows() < 2 || operand->cols() < 2) return Fill(msg::kSubTooSmall, {FormatInt(k)});
+  if (row < 1 || row > operand->rows()) return Fill(msg::kSubBadRow, {FormatInt(operand->rows())});
+  if (col < 1 || col > operand->cols())
+    return Fill(msg::kSubBadColumn, {FormatInt(operand->cols())});
   Matrix result;
   if (!minor(*operand, row, col, result)) return std::string(msg::kSubMissing);
   context.matrices[0] = result;
@@ -191,7 +194,7 @@ std::string MeasureCommand(Context& context, std::string_view text, const Comman
   double value = 0;
   switch (command.op) {
     case kDeterminant:
-      if (!operand->isSquare()) return Fill(msg::kNotSquare, {Int(k)});
+      if (!operand->isSquare()) return Fill(msg::kNotSquare, {FormatInt(k)});
       value = determinant(*operand);
       break;
     case kColumnRank:
@@ -203,7 +206,8 @@ std::string MeasureCommand(Context& context, std::string_view text, const Comman
     default:
       break;
   }
-  return Fill(msg::kMeasure, {Int(k), command.title, FormatG(value, context.precision), Int(k)}) +
+  return Fill(msg::kMeasure,
+              {FormatInt(k), command.title, FormatG(value, context.precision), FormatInt(k)}) +
          MatrixText(*operand, context.precision);
 }
 
@@ -215,9 +219,9 @@ std::string EigenCommand(Context& context, std::string_view text, const Command&
   std::array<double, Matrix::kMaxSize> wi{};
   int found = 0;
   if (!eigenValues(*operand, wr, wi, kEigenIterations, context.precision, found)) {
-    return Fill(msg::kNotSquare, {Int(k)});
+    return Fill(msg::kNotSquare, {FormatInt(k)});
   }
-  std::string answer = Fill(msg::kEigenTitle, {Int(k)});
+  std::string answer = Fill(msg::kEigenTitle, {FormatInt(k)});
   if (found == 0) answer += msg::kEigenFailed;
   const int n = operand->cols();
   for (int i = n - found; i < n; ++i) {
@@ -229,7 +233,8 @@ std::string EigenCommand(Context& context, std::string_view text, const Command&
     }
     answer += kNewLine;
   }
-  return answer + Fill(msg::kEigenOperand, {Int(k)}) + MatrixText(*operand, context.precision);
+  return answer + Fill(msg::kEigenOperand, {FormatInt(k)}) +
+         MatrixText(*operand, context.precision);
 }
 
 }  // namespace orvo::matrix_detail

@@ -7,6 +7,7 @@
 #include <queue>
 #include <utility>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "numeric/detail/common.h"
@@ -475,14 +476,13 @@ std::string IntegrateCommand(const CommandEnv& env, std::string_view text,
   if (tools.Integrate(method, task, result, errors) != NumericStatus::kOk) {
     return std::string(kNewLine) + errors + std::string(kPromptEnding);
   }
-  std::string answer = detail::Fill(msg::kIntegralAnswer,
-                                    {FormatG(result.value, env.precision), FormatInt(result.steps),
-                                     FormatGDigits(result.change, 6)});
+  std::string answer =
+      Fill(msg::kIntegralAnswer, {FormatG(result.value, env.precision), FormatInt(result.steps),
+                                  FormatGDigits(result.change, 6)});
   if (!result.independentFault.empty()) {
-    answer +=
-        detail::Fill(msg::kIntegralUnconfirmedFault, {CutAtErrorTrailer(result.independentFault)});
+    answer += Fill(msg::kIntegralUnconfirmedFault, {CutAtErrorTrailer(result.independentFault)});
   } else if (!result.confirmed) {
-    answer += detail::Fill(msg::kIntegralUnconfirmed, {FormatG(result.independent, env.precision)});
+    answer += Fill(msg::kIntegralUnconfirmed, {FormatG(result.independent, env.precision)});
   }
   return answer + std::string(kPromptEnding);
 }

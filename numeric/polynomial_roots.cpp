@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "numeric/detail/aberth.h"
@@ -192,13 +193,12 @@ std::string NumericTools::PolynomialRoots(std::span<const double> coefficients,
   std::string text;
   std::size_t degree = coefficients.empty() ? 0 : coefficients.size() - 1;
   if (!list.roots.empty() && list.roots.size() < degree) text += msg::kPolynomialNotAll;
-  if (list.lowered) text += detail::Fill(msg::kPolynomialLowered, {FormatInt(list.precision)});
+  if (list.lowered) text += Fill(msg::kPolynomialLowered, {FormatInt(list.precision)});
   for (std::size_t i = 0; i < list.roots.size(); ++i) {
     const PolynomialRoot& root = list.roots[i];
-    text +=
-        detail::Fill(msg::kPolynomialRoot,
-                     {FormatInt(static_cast<long long>(i) + 1), FormatG(root.value.re, root.digits),
-                      root.value.im >= 0 ? "+" : "", FormatG(root.value.im, root.digits)});
+    text += Fill(msg::kPolynomialRoot,
+                 {FormatInt(static_cast<long long>(i) + 1), FormatG(root.value.re, root.digits),
+                  root.value.im >= 0 ? "+" : "", FormatG(root.value.im, root.digits)});
   }
   return text;
 }

@@ -6,6 +6,7 @@
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/policies/policy.hpp>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "numeric/detail/common.h"
@@ -98,9 +99,9 @@ std::string Moments(double t, std::span<const double> values, int precision, dou
   deviation = std::sqrt(squares / (n - 1));
   double halfWidth = deviation * t / std::sqrt(n);
   std::string shownMean = FormatG(mean, precision);
-  return detail::Fill(msg::kStatisticsMoments,
-                      {shownMean, FormatG(sum, precision), FormatG(deviation, precision),
-                       FormatG(absolute / n, precision), shownMean, FormatG(halfWidth, precision)});
+  return Fill(msg::kStatisticsMoments,
+              {shownMean, FormatG(sum, precision), FormatG(deviation, precision),
+               FormatG(absolute / n, precision), shownMean, FormatG(halfWidth, precision)});
 }
 
 std::string OrderAndOutliers(double a, std::span<double> values, double mean, double deviation,
@@ -108,8 +109,8 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
   ShellSort(values);
   const std::size_t n = values.size();
   double median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-  std::string text = detail::Fill(msg::kStatisticsOrder,
-                                  {FormatG(values[n - 1], precision), FormatG(values[0], precision),
+  std::string text =
+      Fill(msg::kStatisticsOrder, {FormatG(values[n - 1], precision), FormatG(values[0], precision),
                                    FormatG(median, precision)});
   if (a != kGrubbsLevel) return text;  // the critical values are those of the 0.05 level
 
@@ -177,7 +178,7 @@ std::string StatisticsCommand(const CommandEnv& env, std::string_view text) {
   std::string moments = Moments(t, values, env.precision, mean, deviation);
   std::string order = OrderAndOutliers(a, values, mean, deviation, env.precision);
   std::size_t split = order.find('|');
-  std::string answer = detail::Fill(msg::kStatisticsLevel, {FormatGDigits(100 - 100 * a, 6)});
+  std::string answer = Fill(msg::kStatisticsLevel, {FormatGDigits(100 - 100 * a, 6)});
   answer += order.substr(0, split);
   answer += moments;
   answer += kNewLine;

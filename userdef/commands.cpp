@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/message.h"
+#include "base/number_text.h"
 #include "base/safe_file.h"
 #include "base/text.h"
 #include "userdef/detail/files.h"
@@ -82,8 +84,7 @@ std::string DefineCommand(DefinitionContext& context, std::string_view text) {
     answer = std::string(m::kIllegalDefine) + std::string(kNewLine) + std::string(m::kUseSemicolon);
   } else if (std::string name = cleaned.substr(0, cleaned.find('('));
              FindByName(store, name) >= 0) {
-    answer =
-        std::string(m::kAlreadyDefinedStart) + CapEcho(name) + std::string(m::kAlreadyDefinedEnd);
+    answer = Fill(m::kAlreadyDefined, {CapEcho(name)});
   } else if (store.full()) {
     answer = m::kStoreFull;
   } else {
@@ -95,8 +96,7 @@ std::string DefineCommand(DefinitionContext& context, std::string_view text) {
       answer = std::string(kNewLine) + message;
     } else {
       CopyDefinition(store.definitions[++store.lastDefinition], definition);
-      answer =
-          std::string(m::kDefined) + CapEcho(head) + std::string(m::kExpression) + CapEcho(body);
+      answer = Fill(m::kDefined, {CapEcho(head), CapEcho(body)});
       SortDefinitions(store);
     }
   }
@@ -118,14 +118,14 @@ std::string UndefCommand(DefinitionContext& context, std::string_view text) {
   }
   int found = FindByName(store, name);
   if (found < 0) {
-    return Answer(std::string(m::kNotFoundStart) + CapEcho(name) + std::string(m::kNotFoundEnd));
+    return Answer(Fill(m::kNotFound, {CapEcho(name)}));
   }
   // Moving the later slots down keeps them sorted.
   for (int i = found; i < store.lastDefinition; ++i) {
     CopyDefinition(store.definitions[i], store.definitions[i + 1]);
   }
   store.definitions[store.lastDefinition--] = FunctionDefinition{};
-  return Answer("\r\n\"" + CapEcho(name) + std::string(m::kUndefinedEnd));
+  return Answer(Fill(m::kUndefined, {CapEcho(name)}));
 }
 
 std::string SaveDefinitions(DefinitionContext& context) {
@@ -154,12 +154,9 @@ std::string ViewDefinitions(const DefinitionStore& store) {
   }
   for (int i = 0; i < store.count(); ++i) {
     const FunctionDefinition& definition = store.definitions[i];
-    listing += std::string(m::kListingNumberStart) + std::to_string(i + 1) +
-               std::string(m::kListingNumberEnd);
-    listing += std::string(m::kListingName) + definition.name + "(" +
-               ToLowerAscii(definition.parameters) + ")" + std::string(kNewLine);
-    listing += std::string(m::kListingExpression) + ToLowerAscii(definition.expression) +
-               std::string(kNewLine);
+    listing +=
+        Fill(m::kListing, {FormatInt(i + 1), definition.name, ToLowerAscii(definition.parameters),
+                           ToLowerAscii(definition.expression)});
   }
   if (store.lastDefinition != 0) listing.insert(0, kNewLine);
   // The listing already ends with a line break: only the prompt's backslashes follow.

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/message.h"
 #include "base/text.h"
 #include "engine/evaluator.h"
 #include "userdef/detail/messages.h"
@@ -143,8 +144,7 @@ std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headTe
   }
   if (!missing.empty()) {
     if (slot.parameters.empty()) return "";
-    return std::string(m::kMissingParametersStart) + missing +
-           std::string(m::kMissingParametersEnd) + ToLowerAscii(slot.expression);
+    return Fill(m::kMissingParameters, {missing, ToLowerAscii(slot.expression)});
   }
 
   // A trial with every parameter as the variable z catches faults of form (unknown names,

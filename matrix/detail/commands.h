@@ -1,5 +1,4 @@
 #pragma once
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -65,11 +64,6 @@ std::string ScalarCommand(Context&, std::string_view, const Command&);
 std::string ComplexFunctionCommand(Context&, std::string_view, const Command&);
 std::string ComplexPairCommand(Context&, std::string_view, const Command&);
 std::string ComplexRootsCommand(Context&, std::string_view, const Command&);
-
-// `pattern` with each "%d" or "%s" replaced by the next value, in order.
-std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
-// printf("%d").
-std::string Int(int value);
 
 // The number of a matrix name: "mat1" 1, "mat2" 2, "mat0" 0 when `allowMat0`; otherwise -1.
 int MatrixNumber(std::string_view name, bool allowMat0 = false);

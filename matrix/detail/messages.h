@@ -2,7 +2,7 @@
 #include <string_view>
 
 // Texts of the matrix, complex and linear-system commands, exactly as the console shows them.
-// "%d" and "%s" are filled in order by Fill (matrix/detail/commands.h).
+// "%d" and "%s" are filled in order by Fill (base/message.h).
 namespace orvo::matrix_msg {
 
 inline constexpr std::string_view kNoSuchCommand =

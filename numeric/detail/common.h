@@ -1,5 +1,4 @@
 #pragma once
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -61,9 +60,6 @@ class Sampler {
   std::string message_;
   bool cancelled_ = false;
 };
-
-// The pattern with each "%s" or "%d" replaced by the next of `values`.
-std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // The text without one ")" at its end.
 std::string_view StripClosingBracket(std::string_view text);

@@ -2,7 +2,7 @@
 #include <string_view>
 
 // Messages and fixed answer lines of the numerical tools, exactly as the console shows them.
-// "%s" and "%d" mark where detail::Fill puts its values, in order.
+// "%s" and "%d" mark where Fill (base/message.h) puts its values, in order.
 namespace orvo::msg {
 
 // The value, the steps counted and the last relative change.

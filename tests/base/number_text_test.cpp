@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/random.h"
 #include "base/text.h"
@@ -30,6 +31,13 @@ TEST(FormatG, MatchesPrintf) {
   std::string tiny = FormatGDigits(4.9e-324, 800);
   EXPECT_EQ(tiny.substr(0, 8) + tiny.substr(tiny.size() - 10), "4.94065665625e-324");
   EXPECT_EQ(tiny.size(), 757u);
+}
+
+TEST(Fill, PutsValuesInOrder) {
+  EXPECT_EQ(Fill("No. %d of %s", {"3", "%s"}), "No. 3 of %s");
+  EXPECT_EQ(Fill("100% %d%%", {"5"}), "100% 5%%");
+  EXPECT_EQ(Fill("%s and %d", {"a"}), "a and %d");
+  EXPECT_EQ(Fill("ends in %", {"x"}), "ends in %");
 }
 
 TEST(ParseDouble, ReadsLikeAtof) {

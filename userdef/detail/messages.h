@@ -9,32 +9,30 @@ inline constexpr std::string_view kIllegalDefine = "Error: Illegal format of #de
 inline constexpr std::string_view kUseSemicolon = "Use ; to separate function name and expression";
 inline constexpr std::string_view kContainsName = "Error: Expression contains function name: ";
 inline constexpr std::string_view kIllegalParameters = "Error: Illegal function parameters: ";
-inline constexpr std::string_view kMissingParametersStart = "Error: Parameter(s) \"";
-inline constexpr std::string_view kMissingParametersEnd = " didn't exist in expression: ";
+// The quoted names (each closed by its own quote), then the expression.
+inline constexpr std::string_view kMissingParameters =
+    "Error: Parameter(s) \"%s didn't exist in expression: %s";
 
 // #define
-inline constexpr std::string_view kAlreadyDefinedStart = "Error: \"";
-inline constexpr std::string_view kAlreadyDefinedEnd = "\" function has already been defined";
+inline constexpr std::string_view kAlreadyDefined =
+    "Error: \"%s\" function has already been defined";
 inline constexpr std::string_view kStoreFull =
     "Error: Ten functions are already defined; use #undef to remove one first";
-inline constexpr std::string_view kDefined = "\r\nDefined: ";
-inline constexpr std::string_view kExpression = "\r\nExpression: ";
+inline constexpr std::string_view kDefined = "\r\nDefined: %s\r\nExpression: %s";
 
 // #undef
 inline constexpr std::string_view kUndefineAllQuestion =
     "Are you sure to undefine all of the defined functions?";
 inline constexpr std::string_view kAllUndefined = "\r\nAll the defined functions were undefined";
 inline constexpr std::string_view kNoneUndefined = "\r\nNo functions were undefined";
-inline constexpr std::string_view kUndefinedEnd = "\" function was undefined";
-inline constexpr std::string_view kNotFoundStart = "\r\nError: No \"";
-inline constexpr std::string_view kNotFoundEnd = "\" function found";
+inline constexpr std::string_view kUndefined = "\r\n\"%s\" function was undefined";
+inline constexpr std::string_view kNotFound = "\r\nError: No \"%s\" function found";
 
 // #viewdef and #savedef
 inline constexpr std::string_view kNoDefinitions = "There were no defined functions";
-inline constexpr std::string_view kListingNumberStart = "\r\nFunction ";
-inline constexpr std::string_view kListingNumberEnd = ": \r\n";
-inline constexpr std::string_view kListingName = "Name: ";
-inline constexpr std::string_view kListingExpression = "Expression: ";
+// Number, name, parameters, expression.
+inline constexpr std::string_view kListing =
+    "\r\nFunction %d: \r\nName: %s(%s)\r\nExpression: %s\r\n";
 inline constexpr std::string_view kDefinitionsSaved = "\r\nDefined functions were saved";
 inline constexpr std::string_view kDefinitionsNotSaved =
     "\r\nError: Defined functions were NOT saved";
