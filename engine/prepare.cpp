@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "engine/detail/messages.h"
@@ -164,7 +165,7 @@ void Evaluator::PrepareTerms(std::string& errors) {
     } else if (stoppedAt + 1 < t.size()) {
       rest = t.substr(stoppedAt + 1, t.size() - stoppedAt - 2);
     }
-    fail(std::string(msg::kUnknownChar) + CapEcho(rest), kStatusNoOperand);
+    fail(Fill(msg::kUnknownChar, {CapEcho(rest)}), kStatusNoOperand);
   } else {
     int bracketSum = 0;
     std::size_t p = 0;  // start of the current prefix
@@ -179,17 +180,16 @@ void Evaluator::PrepareTerms(std::string& errors) {
       std::string_view prefix(t.data() + p, q - p);
       if (!prefix.empty() && prefix != "(") {
         if (CountCharacters(prefix) == 1) {
-          fail(std::string(msg::kUnknownChar) + std::string(prefix), kStatusUnknown);
+          fail(Fill(msg::kUnknownChar, {prefix}), kStatusUnknown);
         } else {
           std::string_view name =
               EndsWith(prefix, "(") ? prefix.substr(0, prefix.size() - 1) : prefix;
           std::string shown = detail::DisplayName(name);
           terms_[index].funcCode = FunctionCodeOf(shown);
           if (terms_[index].funcCode == -1) {
-            fail(std::string(msg::kUnknownChar) + CapEcho(shown), kStatusUnknown);
+            fail(Fill(msg::kUnknownChar, {CapEcho(shown)}), kStatusUnknown);
           } else if (term.bracket == 0) {
-            fail("Error: " + CapEcho(shown) + std::string(msg::kMissingBrackets),
-                 kStatusMissingBrackets);
+            fail(Fill(msg::kMissingBrackets, {CapEcho(shown)}), kStatusMissingBrackets);
           } else {
             std::memcpy(term.funcName, shown.data(),
                         std::min(shown.size(), sizeof term.funcName - 1));
@@ -214,7 +214,7 @@ void Evaluator::PrepareTerms(std::string& errors) {
       } else {
         std::size_t dot = operand.find('.');
         if (dot != std::string_view::npos && operand.find('.', dot + 1) != std::string_view::npos) {
-          fail(std::string(msg::kIllegalDots) + CapEcho(operand), 0);
+          fail(Fill(msg::kIllegalDots, {CapEcho(operand)}), 0);
         }
         term.kind = ' ';
         term.value = ParseDouble(operand);
@@ -236,9 +236,7 @@ void Evaluator::PrepareTerms(std::string& errors) {
     int last = static_cast<int>(terms_.size()) - 1;
     if (bracketSum != 0) {
       std::string n = FormatInt(bracketSum < 0 ? -bracketSum : bracketSum);
-      fail("Error: bracket: " + n +
-               std::string(bracketSum < 0 ? msg::kBracketLeftExcess : msg::kBracketRightExcess) +
-               n + (bracketSum < 0 ? " right missing" : " left missing"),
+      fail(Fill(bracketSum < 0 ? msg::kBracketLeftExcess : msg::kBracketRightExcess, {n, n}),
            kStatusBrackets);
     } else {
       // A ")" met at the outer level before its "(" (1)+(2 wrapped as (1)+(2)).

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/message.h"
 #include "base/text.h"
 #include "engine/detail/messages.h"
 #include "engine/evaluator.h"
@@ -171,7 +172,7 @@ double Evaluator::Reduce(std::string& errors) {
       CallFunctionAt(open, end, handled, errors);
       if (liveCount_ == 0) break;  // the list was given up
       if (!handled) {
-        note("Error: " + std::string(work_[open].funcName) + std::string(msg::kParameterCount));
+        note(Fill(msg::kParameterCount, {work_[open].funcName}));
         foldCommas(open);
       }
       work_[open].funcCode = 0;

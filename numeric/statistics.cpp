@@ -17,6 +17,8 @@ namespace orvo {
 namespace {
 
 constexpr double kDefaultLevel = 0.05;
+// The two-sided t quantile at a level, for a count of degrees of freedom.
+constexpr std::string_view kQuantileCall = "invt(%s,%d)";
 
 // Grubbs critical values for one outlier, one-sided significance 0.05, n = 3..50 (the classic
 // table, as in ASTM E178).
@@ -120,11 +122,11 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
   // side stops at its first value that passes the test.
   std::size_t low = 0;
   while (low + 2 < n && Outlying(values[low], mean, deviation, critical)) {
-    recorded += FormatG(values[low++], precision) + " ";
+    recorded += Fill(msg::kStatisticsOutlier, {FormatG(values[low++], precision)});
   }
   for (std::size_t high = n; high > low && Outlying(values[high - 1], mean, deviation, critical);
        --high) {
-    recorded += FormatG(values[high - 1], precision) + " ";
+    recorded += Fill(msg::kStatisticsOutlier, {FormatG(values[high - 1], precision)});
   }
   text += recorded.empty() ? std::string(msg::kStatisticsNoOutliers)
                            : std::string(msg::kStatisticsOutliers) + recorded;
@@ -132,19 +134,15 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
 }
 
 std::string StatisticsCommand(const CommandEnv& env, std::string_view text) {
-  std::string withLevel;
-  if (text.find('|') == std::string_view::npos) {
-    withLevel = "0.05|" + std::string(text);
-    text = withLevel;
-  }
   std::size_t bar = text.find('|');
-  std::string_view levelText = text.substr(0, bar);
-  std::string_view valuesText = detail::StripClosingBracket(text.substr(bar + 1));
+  const bool levelGiven = bar != std::string_view::npos;
+  std::string_view valuesText =
+      detail::StripClosingBracket(levelGiven ? text.substr(bar + 1) : text);
 
   Evaluator evaluator(env.rng);  // the level and the values are read with the default variables
   std::string errors;
-  double a = -1;
-  if (!detail::EvaluateArgument(evaluator, levelText, a, errors)) a = -1;
+  double a = kDefaultLevel;
+  if (levelGiven && !detail::EvaluateArgument(evaluator, text.substr(0, bar), a, errors)) a = -1;
   if (!(a > 0 && a < 1)) a = kDefaultLevel;
 
   std::vector<std::string_view> parts;
@@ -164,9 +162,9 @@ std::string StatisticsCommand(const CommandEnv& env, std::string_view text) {
   }
   if (!errors.empty()) return detail::ErrorAnswer(errors);
 
-  // The two-sided t quantile comes from the function library's inverse t distribution.
+  // The quantile comes from the function library's inverse t distribution.
   const int freedom = static_cast<int>(values.size()) - 1;
-  std::string quantile = "invt(" + FormatGDigits(a, 6) + "," + FormatInt(freedom) + ")";
+  std::string quantile = Fill(kQuantileCall, {FormatGDigits(a, 6), FormatInt(freedom)});
   Evaluator tEvaluator(env.rng);
   double t = 0;
   if (!detail::EvaluateArgument(tEvaluator, quantile, t, errors)) {

@@ -55,6 +55,8 @@ inline constexpr std::string_view kStatisticsTooFew =
     "Error: At least input two numbers, separated by \";\" sign";
 inline constexpr std::string_view kStatisticsOutliers =
     "Abnormal value(s) were detected through Grubbs method\r\n";
+// Each value the test finds abnormal, in the list after kStatisticsOutliers.
+inline constexpr std::string_view kStatisticsOutlier = "%s ";
 inline constexpr std::string_view kStatisticsNoOutliers =
     "No abnormal value were detected through Grubbs method";
 
