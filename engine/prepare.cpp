@@ -135,29 +135,29 @@ int CountOperands(const std::string& t, std::size_t& stoppedAt) {
   return count;
 }
 
-}  // namespace
+// What the check has found so far: every message, and the status of the last one that has one.
+struct CheckReport {
+  std::string& errors;
+  int status = 0;
+  bool failed = false;
 
-void Evaluator::PrepareTerms(std::string& errors) {
-  prepared_ = true;
-  errors.clear();
-  status_ = 0;
-  terms_.clear();
-  work_.clear();
-  plan_.Clear();
-  const std::string& t = expression_;
-
-  auto fail = [&](std::string_view message, int status) {
+  void Fail(std::string_view message, int code) {
     AppendMessage(errors, message);
-    if (status != 0) status_ = status;
-    prepared_ = false;
-  };
+    if (code != 0) status = code;
+    failed = true;
+  }
+};
 
+// Too many operands, or fewer than two, end the check before the text is split.
+bool CheckOperandCount(const std::string& t, CheckReport& report) {
   std::size_t stoppedAt = 0;
   int count = CountOperands(t, stoppedAt);
   if (count > kMaxOperands) {
     // The reduction moves Terms around in time that grows with the square of their number.
-    fail(msg::kTooLong, kStatusTooLong);
-  } else if (count < 2) {
+    report.Fail(msg::kTooLong, kStatusTooLong);
+    return false;
+  }
+  if (count < 2) {
     // The rest of the text after the last operand, without the outer closing bracket.
     std::string rest;
     if (count == 0) {
@@ -165,97 +165,121 @@ void Evaluator::PrepareTerms(std::string& errors) {
     } else if (stoppedAt + 1 < t.size()) {
       rest = t.substr(stoppedAt + 1, t.size() - stoppedAt - 2);
     }
-    fail(Fill(msg::kUnknownChar, {CapEcho(rest)}), kStatusNoOperand);
+    report.Fail(Fill(msg::kUnknownChar, {CapEcho(rest)}), kStatusNoOperand);
+    return false;
+  }
+  return true;
+}
+
+// The text between an operator and the next operand: nothing, an opening bracket, or a function
+// name with its bracket.
+void ReadPrefix(std::string_view prefix, Term& term, CheckReport& report) {
+  if (prefix.empty() || prefix == "(") return;
+  if (CountCharacters(prefix) == 1) {
+    report.Fail(Fill(msg::kUnknownChar, {prefix}), kStatusUnknown);
+    return;
+  }
+  std::string_view name = EndsWith(prefix, "(") ? prefix.substr(0, prefix.size() - 1) : prefix;
+  std::string shown = detail::DisplayName(name);
+  term.funcCode = FunctionCodeOf(shown);
+  if (term.funcCode == -1) {
+    report.Fail(Fill(msg::kUnknownChar, {CapEcho(shown)}), kStatusUnknown);
+  } else if (term.bracket == 0) {
+    report.Fail(Fill(msg::kMissingBrackets, {CapEcho(shown)}), kStatusMissingBrackets);
   } else {
+    std::memcpy(term.funcName, shown.data(), std::min(shown.size(), sizeof term.funcName - 1));
+  }
+}
+
+// The operand at `q` with a scientific exponent (3e5, 3.1e+5, 1e-6) and a closing bracket after
+// it; returns where it ends. The exponent runs to the next stop character, so 3e2.8 reads as 3e2.
+std::size_t ReadOperand(const std::string& t, std::size_t q, const double (&xyz)[3], Term& term,
+                        CheckReport& report) {
+  std::size_t r = FindStop(t, q);
+  if (r < t.size() && t[r] == 'e') {
+    if (r + 1 < t.size() && IsDigit(t[r + 1])) {
+      r = FindStop(t, r + 1);
+    } else if (r + 2 < t.size() && (t[r + 1] == '+' || t[r + 1] == '-') && IsDigit(t[r + 2])) {
+      r = FindStop(t, r + 2);
+    }
+  }
+  std::string_view operand(t.data() + q, r - q);
+  if (operand == "x" || operand == "y" || operand == "z") {
+    term.kind = operand[0];
+    term.value = xyz[operand[0] - 'x'];
+  } else {
+    std::size_t dot = operand.find('.');
+    if (dot != std::string_view::npos && operand.find('.', dot + 1) != std::string_view::npos) {
+      report.Fail(Fill(msg::kIllegalDots, {CapEcho(operand)}), 0);
+    }
+    term.kind = ' ';
+    term.value = ParseDouble(operand);
+  }
+  if (r < t.size() && t[r] == ')') {
+    ++r;
+    term.bracket = 1;
+  }
+  return r;
+}
+
+// Brackets must balance, and none may close at the outer level before its own opened
+// ((1)+(2 is wrapped as (1)+(2)).
+void CheckBrackets(const std::vector<Term>& terms, int bracketSum, CheckReport& report) {
+  if (bracketSum != 0) {
+    std::string n = FormatInt(bracketSum < 0 ? -bracketSum : bracketSum);
+    report.Fail(Fill(bracketSum < 0 ? msg::kBracketLeftExcess : msg::kBracketRightExcess, {n, n}),
+                kStatusBrackets);
+    return;
+  }
+  int last = static_cast<int>(terms.size()) - 1;
+  for (int i = 1; i <= last - 1; ++i) {
+    if (terms[i].bracket == -1) {
+      int sum = 0;
+      int j = i;
+      for (; j <= last; ++j) {
+        sum += terms[j].bracket;
+        if (sum == 0) break;
+      }
+      i = j;
+    } else if (terms[i].bracket == 1) {
+      report.Fail(msg::kIllegalBrackets, kStatusBrackets);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void Evaluator::PrepareTerms(std::string& errors) {
+  errors.clear();
+  terms_.clear();
+  work_.clear();
+  plan_.Clear();
+  const std::string& t = expression_;
+  CheckReport report{errors};
+
+  if (CheckOperandCount(t, report)) {
+    const double xyz[3] = {x_, y_, z_};
     int bracketSum = 0;
     std::size_t p = 0;  // start of the current prefix
     for (;;) {
       std::size_t q = FindOperand(t, p);
       if (q == std::string::npos) break;
-      terms_.emplace_back();
-      int index = static_cast<int>(terms_.size()) - 1;
-      Term& term = terms_.back();
+      Term& term = terms_.emplace_back();
       term.bracket = q > 0 && t[q - 1] == '(' ? -1 : 0;
-
-      std::string_view prefix(t.data() + p, q - p);
-      if (!prefix.empty() && prefix != "(") {
-        if (CountCharacters(prefix) == 1) {
-          fail(Fill(msg::kUnknownChar, {prefix}), kStatusUnknown);
-        } else {
-          std::string_view name =
-              EndsWith(prefix, "(") ? prefix.substr(0, prefix.size() - 1) : prefix;
-          std::string shown = detail::DisplayName(name);
-          terms_[index].funcCode = FunctionCodeOf(shown);
-          if (terms_[index].funcCode == -1) {
-            fail(Fill(msg::kUnknownChar, {CapEcho(shown)}), kStatusUnknown);
-          } else if (term.bracket == 0) {
-            fail(Fill(msg::kMissingBrackets, {CapEcho(shown)}), kStatusMissingBrackets);
-          } else {
-            std::memcpy(term.funcName, shown.data(),
-                        std::min(shown.size(), sizeof term.funcName - 1));
-          }
-        }
-      }
-
-      // The operand, with a scientific exponent: 3e5, 3.1e+5, 1e-6; the exponent runs to the next
-      // stop character, so 3e2.8 reads as 3e2.
-      std::size_t r = FindStop(t, q);
-      if (r < t.size() && t[r] == 'e') {
-        if (r + 1 < t.size() && IsDigit(t[r + 1])) {
-          r = FindStop(t, r + 1);
-        } else if (r + 2 < t.size() && (t[r + 1] == '+' || t[r + 1] == '-') && IsDigit(t[r + 2])) {
-          r = FindStop(t, r + 2);
-        }
-      }
-      std::string_view operand(t.data() + q, r - q);
-      if (operand == "x" || operand == "y" || operand == "z") {
-        term.kind = operand[0];
-        term.value = operand[0] == 'x' ? x_ : operand[0] == 'y' ? y_ : z_;
-      } else {
-        std::size_t dot = operand.find('.');
-        if (dot != std::string_view::npos && operand.find('.', dot + 1) != std::string_view::npos) {
-          fail(Fill(msg::kIllegalDots, {CapEcho(operand)}), 0);
-        }
-        term.kind = ' ';
-        term.value = ParseDouble(operand);
-      }
-
-      if (r < t.size() && t[r] == ')') {
-        ++r;
-        term.bracket = 1;
-      }
+      ReadPrefix(std::string_view(t.data() + p, q - p), term, report);
+      std::size_t r = ReadOperand(t, q, xyz, term, report);
       bracketSum += term.bracket;
-
       if (r >= t.size()) {
         SetOperator(term, " ", Op::kNone);
         break;
       }
       p = ReadOperator(t, r, term);
     }
-
-    int last = static_cast<int>(terms_.size()) - 1;
-    if (bracketSum != 0) {
-      std::string n = FormatInt(bracketSum < 0 ? -bracketSum : bracketSum);
-      fail(Fill(bracketSum < 0 ? msg::kBracketLeftExcess : msg::kBracketRightExcess, {n, n}),
-           kStatusBrackets);
-    } else {
-      // A ")" met at the outer level before its "(" (1)+(2 wrapped as (1)+(2)).
-      for (int i = 1; i <= last - 1; ++i) {
-        if (terms_[i].bracket == -1) {
-          int sum = 0;
-          int j = i;
-          for (; j <= last; ++j) {
-            sum += terms_[j].bracket;
-            if (sum == 0) break;
-          }
-          i = j;
-        } else if (terms_[i].bracket == 1) {
-          fail(msg::kIllegalBrackets, kStatusBrackets);
-          break;
-        }
-      }
-    }
+    CheckBrackets(terms_, bracketSum, report);
   }
+  status_ = report.status;
+  prepared_ = !report.failed;
 
   if (!prepared_) {
     errors += msg::kCheckDisrupted;
