@@ -69,22 +69,12 @@ class SessionTest final : public QObject {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("kind");  // "file", "folder" or "fifo"
     QTest::addColumn<QString>("reason");
-    const QByteArray good(
-        "orvo-session 1\nx 0\ny 0\nz 0\nprecision 8\nbrackets on\n"
-        "console 4\n1+2=\nend\n");
-    QTest::newRow("cut short") << good.chopped(5) << "file"
-                               << "line 7: cut short";
     QTest::newRow("binary") << QByteArray(
                                    "\x7f"
                                    "ELF\x02\x01\x01\0\0",
                                    9)
                             << "file"
                             << "not an Orvo session file";
-    QTest::newRow("newer") << QByteArray(good).replace("n 1", "n 9") << "file"
-                           << "written by a newer version of Orvo";
-    QTest::newRow("a 21 x 21 matrix")
-        << QByteArray(good).replace("console", "matrix 1 21 21 0\nconsole") << "file"
-        << "line 7: a value that cannot be read or is out of range";
     QTest::newRow("a folder") << QByteArray() << "folder"
                               << "not a regular file";
     QTest::newRow("a FIFO") << QByteArray() << "fifo"

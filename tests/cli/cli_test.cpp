@@ -73,7 +73,6 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
       // The transcript keeps the console bytes; argument lines come first.
       {" --transcript '1+2=' <<'END'\n1/0=\nEND",
        "1+2=3\r\n\\\\\r\n1/0=\r\nError: divided by zero\r\n\\\\\r\n", 1},
-      {" --transcript '2*3=' < /dev/null", "2*3=6\r\n\\\\\r\n", 0},
       // The next line answers a question; the question is shown with its answer.
       {" '#define(f(x);x^2)=' '#undef()=' 'n' 'f(3)='",
        "Defined: f(x)\nExpression: x^2\nRemove all defined functions? [y/N] n\n"

@@ -42,19 +42,5 @@ TEST(Session, FailedAnswersAreFlagged) {
   EXPECT_TRUE(console.session().LastAnswerFailed());
 }
 
-TEST(Session, HelpIndexAndBracketSwitch) {
-  ConsoleHarness console;
-  console.Type("1+1=");
-  console.session().ShowHelpIndex();
-  EXPECT_EQ(console.Text(),
-            "View Functions:\r\n&oper= &func= &geom= &phys= &chem= &atom= &other= &= @= #=\r\n"
-            "Input one of them, and then press Enter\r\nPress Enter with no char input to clear "
-            "screen\r\n\\\\\r\n");
-  EXPECT_EQ(console.Answer("2+2="), "4\r\n\\\\\r\n");
-  EXPECT_EQ(console.session().ToggleBracketCheck(), "Brackets-Checking is turned off");
-  EXPECT_FALSE(console.session().state().bracketCheck);
-  EXPECT_EQ(console.session().ToggleBracketCheck(), "Brackets-Checking is turned on");
-}
-
 }  // namespace
 }  // namespace orvo::test
