@@ -57,16 +57,6 @@ void ExpectSpectrum(const Matrix& m, Spectrum expected, double tolerance, int pr
   }
 }
 
-// Small matrices by position are golden transcripts (tests/transcripts/matrix.txt).
-TEST(EigenValues, OneByOneAndNotSquare) {
-  Result r = Eigen(MatrixOf(1, 1, {-7}));
-  EXPECT_EQ(r.found, 1);
-  EXPECT_EQ(r.wr[0], -7);
-  r = Eigen(MatrixOf(2, 3, {1, 2, 3, 4, 5, 6}));
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.found, 0);
-}
-
 // H D H with a reflection H is symmetric with the spectrum of D, and not Hessenberg.
 TEST(EigenValues, SymmetricMatricesWithAKnownSpectrum) {
   Random rng;

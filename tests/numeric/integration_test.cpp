@@ -110,33 +110,6 @@ TEST_F(Integration, SpentBudgetGivesTheLastCompletePass) {
   EXPECT_GT(result.change, 1e-12);
 }
 
-struct FailureRow {
-  const char* f;
-  const char* message;
-};
-
-// Any message ends the routine, even one that leaves the status at 0.
-TEST_F(Integration, MessagesEndEveryMethod) {
-  const FailureRow rows[] = {
-      {"1/(x-0.5)", "Error: divided by zero"},
-      {"(x,2)", "Error: Illegal use of comma"},
-      {"1..2",
-       "Error: Illegal use of dots: 1..2\r\n"
-       "/Error checking was disrupted by above critical error(s)/"},
-      {"(x-1)^0.5", "Error: minus in the extraction of root"},
-  };
-  for (Method method : {kSimpson, kRomberg, kGauss, kTrapezium, kCurve, kArcLength}) {
-    for (const FailureRow& row : rows) {
-      IntegrationResult result;
-      std::string errors;
-      EXPECT_EQ(Integrate(tools, method, {row.f, 0, 1, 1e-8}, result, errors),
-                NumericStatus::kFailed)
-          << method << " " << row.f;
-      EXPECT_EQ(errors, row.message) << method << " " << row.f;
-    }
-  }
-}
-
 TEST(IntegrationCancelled, EveryMethodStopsAtThePoll) {
   for (Method method : {kSimpson, kRomberg, kGauss, kTrapezium}) {
     Random rng;
