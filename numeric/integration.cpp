@@ -263,6 +263,89 @@ NumericStatus EndPointFault(detail::Sampler& f, const Interval& in, std::string&
   return status;
 }
 
+// The result of one halving: the refined value, its change from the last one, and whether it is
+// the last the rule can give.
+struct Refined {
+  double value;
+  double change;
+  bool last;
+};
+
+// Simpson's rule and Romberg's extrapolation both refine the trapezium rule by halving its step:
+// each pass adds the midpoints of the current intervals. The rule's Start takes the
+// one-interval trapezium and gives the value that stands if the budget is spent before the first
+// pass; its Next takes the trapezium before and after a halving and the value before it.
+template <class Rule>
+NumericStatus HalveTrapezium(detail::Sampler& f, const Interval& in, int budget,
+                             Confirmation& confirmation, IntegrationResult& result,
+                             std::string& errors, Rule& rule) {
+  result.steps = 1;
+  double fa = 0;
+  double fb = 0;
+  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return EndPointFault(f, in, errors);
+  double h = in.length;
+  double trapezium = (fa + fb) * h / 2;
+  double latest = rule.Start(trapezium);
+  for (long long n = 1;; n *= 2) {
+    double midpoints = 0;
+    Pass pass = Midpoints(f, in.a, h, n, budget, result.steps, midpoints);
+    if (pass == Pass::kFault) return f.Fail(errors);
+    if (pass == Pass::kSpent) {
+      return Finish(latest, confirmation.Check(latest, result.change), confirmation, f, result,
+                    errors);
+    }
+    double halved = (midpoints * h + trapezium) / 2;
+    Refined next = rule.Next(trapezium, halved, latest);
+    result.change = next.change;
+    if (result.change <= in.tolerance || next.last) {
+      auto verdict = confirmation.Check(next.value, result.change);
+      if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers || next.last) {
+        return Finish(next.value, verdict, confirmation, f, result, errors);
+      }
+    }
+    trapezium = halved;
+    latest = next.value;
+    h /= 2;
+  }
+}
+
+struct SimpsonRule {
+  double Start(double trapezium) const { return trapezium; }
+  Refined Next(double before, double halved, double latest) const {
+    // Multiplied by the stored third rather than divided by 3, which gives other last digits.
+    double simpson = (4 * halved - before) * 0.3333333333333333;
+    return {simpson, RelativeChange(simpson, latest), false};
+  }
+};
+
+// Richardson extrapolation along a row of at most kRombergRow values.
+class RombergRule {
+ public:
+  double Start(double trapezium) {
+    row_[0] = trapezium;
+    return 0;
+  }
+  // The trapezium before the halving is row_[0]; the row is overwritten with the new one as the
+  // extrapolation goes along it.
+  Refined Next(double, double halved, double) {
+    double t = halved;
+    double q = 1;
+    for (int j = 0; j < length_; ++j) {
+      q *= 4;
+      double r = (q * t - row_[j]) / (q - 1);
+      row_[j] = t;
+      t = r;
+    }
+    Refined next{t, RelativeChange(t, row_[length_ - 1]), length_ == kRombergRow};
+    if (!next.last) row_[length_++] = t;
+    return next;
+  }
+
+ private:
+  std::array<double, kRombergRow> row_{};
+  int length_ = 1;
+};
+
 constexpr int kStepBudget = 100000;
 
 }  // namespace
@@ -319,35 +402,8 @@ NumericStatus NumericTools::IntegrateSimpson(const IntegrationTask& task, Integr
   Interval in = Begin(task, result);
   detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
   Confirmation confirmation(f, in, task.confirm);
-  result.steps = 1;
-  double fa = 0;
-  double fb = 0;
-  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return EndPointFault(f, in, errors);
-  double h = in.length;
-  double trapezium = (fa + fb) * h / 2;
-  double previous = trapezium;  // the first comparison is against the one-interval trapezium
-  for (long long n = 1;; n *= 2) {
-    double midpoints = 0;
-    Pass pass = Midpoints(f, in.a, h, n, task.budget, result.steps, midpoints);
-    if (pass == Pass::kFault) return f.Fail(errors);
-    if (pass == Pass::kSpent) {
-      return Finish(previous, confirmation.Check(previous, result.change), confirmation, f, result,
-                    errors);
-    }
-    double halved = (midpoints * h + trapezium) / 2;
-    // Multiplied by the stored third rather than divided by 3, which gives other last digits.
-    double simpson = (4 * halved - trapezium) * 0.3333333333333333;
-    result.change = RelativeChange(simpson, previous);
-    if (result.change <= in.tolerance) {
-      auto verdict = confirmation.Check(simpson, result.change);
-      if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers) {
-        return Finish(simpson, verdict, confirmation, f, result, errors);
-      }
-    }
-    trapezium = halved;
-    previous = simpson;
-    h /= 2;
-  }
+  SimpsonRule rule;
+  return HalveTrapezium(f, in, task.budget, confirmation, result, errors, rule);
 }
 
 NumericStatus NumericTools::IntegrateRomberg(const IntegrationTask& task, IntegrationResult& result,
@@ -355,42 +411,8 @@ NumericStatus NumericTools::IntegrateRomberg(const IntegrationTask& task, Integr
   Interval in = Begin(task, result);
   detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
   Confirmation confirmation(f, in, task.confirm);
-  result.steps = 1;
-  double fa = 0;
-  double fb = 0;
-  if (!f.At(in.a, fa) || !f.At(in.b, fb)) return EndPointFault(f, in, errors);
-  double h = in.length;
-  std::array<double, kRombergRow> row{};
-  row[0] = (fa + fb) * h / 2;
-  int length = 1;
-  double best = 0;
-  for (long long n = 1;; n *= 2) {
-    double midpoints = 0;
-    Pass pass = Midpoints(f, in.a, h, n, task.budget, result.steps, midpoints);
-    if (pass == Pass::kFault) return f.Fail(errors);
-    if (pass == Pass::kSpent) {
-      return Finish(best, confirmation.Check(best, result.change), confirmation, f, result, errors);
-    }
-    // Richardson extrapolation along the row, overwriting it with the new row as it goes.
-    double t = (midpoints * h + row[0]) / 2;
-    double q = 1;
-    for (int j = 0; j < length; ++j) {
-      q *= 4;
-      double r = (q * t - row[j]) / (q - 1);
-      row[j] = t;
-      t = r;
-    }
-    best = t;
-    result.change = RelativeChange(best, row[length - 1]);
-    if (result.change <= in.tolerance || length == kRombergRow) {
-      auto verdict = confirmation.Check(best, result.change);
-      if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers || length == kRombergRow) {
-        return Finish(best, verdict, confirmation, f, result, errors);
-      }
-    }
-    row[length++] = best;
-    h /= 2;
-  }
+  RombergRule rule;
+  return HalveTrapezium(f, in, task.budget, confirmation, result, errors, rule);
 }
 
 NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, IntegrationResult& result,
