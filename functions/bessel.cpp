@@ -121,15 +121,16 @@ BesselPair DebyeExpansion(double n, double x) {
   return {scale * (cosXi * even + sinXi * odd), scale * (sinXi * even - cosXi * odd)};
 }
 
-// n > kLargeOrder, x > 0 (a not-a-number passes through).
+// n > kLargeOrder, x > 0.
 BesselPair LargeOrder(double n, double x) {
   double c = n / std::sqrt((x - n) * (x + n));
   if (x > n && c * c * c < kDebyeRatio * n) return DebyeExpansion(n, x);
   return UniformExpansion(n, x);
 }
 
+// A not-a-number argument goes to the library too: the expansion's Airy functions assert on it.
 bool LibraryOrder(double order, double size) {
-  return order <= kLargeOrder || size > kAsymptoticArgument;
+  return order <= kLargeOrder || !(size <= kAsymptoticArgument);
 }
 
 }  // namespace
