@@ -36,7 +36,8 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-ConsoleEdit::ConsoleEdit(QWidget* parent) : QPlainTextEdit(parent) {
+ConsoleEdit::ConsoleEdit(SessionOptions options, QWidget* parent)
+    : QPlainTextEdit(parent), session_(*this, dialogs_, interrupt_, std::move(options)) {
   // Long lines scroll sideways; a wrapped line would read like two.
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setTabChangesFocus(false);

@@ -22,7 +22,8 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   Q_OBJECT
 
  public:
-  explicit ConsoleEdit(QWidget* parent = nullptr);
+  // `options` go to the console session.
+  explicit ConsoleEdit(SessionOptions options, QWidget* parent = nullptr);
 
   std::string Text() const override;
   std::string TextAfterLastBackslash() const override;
@@ -87,7 +88,7 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
 
   QtDialogs dialogs_{this};
   CommandInterrupt interrupt_;
-  ConsoleSession session_{*this, dialogs_, interrupt_};
+  ConsoleSession session_;
   bool closeWhenDone_ = false;
   RecallList recall_;
   ScreenHistory screens_;

@@ -62,7 +62,10 @@ int main(int argc, char** argv) {
   }
   QApplication::setWindowIcon(icon);
 
-  orvo::app::MainWindow window(orvo::app::FindSettingsFile());
+  const orvo::SessionOptions options{orvo::FoldersFrom(qgetenv("ORVO_HOME").toStdString(),
+                                                       qgetenv("XDG_CONFIG_HOME").toStdString(),
+                                                       qgetenv("HOME").toStdString())};
+  orvo::app::MainWindow window(options, orvo::app::FindSettingsFile());
   window.KeepFontChoices(orvo::app::UserSettingsFile());
   // --new: start an empty session, the previous one kept as the backup.
   window.KeepSession(StateFolder(), QApplication::arguments().contains(QStringLiteral("--new")));

@@ -23,11 +23,10 @@
 #include "app/console_edit.h"
 #include "app/plot_view.h"
 #include "app/session_store.h"
-#include "app/texts.h"
-#include "base/safe_file.h"
 #include "app/status_line.h"
 #include "app/texts.h"
 #include "app/window_view.h"
+#include "base/safe_file.h"
 
 namespace orvo::app {
 namespace {
@@ -71,8 +70,8 @@ QString FindSettingsFile() {
   return !inConfig.isEmpty() && QFileInfo(inConfig).isFile() ? inConfig : QString();
 }
 
-MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
-    : QMainWindow(parent), console_(new ConsoleEdit(this)) {
+MainWindow::MainWindow(SessionOptions options, const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent), console_(new ConsoleEdit(std::move(options), this)) {
   setWindowTitle(QString::fromUtf8(text::kTitle));
   setCentralWidget(console_);
 

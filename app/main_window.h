@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "app/settings_file.h"
+#include "console/session.h"
 
 namespace orvo::app {
 
@@ -18,8 +19,10 @@ class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  // `settingsPath`: the settings file read at start-up; empty for none.
-  explicit MainWindow(const QString& settingsPath = {}, QWidget* parent = nullptr);
+  // `options` go to the console session; `settingsPath`: the settings file read at start-up,
+  // empty for none.
+  explicit MainWindow(SessionOptions options, const QString& settingsPath = {},
+                      QWidget* parent = nullptr);
 
   ConsoleEdit* console() const { return console_; }
   SessionStore* sessionStore() const { return store_; }

@@ -10,7 +10,7 @@ void TypeManyLines(benchmark::State& state) {
   for (auto _ : state) {
     orvo::cli::ListSource source({});
     orvo::NeverInterrupt interrupt;
-    orvo::cli::LineSession session(source, nullptr, interrupt);
+    orvo::cli::LineSession session(source, nullptr, interrupt, {});
     for (int line = 0; line < state.range(0); ++line) {
       benchmark::DoNotOptimize(session.Type("1+1="));
     }

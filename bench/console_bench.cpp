@@ -12,7 +12,7 @@ void EnterWithHistory(benchmark::State& state) {
   orvo::StringTextBox box;
   orvo::NoDialogs dialogs;
   orvo::NeverInterrupt interrupt;
-  orvo::ConsoleSession session(box, dialogs, interrupt);
+  orvo::ConsoleSession session(box, dialogs, interrupt, {});
   std::string history;
   for (int line = 0; line < state.range(0); ++line) history += "1+2=3\r\n\\\\\r\n";
   box.SetText(history);

@@ -104,8 +104,9 @@ struct Answer {
 class LineSession {
  public:
   // `shownQuestions` as for LineDialogs.
-  LineSession(LineSource& source, std::ostream* shownQuestions, Interrupt& interrupt)
-      : dialogs_(source, shownQuestions), session_(box_, dialogs_, interrupt) {}
+  LineSession(LineSource& source, std::ostream* shownQuestions, Interrupt& interrupt,
+              SessionOptions options)
+      : dialogs_(source, shownQuestions), session_(box_, dialogs_, interrupt, std::move(options)) {}
 
   // Types `line` at the end of the console, presses the main Enter and returns the answer.
   Answer Type(std::string_view line);

@@ -126,9 +126,10 @@ int WriteChart(const orvo::cli::LineSession& session, const Charts& charts) {
 }
 
 // Types every line of `source` and prints each answer; 1 when any answer failed.
-int RunLines(orvo::cli::LineSource& source, const Charts& charts) {
+int RunLines(orvo::cli::LineSource& source, const orvo::SessionOptions& given,
+             const Charts& charts) {
   SignalInterrupt interrupt;
-  orvo::cli::LineSession session(source, &std::cout, interrupt);
+  orvo::cli::LineSession session(source, &std::cout, interrupt, given);
   int exitCode = 0;
   while (std::optional<std::string> line = source.NextLine("")) {
     interruptRequested = false;
@@ -139,9 +140,10 @@ int RunLines(orvo::cli::LineSource& source, const Charts& charts) {
   return std::max(exitCode, WriteChart(session, charts));
 }
 
-int RunTranscript(orvo::cli::LineSource& source, const Charts& charts) {
+int RunTranscript(orvo::cli::LineSource& source, const orvo::SessionOptions& given,
+                  const Charts& charts) {
   SignalInterrupt interrupt;
-  orvo::cli::LineSession session(source, nullptr, interrupt);
+  orvo::cli::LineSession session(source, nullptr, interrupt, given);
   int exitCode = 0;
   while (std::optional<std::string> line = source.NextLine("")) {
     interruptRequested = false;
@@ -192,7 +194,8 @@ bool IsEnd(std::string_view line) {
   return line == "exit" || line == "quit";
 }
 
-int RunInteractive(const std::optional<fs::path>& historyFile, const Charts& charts) {
+int RunInteractive(const std::optional<fs::path>& historyFile, const orvo::SessionOptions& given,
+                   const Charts& charts) {
   std::cout << "Orvo calculator " ORVO_VERSION
                ". End a calculation with = and press Enter; &= @= #= list the commands; "
                "Ctrl+D quits.\n";
@@ -201,7 +204,7 @@ int RunInteractive(const std::optional<fs::path>& historyFile, const Charts& cha
 
   TerminalSource source;
   SignalInterrupt interrupt;
-  orvo::cli::LineSession session(source, nullptr, interrupt);
+  orvo::cli::LineSession session(source, nullptr, interrupt, given);
   bool hinted = false;
   while (std::optional<std::string> line = source.NextLine("\\\\ ")) {
     if (IsEnd(*line)) break;
@@ -224,6 +227,15 @@ int RunInteractive(const std::optional<fs::path>& historyFile, const Charts& cha
   std::cout << '\n';
   if (historyFile) SaveHistory(*historyFile);
   return WriteChart(session, charts);
+}
+
+// The one place the session's folders are read from the environment.
+orvo::SessionOptions SessionOptionsFromEnvironment() {
+  auto variable = [](const char* name) -> std::string_view {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string_view() : std::string_view(value);
+  };
+  return {orvo::FoldersFrom(variable("ORVO_HOME"), variable("XDG_CONFIG_HOME"), variable("HOME"))};
 }
 
 // $XDG_STATE_HOME/orvo/cli_history, else ~/.local/state/orvo/cli_history.
@@ -305,24 +317,26 @@ int main(int argc, char** argv) {
       return 0;
     case Mode::kTranscript: {
       CatchInterrupts();
+      const orvo::SessionOptions given = SessionOptionsFromEnvironment();
       orvo::cli::StreamSource input(std::cin);
       // Lines given as arguments are typed first; a terminal is not waited on after them.
       bool readInput = options->lines.empty() || ::isatty(STDIN_FILENO) == 0;
       orvo::cli::ListSource source(std::move(options->lines), readInput ? &input : nullptr);
-      return RunTranscript(source, {std::nullopt, options->svgPath});
+      return RunTranscript(source, given, {std::nullopt, options->svgPath});
     }
     case Mode::kLines:
       break;
   }
   CatchInterrupts();
+  const orvo::SessionOptions given = SessionOptionsFromEnvironment();
   // A chart file replaces the charts on the terminal.
   const Charts charts{options->svgPath.empty() ? TerminalChartSize() : std::nullopt,
                       options->svgPath};
   if (!options->lines.empty()) {
     orvo::cli::ListSource source(std::move(options->lines));
-    return RunLines(source, charts);
+    return RunLines(source, given, charts);
   }
-  if (::isatty(STDIN_FILENO) != 0) return RunInteractive(HistoryFile(), charts);
+  if (::isatty(STDIN_FILENO) != 0) return RunInteractive(HistoryFile(), given, charts);
   orvo::cli::StreamSource source(std::cin);
-  return RunLines(source, charts);
+  return RunLines(source, given, charts);
 }

@@ -18,7 +18,7 @@ constexpr std::string_view kIncludeWord = "#include(";
 
 DefinitionContext ContextOf(ConsoleSession& session) {
   return DefinitionContext{session.state().definitions, session.dialogs(), session.rng(),
-                           FoldersFromEnvironment()};
+                           session.options().folders};
 }
 
 // The file name of "#include(" with its case kept: file names on Linux are case-sensitive.

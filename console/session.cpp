@@ -9,8 +9,9 @@
 
 namespace orvo {
 
-ConsoleSession::ConsoleSession(TextBox& box, Dialogs& dialogs, Interrupt& interrupt)
-    : box_(box), dialogs_(dialogs), interrupt_(interrupt) {}
+ConsoleSession::ConsoleSession(TextBox& box, Dialogs& dialogs, Interrupt& interrupt,
+                               SessionOptions options)
+    : box_(box), dialogs_(dialogs), interrupt_(interrupt), options_(std::move(options)) {}
 
 CommandEnv ConsoleSession::Env() {
   const Evaluator& user = state_.evaluator;

@@ -9,16 +9,22 @@
 #include "console/console_state.h"
 #include "console/text_box.h"
 #include "engine/command_env.h"
+#include "userdef/userdef.h"
 
 // The command console: what happens when the user presses Enter, and everything the calculator
 // keeps between lines. The window and the command-line face are thin layers over this object.
 namespace orvo {
 
+// What a session is given from outside when it is made; the faces read it from the environment.
+struct SessionOptions {
+  DefinitionFolders folders;
+};
+
 class ConsoleSession {
  public:
   // The session works on `box` and asks `dialogs` and `interrupt` when a command needs them;
   // all three must outlive it.
-  ConsoleSession(TextBox& box, Dialogs& dialogs, Interrupt& interrupt);
+  ConsoleSession(TextBox& box, Dialogs& dialogs, Interrupt& interrupt, SessionOptions options);
 
   // The Enter key, before the text box sees it. The number-pad Enter adds the "=" that ends an
   // expression. Returns true when the key press is consumed (the screen was cleared); otherwise
@@ -48,6 +54,7 @@ class ConsoleSession {
   Dialogs& dialogs() { return dialogs_; }
   Random& rng() { return rng_; }
   const Random& rng() const { return rng_; }
+  const SessionOptions& options() const { return options_; }
 
   // Whether the last command's answer reports a failure instead of a result: an expression or
   // setting that failed, an unknown command word, or a handler's failed answer. Help pages and
@@ -70,6 +77,7 @@ class ConsoleSession {
   TextBox& box_;
   Dialogs& dialogs_;
   Interrupt& interrupt_;
+  SessionOptions options_;
   Random rng_;  // one per session, never reseeded
   bool lastFailed_ = false;
   std::string typed_;

@@ -47,13 +47,18 @@ bool EndsWithPrompt(std::string_view text) {
   return text.ends_with(kPrompt);
 }
 
+// Definition files are looked for in a folder of this run's own, which stays empty.
+orvo::SessionOptions& FuzzOptions() {
+  static orvo::SessionOptions options;
+  return options;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // Definition files are looked for in a folder of this run's own, which stays empty.
   char folder[] = "/tmp/orvo-fuzz-XXXXXX";
   if (::mkdtemp(folder) == nullptr) return 0;
-  ::setenv("ORVO_HOME", folder, 1);
+  FuzzOptions().folders.home = folder;
   return 0;
 }
 
@@ -61,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   orvo::StringTextBox box;
   orvo::NoDialogs dialogs;
   ImpatientUser interrupt(Clock::now() + kInputBudget);
-  orvo::ConsoleSession session(box, dialogs, interrupt);
+  orvo::ConsoleSession session(box, dialogs, interrupt, FuzzOptions());
 
   std::string_view input(reinterpret_cast<const char*>(data), size);
   for (std::size_t line = 0; line < kMaxLines && !input.empty(); ++line) {

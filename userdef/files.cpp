@@ -1,5 +1,4 @@
 // Definition files on the disk, and where Orvo looks for them.
-#include <cstdlib>
 #include <filesystem>
 
 #include "userdef/detail/files.h"
@@ -39,20 +38,16 @@ void MakeFolder(const std::string& folder) {
 
 }  // namespace detail
 
-DefinitionFolders FoldersFromEnvironment() {
+DefinitionFolders FoldersFrom(std::string_view orvoHome, std::string_view configHome,
+                              std::string_view userHome) {
   namespace fs = std::filesystem;
-  auto variable = [](const char* name) -> std::string {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-  };
   DefinitionFolders folders;
-  if (std::string home = variable("ORVO_HOME"); !home.empty()) {
-    folders.home = home;
-  } else if (std::string config = variable("XDG_CONFIG_HOME"); !config.empty()) {
-    folders.home = (fs::path(config) / "orvo").string();
+  if (!orvoHome.empty()) {
+    folders.home = std::string(orvoHome);
+  } else if (!configHome.empty()) {
+    folders.home = (fs::path(configHome) / "orvo").string();
   } else {
-    std::string user = variable("HOME");
-    folders.home = (fs::path(user.empty() ? "." : user) / ".config" / "orvo").string();
+    folders.home = (fs::path(userHome.empty() ? "." : userHome) / ".config" / "orvo").string();
   }
   std::error_code error;
   fs::path program = fs::read_symlink("/proc/self/exe", error);

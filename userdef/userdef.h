@@ -84,9 +84,10 @@ struct DefinitionFolders {
   std::string besideProgram;  // the folder of the running program: #include looks here second
 };
 
-// $ORVO_HOME when set, else $XDG_CONFIG_HOME/orvo, else ~/.config/orvo; and the folder of
-// /proc/self/exe.
-DefinitionFolders FoldersFromEnvironment();
+// The folders from the variables that may name Orvo's folder, each empty when unset: $ORVO_HOME,
+// else $XDG_CONFIG_HOME/orvo, else ~/.config/orvo; and the folder of /proc/self/exe.
+DefinitionFolders FoldersFrom(std::string_view orvoHome, std::string_view configHome,
+                              std::string_view userHome);
 
 // What the "#" commands work on.
 struct DefinitionContext {

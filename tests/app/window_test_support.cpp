@@ -52,7 +52,7 @@ void DialogScript::Check() {
 }
 
 WindowFixture::WindowFixture(const QString& settingsPath)
-    : window_(std::make_unique<MainWindow>(settingsPath)) {
+    : window_(std::make_unique<MainWindow>(SessionOptions{}, settingsPath)) {
   window_->show();
   window_->activateWindow();
   if (!QTest::qWaitForWindowActive(window_.get())) qWarning("the window did not become active");

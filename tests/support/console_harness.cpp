@@ -4,9 +4,11 @@
 
 namespace orvo::test {
 
-ConsoleHarness::ConsoleHarness() : session_(box_, noDialogs_, interrupt_) {}
+ConsoleHarness::ConsoleHarness(SessionOptions options)
+    : session_(box_, noDialogs_, interrupt_, std::move(options)) {}
 
-ConsoleHarness::ConsoleHarness(Dialogs& dialogs) : session_(box_, dialogs, interrupt_) {}
+ConsoleHarness::ConsoleHarness(Dialogs& dialogs, SessionOptions options)
+    : session_(box_, dialogs, interrupt_, std::move(options)) {}
 
 void ConsoleHarness::Type(std::string_view line, bool numberPad) {
   box_.MoveCaretToEnd();

@@ -12,9 +12,9 @@ namespace orvo::test {
 // A fresh console session over a string, typed into as a user would.
 class ConsoleHarness {
  public:
-  ConsoleHarness();
+  explicit ConsoleHarness(SessionOptions options = {});
   // A session whose questions `dialogs` answers.
-  explicit ConsoleHarness(Dialogs& dialogs);
+  explicit ConsoleHarness(Dialogs& dialogs, SessionOptions options = {});
 
   // Types `line` at the end of the console and presses Enter (the number-pad one when asked).
   void Type(std::string_view line, bool numberPad = false);

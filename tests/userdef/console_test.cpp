@@ -1,7 +1,6 @@
-// The "#" commands as the console runs them: Orvo's folder from the environment, the questions
-// the dialogs are asked, the typed case of file names and dropped files.
+// The "#" commands as the console runs them: Orvo's folder as the session is given it, the
+// questions the dialogs are asked, the typed case of file names and dropped files.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include "tests/support/console_harness.h"
 #include "tests/userdef/scripted.h"
@@ -11,24 +10,11 @@ namespace {
 
 class DefinitionConsole : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // Orvo's folder, not made yet, for the length of one test.
-    if (const char* value = std::getenv("ORVO_HOME")) savedHome_ = value;
-    ::setenv("ORVO_HOME", home_.c_str(), 1);
-  }
-  void TearDown() override {
-    if (savedHome_) {
-      ::setenv("ORVO_HOME", savedHome_->c_str(), 1);
-    } else {
-      ::unsetenv("ORVO_HOME");
-    }
-  }
-
   ScratchFolder folder_;
+  // Orvo's folder, not made yet.
   const std::string home_ = folder_.File("orvo");
-  std::optional<std::string> savedHome_;
   ScriptedDialogs dialogs_;
-  ConsoleHarness console_{dialogs_};
+  ConsoleHarness console_{dialogs_, SessionOptions{DefinitionFolders{home_, ""}}};
 };
 
 TEST_F(DefinitionConsole, DialogsAskTheirQuestionsInOrvosFolder) {
