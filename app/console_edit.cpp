@@ -223,26 +223,18 @@ void ConsoleEdit::contextMenuEvent(QContextMenuEvent* event) {
 // Dropped files go to the definition-file loader. A drag that carries files never reaches the
 // widget's own handling, which would insert the file's address as text.
 void ConsoleEdit::dragEnterEvent(QDragEnterEvent* event) {
-  if (!event->mimeData()->hasUrls()) {
-    QPlainTextEdit::dragEnterEvent(event);
-    return;
-  }
-  if (FirstLocalFile(event->mimeData()).isEmpty()) {
-    event->ignore();
+  if (event->mimeData()->hasUrls()) {
+    AcceptFileDrag(event);
   } else {
-    event->acceptProposedAction();
+    QPlainTextEdit::dragEnterEvent(event);
   }
 }
 
 void ConsoleEdit::dragMoveEvent(QDragMoveEvent* event) {
-  if (!event->mimeData()->hasUrls()) {
-    QPlainTextEdit::dragMoveEvent(event);
-    return;
-  }
-  if (FirstLocalFile(event->mimeData()).isEmpty()) {
-    event->ignore();
+  if (event->mimeData()->hasUrls()) {
+    AcceptFileDrag(event);
   } else {
-    event->acceptProposedAction();
+    QPlainTextEdit::dragMoveEvent(event);
   }
 }
 
@@ -266,6 +258,14 @@ QString FirstLocalFile(const QMimeData* data) {
     if (url.isLocalFile()) return url.toLocalFile();
   }
   return {};
+}
+
+void AcceptFileDrag(QDragMoveEvent* event) {
+  if (FirstLocalFile(event->mimeData()).isEmpty()) {
+    event->ignore();
+  } else {
+    event->acceptProposedAction();
+  }
 }
 
 bool StartOnScreenKeyboard() {

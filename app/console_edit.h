@@ -97,6 +97,9 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
 // The first local file of a drag, or an empty string when it carries none.
 QString FirstLocalFile(const QMimeData* data);
 
+// A drag (entering or moving) is accepted when it carries a local file, refused otherwise.
+void AcceptFileDrag(QDragMoveEvent* event);
+
 // Starts the first on-screen keyboard program found on the search path; nothing when there is
 // none. Returns whether one was started.
 bool StartOnScreenKeyboard();

@@ -199,15 +199,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != menuBar()) return QMainWindow::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::DragEnter:
-    case QEvent::DragMove: {
-      auto* drag = static_cast<QDragMoveEvent*>(event);
-      if (FirstLocalFile(drag->mimeData()).isEmpty()) {
-        drag->ignore();
-      } else {
-        drag->acceptProposedAction();
-      }
+    case QEvent::DragMove:
+      AcceptFileDrag(static_cast<QDragMoveEvent*>(event));
       return true;
-    }
     case QEvent::Drop: {
       auto* drop = static_cast<QDropEvent*>(event);
       QString path = FirstLocalFile(drop->mimeData());
