@@ -8,6 +8,7 @@ namespace orvo {
 class Random {
  public:
   static constexpr int kMax = 0x7FFF;
+  static constexpr int kRange = kMax + 1;  // Next() draws from [0, kRange)
 
   int Next() {
     state_ = state_ * 214013u + 2531011u;

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <numbers>
 #include <string_view>
 
 #include "base/interrupt.h"
@@ -10,8 +11,8 @@ namespace orvo {
 // What a command handler (integrals, roots, matrices, ...) may use of the session it runs in.
 struct CommandEnv {
   double x = 0;  // the user's variables, for handlers that copy them into their evaluators
-  double y = 2.718281828459045;
-  double z = 3.141592653589793;
+  double y = std::numbers::e;
+  double z = std::numbers::pi;
   int precision = 8;  // significant digits of results; tolerance 10^-precision
   Random& rng;        // the session's generator: replayed sessions print the same digits
   Interrupt& interrupt;

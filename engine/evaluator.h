@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,8 +49,8 @@ std::vector<DroppedOperator> DroppedOperators(std::string_view text);
 
 class Evaluator {
  public:
-  static constexpr double kE = 2.718281828459045;
-  static constexpr double kPi = 3.141592653589793;
+  static constexpr double kE = std::numbers::e;
+  static constexpr double kPi = std::numbers::pi;
 
   // Functions that search from pseudo-random starting points draw from `rng`, the session's.
   explicit Evaluator(Random& rng);

@@ -1,6 +1,7 @@
 // Triangles, regular polygons, solids, distances and the angle between two lines. Lengths of
 // solids are taken without their signs.
 #include <cmath>
+#include <numbers>
 
 #include "base/number_text.h"
 #include "functions/detail/branches.h"
@@ -9,7 +10,8 @@
 namespace orvo::detail {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
+constexpr double kSphereVolume = 4 * kPi / 3;  // of the unit sphere
 
 // The sides a = S, b, c of a triangle. A triple that does not form one gets the function's note
 // (the status stays as it was) and the value -1.
@@ -132,7 +134,7 @@ double Second(const FunctionCall& call) {
 
 void Vsphere(FunctionCall& call) {
   double r = First(call);
-  call.value = 4.1887902047863905 * (r * r * r);
+  call.value = kSphereVolume * (r * r * r);
 }
 
 void Sfsphere(FunctionCall& call) {

@@ -9,10 +9,10 @@
 namespace orvo::detail {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kThreeHalvesPi = 4.71238898038469;
-constexpr double kRadian = 57.29577951308232;  // degrees per radian
+constexpr double kPi = std::numbers::pi;
+constexpr double kHalfPi = kPi / 2;
+constexpr double kThreeHalvesPi = 3 * kPi / 2;
+constexpr double kRadian = 180 / kPi;  // degrees per radian
 // Beyond this the reduction into one period has lost its meaning; the l-forms skip it.
 constexpr double kTrigLimit = 200000;
 // From here on x * x would overflow in the inverse hyperbolic formulas.

@@ -1,15 +1,16 @@
 #include "matrix/complex.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace orvo {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kThreeHalfPi = 4.71238898038469;
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kLn10 = 2.302585092994046;
+constexpr double kPi = std::numbers::pi;
+constexpr double kHalfPi = kPi / 2;
+constexpr double kThreeHalfPi = 3 * kPi / 2;
+constexpr double kTwoPi = 2 * kPi;
+constexpr double kLn10 = std::numbers::ln10;
 
 constexpr Complex kNearZeroQuotient{kComplexHuge, kComplexHuge};
 

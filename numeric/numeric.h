@@ -1,4 +1,5 @@
 #pragma once
+#include <numbers>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,13 +29,13 @@ enum class CurveMode {
 
 // One integral to compute.
 struct IntegrationTask {
-  std::string_view f;            // the integrand, an expression in x
-  double a = 0;                  // bounds, in either order: the result runs from the smaller
-  double b = 0;                  //   to the larger one
-  double tolerance = 1e-8;       // relative change between successive estimates that ends the work
-  int budget = 100000;           // steps at most (sub-intervals or midpoints)
-  double y = 2.718281828459045;  // the integrand's y and z
-  double z = 3.141592653589793;
+  std::string_view f;          // the integrand, an expression in x
+  double a = 0;                // bounds, in either order: the result runs from the smaller
+  double b = 0;                //   to the larger one
+  double tolerance = 1e-8;     // relative change between successive estimates that ends the work
+  int budget = 100000;         // steps at most (sub-intervals or midpoints)
+  double y = std::numbers::e;  // the integrand's y and z
+  double z = std::numbers::pi;
   bool confirm = true;  // compare an area with an independent estimate before it stands
 };
 

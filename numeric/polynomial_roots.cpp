@@ -139,8 +139,8 @@ NumericStatus NumericTools::SearchPolynomialRoots(std::span<const double> coeffi
   for (int digits = precision;; --digits) {
     double tol = std::pow(10.0, -digits);
     for (int tries = 0; p.degree > 0 && tries <= kMaxTries; ++tries) {
-      double re = rng_.Next() * 20.0 / 32768 - 40;
-      double im = rng_.Next() * 20.0 / 32768 - 40;
+      double re = rng_.Next() * 20.0 / Random::kRange - 40;
+      double im = rng_.Next() * 20.0 / Random::kRange - 40;
       Complex z{re, im};
       bool found = NewtonStart(p, roots, tol, z, poll);
       if (poll.Stop(0)) {

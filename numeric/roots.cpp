@@ -59,7 +59,7 @@ NumericStatus NumericTools::SearchRoots(std::string_view f, double a, double b, 
   const double tol = std::pow(10.0, -precision);
   const double quotientStep = std::max(tol, kFinestQuotientStep);
   for (int start = 0; start < kMaxStarts && static_cast<int>(roots.size()) < kMaxRoots; ++start) {
-    double x = a + rng_.Next() * (b - a) / 32768;
+    double x = a + rng_.Next() * (b - a) / Random::kRange;
     double f0 = 0;
     double fTol = tol;
     bool haveF0 = false;

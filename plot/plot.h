@@ -1,4 +1,5 @@
 #pragma once
+#include <numbers>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,8 @@ struct PlotRequest {
   double a = 0;  // a < b
   double b = 1;
   std::vector<std::string> functions;  // expressions in x, user definitions expanded
-  double y = 2.718281828459045;        // the session's y and z when the command ran
-  double z = 3.141592653589793;
+  double y = std::numbers::e;          // the session's y and z when the command ran
+  double z = std::numbers::pi;
   int precision = 8;
 };
 
