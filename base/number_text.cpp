@@ -45,8 +45,51 @@ std::string FormatGDigits(double value, int digits) {
   return std::string(buffer, end);
 }
 
+namespace {
+
+// The shortest decimal that reads back as `value`, laid out as %.16g lays out its digits
+// (exponent form below 1e-4 and from 1e16 on); "" when that takes 16 digits or more.
+std::string ShortestAsG16(double value) {
+  char buffer[32];
+  auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  if (ec != std::errc()) return {};
+  std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  std::size_t e = text.find('e');
+  std::string sign(text[0] == '-' ? "-" : "");
+  std::string digits;
+  for (char c : text.substr(0, e)) {
+    if (c >= '0' && c <= '9') digits += c;
+  }
+  if (digits.size() >= 16) return {};
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                  exponent);
+  if (exponent < -4 || exponent >= 16) {
+    std::string out = sign + digits.substr(0, 1);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
+    return out + (exponent < 0 ? "e-" : "e+") + (power.size() < 2 ? "0" : "") + power;
+  }
+  if (exponent < 0) return sign + "0." + std::string(-exponent - 1, '0') + digits;
+  std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+  if (digits.size() <= whole) return sign + digits + std::string(whole - digits.size(), '0');
+  return sign + digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
+}  // namespace
+
 std::string FormatG(double value, int precision) {
-  return FormatGDigits(value, precision >= 1 && precision <= 16 ? precision : 6);
+  if (precision < 1 || precision > 16) precision = 6;
+  // Sixteen digits go beyond what a double holds for every number: the sixteenth digit of
+  // the exact binary value would show the representation, as -9.999999999999999e-21 for the
+  // double nearest -1e-20. Where a shorter decimal reads back as the same double, that is the
+  // number meant. Up to fifteen digits, the rounding already gives it.
+  if (precision == 16 && std::isfinite(value) && value != 0) {
+    std::string shortest = ShortestAsG16(value);
+    if (!shortest.empty()) return shortest;
+  }
+  return FormatGDigits(value, precision);
 }
 
 std::string FormatInt(long long value) {

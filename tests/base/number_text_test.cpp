@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "base/message.h"
 #include "base/number_text.h"
@@ -19,12 +20,30 @@ TEST(FormatG, MatchesPrintf) {
                            123456789.0, -42.125, std::numeric_limits<double>::infinity(),
                            5e-324};
   for (double v : values) {
-    for (int p : {6, 8, 12, 16}) {
+    for (int p : {6, 8, 12, 15}) {
       char expected[64];
       std::snprintf(expected, sizeof expected, "%.*g", p, v);
       EXPECT_EQ(FormatG(v, p), expected) << v << " at " << p;
     }
   }
+  // At 16 digits the shortest decimal that reads back as the same double, laid out as %.16g.
+  const std::pair<double, const char*> sixteen[] = {
+      {-1e-20, "-1e-20"},
+      {5e-324, "5e-324"},
+      {0.1 + 0.2, "0.3"},
+      {1.0 / 3, "0.3333333333333333"},
+      {500005000.0, "500005000"},
+      {10.0, "10"},
+      {1.5e-7, "1.5e-07"},
+      {0.0001, "0.0001"},
+      {1e21, "1e+21"},
+      {1e16, "1e+16"},
+      {-42.125, "-42.125"},
+      {1234567890123456.0, "1234567890123456"},
+      {0.0, "0"},
+      {-0.0, "-0"},
+  };
+  for (const auto& [v, text] : sixteen) EXPECT_EQ(FormatG(v, 16), text) << v;
   EXPECT_EQ(FormatG(1.0 / 3, 0), "0.333333");  // outside 1..16: %g
   EXPECT_EQ(FormatG(1.0 / 3, 17), "0.333333");
   // The longest exact expansion of a double, as printf gives it.
