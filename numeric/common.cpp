@@ -35,6 +35,12 @@ std::string_view StripClosingBracket(std::string_view text) {
   return text;
 }
 
+void EvaluateLeadingPair(Evaluator& evaluator, const std::string_view* parts, int found,
+                         double& first, double& second, std::string& errors) {
+  if (found >= 1) EvaluateArgument(evaluator, parts[0], first, errors);
+  if (found >= 2) EvaluateArgument(evaluator, parts[1], second, errors);
+}
+
 bool EvaluateArgument(Evaluator& evaluator, std::string_view text, double& value,
                       std::string& errors) {
   std::string message;

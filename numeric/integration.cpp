@@ -483,8 +483,7 @@ std::string IntegrateCommand(const CommandEnv& env, std::string_view text,
   std::string errors;
   double a = 0;
   double b = 0;
-  if (found >= 1) detail::EvaluateArgument(bounds, parts[0], a, errors);
-  if (found >= 2) detail::EvaluateArgument(bounds, parts[1], b, errors);
+  detail::EvaluateLeadingPair(bounds, parts, found, a, b, errors);
   if (found < 2) {
     AppendMessage(errors, msg::kIntegralMissing);
   } else if (parts[2].find(';') != std::string_view::npos) {

@@ -33,8 +33,7 @@ std::string SequenceSumCommand(const CommandEnv& env, std::string_view text) {
   double a = 0;
   double n = 0;
   double st = 1;
-  if (found >= 1) detail::EvaluateArgument(elements, parts[0], a, errors);
-  if (found >= 2) detail::EvaluateArgument(elements, parts[1], n, errors);
+  detail::EvaluateLeadingPair(elements, parts, found, a, n, errors);
   // The step is read as a plain number, as atof reads it: "1/2" is 1.
   if (found >= 3) st = ParseDouble(parts[2]);
   if (found < 3) {

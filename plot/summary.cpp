@@ -155,8 +155,7 @@ std::string PlotCommand(const CommandEnv& env, std::string_view text, PlotReques
   std::string errors;
   double a = 0;
   double b = 0;
-  if (found >= 1) detail::EvaluateArgument(bounds, parts[0], a, errors);
-  if (found >= 2) detail::EvaluateArgument(bounds, parts[1], b, errors);
+  detail::EvaluateLeadingPair(bounds, parts, found, a, b, errors);
   if (found < 2) {
     AppendMessage(errors, msg::kPlotMissing);
   } else if (found == kParts) {

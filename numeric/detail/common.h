@@ -69,6 +69,11 @@ std::string_view StripClosingBracket(std::string_view text);
 bool EvaluateArgument(Evaluator& evaluator, std::string_view text, double& value,
                       std::string& errors);
 
+// The two leading arguments of a command (its bounds, or a start and a count), each evaluated
+// when it was found: `found` parts were split off.
+void EvaluateLeadingPair(Evaluator& evaluator, const std::string_view* parts, int found,
+                         double& first, double& second, std::string& errors);
+
 // The answer of a command that failed: the messages on their own lines, then the prompt.
 std::string ErrorAnswer(std::string_view errors);
 
