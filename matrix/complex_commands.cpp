@@ -3,7 +3,7 @@
 
 #include "base/message.h"
 #include "base/number_text.h"
-#include "matrix/complex.h"
+#include "base/complex.h"
 #include "matrix/detail/commands.h"
 #include "matrix/detail/messages.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/command_env.h"
-#include "matrix/complex.h"
+#include "base/complex.h"
 
 // The numerical tools behind the "&" commands: integrals, sequence sums, roots of f(x) = 0,
 // polynomial roots and sample statistics. Each command takes the text after its command word

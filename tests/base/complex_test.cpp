@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "matrix/complex.h"
+#include "base/complex.h"
 
 namespace orvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "matrix/complex.h"
+#include "base/complex.h"
 
 #include <cmath>
 #include <numbers>
