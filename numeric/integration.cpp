@@ -276,9 +276,13 @@ struct Refined {
 // one-interval trapezium and gives the value that stands if the budget is spent before the first
 // pass; its Next takes the trapezium before and after a halving and the value before it.
 template <class Rule>
-NumericStatus HalveTrapezium(detail::Sampler& f, const Interval& in, int budget,
-                             Confirmation& confirmation, IntegrationResult& result,
-                             std::string& errors, Rule& rule) {
+NumericStatus HalveTrapezium(Random& rng, Interrupt& interrupt, const IntegrationTask& task,
+                             IntegrationResult& result, std::string& errors) {
+  Interval in = Begin(task, result);
+  detail::Sampler f(rng, interrupt, task.f, task.y, task.z);
+  Confirmation confirmation(f, in, task.confirm);
+  Rule rule;
+  int budget = task.budget;
   result.steps = 1;
   double fa = 0;
   double fb = 0;
@@ -399,20 +403,12 @@ NumericStatus NumericTools::IntegrateTrapezium(CurveMode mode, const Integration
 
 NumericStatus NumericTools::IntegrateSimpson(const IntegrationTask& task, IntegrationResult& result,
                                              std::string& errors) const {
-  Interval in = Begin(task, result);
-  detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
-  Confirmation confirmation(f, in, task.confirm);
-  SimpsonRule rule;
-  return HalveTrapezium(f, in, task.budget, confirmation, result, errors, rule);
+  return HalveTrapezium<SimpsonRule>(rng_, interrupt_, task, result, errors);
 }
 
 NumericStatus NumericTools::IntegrateRomberg(const IntegrationTask& task, IntegrationResult& result,
                                              std::string& errors) const {
-  Interval in = Begin(task, result);
-  detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
-  Confirmation confirmation(f, in, task.confirm);
-  RombergRule rule;
-  return HalveTrapezium(f, in, task.budget, confirmation, result, errors, rule);
+  return HalveTrapezium<RombergRule>(rng_, interrupt_, task, result, errors);
 }
 
 NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, IntegrationResult& result,
