@@ -1,73 +1,19 @@
-// The replayed plan of a prepared expression must agree with a fresh evaluation, bit for bit,
-// message for message.
+// Replayed plans of operators, brackets and zeros of either sign against fresh evaluations.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstring>
 #include <limits>
-#include <span>
-#include <sstream>
 
-#include "base/random.h"
-#include "engine/evaluator.h"
+#include "tests/engine/replay_check.h"
 
-namespace orvo {
+namespace orvo::test {
 namespace {
-
-struct Outcome {
-  double value;
-  int status;
-  std::string errors;
-};
-
-bool SameBits(double a, double b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-struct Point {
-  double x;
-  double y;
-};
-
-// Evaluates each expression once prepared and replayed at every point, and each time also in a
-// fresh evaluator whose generator is in the same state (the inverse searches draw from it).
-void ExpectReplayAgrees(const char* expressions, std::span<const Point> points) {
-  std::istringstream words(expressions);
-  for (std::string text; words >> text;) {
-    Random rng;
-    Evaluator kept(rng);
-    kept.SetExpression(text);
-    for (const Point& point : points) {
-      Random freshRng = rng;
-      Evaluator fresh(freshRng);
-      fresh.SetX(point.x);
-      fresh.SetY(point.y);
-      fresh.SetExpression(text);
-      Outcome expected{};
-      expected.status = fresh.Evaluate(expected.value, expected.errors);
-
-      kept.SetX(point.x);
-      kept.SetY(point.y);
-      Outcome replayed{};
-      replayed.status = kept.Evaluate(replayed.value, replayed.errors);
-
-      std::string where = text + " at x=" + std::to_string(point.x) + " (" +
-                          (std::signbit(point.x) ? "-" : "+") + "), y=" + std::to_string(point.y);
-      EXPECT_TRUE(SameBits(replayed.value, expected.value))
-          << where << ": " << replayed.value << " vs " << expected.value;
-      EXPECT_EQ(replayed.status, expected.status) << where;
-      EXPECT_EQ(replayed.errors, expected.errors) << where;
-      EXPECT_EQ(rng.Next(), freshRng.Next()) << where << ": the generators parted";
-    }
-  }
-}
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(Plan, ReplayAgreesWithAFreshEvaluation) {
   // Operators, then calls: signs, several arguments, branches with their own fold counts,
-  // messages.
+  // messages, a failed check that must repeat its messages.
   const char* expressions =
       "x^2 1/(1+x^2) sqrt(1-x^2)*4 x^3-2*x^2+3*x-4 (x+1)*(x+2)*(x+3)*(x+4)/(x+5) "
       "(((((1)*x+2)*x+3)*x+4)*x+5)*x+6 sin(x)*exp(-x) 1/x (x,2) fac(x) fac(x,1) int(x)+x! "
@@ -78,10 +24,10 @@ TEST(Plan, ReplayAgreesWithAFreshEvaluation) {
       "sin(sin(sin(x))) sqrt(x)+sqrt(-x) ln(x) log(x) log(x,2) log(2,x) atan2(x,1)+hypot(x,3) "
       "mean(x,1,2)+stdev(x,1) polyn(x,1,2,3) polyn(x) c(x+5,2) p(x+5,2) asin(x) sind(x*100000) "
       "sin(x*100000) sin(x,1) sin() pow(x) pow(x,3,1) gcd(x,6)+lcm(x,4) mod(x,3) if(x>1,2,3) "
-      "not(x) sign(-x) e(x) invn(0.3)+x invn(x) erfinv(x/10) 1/sin(x) (x,1)+sin(x) ";
-  const Point points[] = {{0, 0},     {1, 2},      {-1, -2},   {2, Evaluator::kE}, {2.5, 0},
-                          {-3.75, 1}, {1e-9, 1e9}, {1e300, 2}, {-0.0, 0},          {-8, 3},
-                          {7, -0.0},  {kNaN, 1},   {kInf, 1},  {-kInf, 1}};
+      "not(x) sign(-x) e(x) invn(0.3)+x invn(x) erfinv(x/10) 1/sin(x) (x,1)+sin(x) (x+1 ";
+  const ReplayPoint points[] = {{0, 0},     {1, 2},      {-1, -2},   {2, Evaluator::kE}, {2.5, 0},
+                                {-3.75, 1}, {1e-9, 1e9}, {1e300, 2}, {-0.0, 0},          {-8, 3},
+                                {7, -0.0},  {kNaN, 1},   {kInf, 1},  {-kInf, 1}};
   ExpectReplayAgrees(expressions, points);
 }
 
@@ -99,9 +45,10 @@ TEST(Plan, SignsOfZeroSurviveTheReplay) {
       "atan2(0,(x)<y) atan2(0,int((x))) atan2(0,abs((x))) atan2((x),1) atan2(0,x-(y)-0) "
       "atan2(0,x-(y)+y) atan2(0,(x)-(y)-0) atan2(0,x+(y)+y) atan2(0,(x)+y-0) atan2(0,x-sin(y)-0) "
       "atan2(0,(x)-0) atan2(0,x-(y)^3-0) ";
-  const Point points[] = {{0, 0}, {-0.0, 0}, {0, -0.0}, {-0.0, -0.0}, {1, 1}, {-1, -1}, {2, -2}};
+  const ReplayPoint points[] = {{0, 0}, {-0.0, 0}, {0, -0.0}, {-0.0, -0.0},
+                                {1, 1}, {-1, -1},  {2, -2}};
   ExpectReplayAgrees(expressions, points);
 }
 
 }  // namespace
-}  // namespace orvo
+}  // namespace orvo::test

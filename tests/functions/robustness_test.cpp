@@ -11,9 +11,8 @@
 #include <set>
 #include <string>
 
-#include "base/random.h"
-#include "engine/evaluator.h"
 #include "functions/functions.h"
+#include "tests/engine/replay_check.h"
 #include "tests/support/console_harness.h"
 
 namespace orvo::test {
@@ -22,68 +21,32 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-std::set<int> AllCodes() {
-  std::set<int> codes;
-  for (const FunctionName& name : FunctionNames()) codes.insert(name.code);
-  return codes;
-}
-
 std::string Call(const std::string& name, int count, const std::string& argument) {
   std::string text = name + "(";
   for (int k = 0; k < count; ++k) text += (k == 0 ? "" : ",") + argument;
   return text + ")";
 }
 
-struct Outcome {
-  double value;
-  int status;
-  std::string errors;
-};
-
-Outcome Evaluate(Evaluator& ev) {
-  Outcome out{};
-  out.status = ev.Evaluate(out.value, out.errors);
-  return out;
-}
-
-bool Same(double a, double b) {
-  return (std::isnan(a) && std::isnan(b)) || a == b;
-}
-
 // The engine records on a first evaluation how many Terms each call folds, and replays that:
-// one prepared expression evaluated for several x, special values too, against a fresh
-// evaluator each time, both drawing from generators in the same state.
+// every name with one to six arguments, special values of x too.
 TEST(Dispatch, ReplayedEvaluationsAgreeWithFreshOnes) {
-  const double xs[] = {1, -1, 0, 2.5, 1e308, -0.3, 7, -1e308, kNaN, kInf, -kInf, 1e-320};
+  std::string expressions;
   for (const FunctionName& name : FunctionNames()) {
     for (int count = 1; count <= 6; ++count) {
-      std::string text = name.name + "(x";
-      for (int k = 1; k < count; ++k) text += ",x+" + std::to_string(k);
-      text += ")";
-      Random replayRng;
-      Evaluator replayed(replayRng);
-      replayed.SetExpression(text);
-      for (double x : xs) {
-        Random freshRng = replayRng;
-        Evaluator fresh(freshRng);
-        fresh.SetExpression(text);
-        fresh.SetX(x);
-        replayed.SetX(x);
-        Outcome a = Evaluate(replayed);
-        Outcome b = Evaluate(fresh);
-        EXPECT_TRUE(Same(a.value, b.value)) << text << " at x = " << x;
-        EXPECT_EQ(a.status, b.status) << text << " at x = " << x;
-        EXPECT_EQ(a.errors, b.errors) << text << " at x = " << x;
-      }
+      expressions += " " + name.name + "(x";
+      for (int k = 1; k < count; ++k) expressions += ",x+" + std::to_string(k);
+      expressions += ")";
     }
   }
+  const ReplayPoint points[] = {{1, 0}, {-1, 0},     {0, 0},    {2.5, 0},  {1e308, 0}, {-0.3, 0},
+                                {7, 0}, {-1e308, 0}, {kNaN, 0}, {kInf, 0}, {-kInf, 0}, {1e-320, 0}};
+  ExpectReplayAgrees(expressions, points);
 }
 
 TEST(BadInput, EveryNameAnswersAnyArguments) {
   std::set<std::string> distinct;
   for (const FunctionName& name : FunctionNames()) distinct.insert(name.name);
   ASSERT_EQ(distinct.size(), 184u);  // no name in two rows, none left out
-  EXPECT_EQ(AllCodes().size(), 136u);
   // Every name, with 1 to 5 arguments that are all plain, huge, tiny, zero or not a number: the
   // console answers (a value or messages, never "Unknow") and the prompt follows. Bounded loops
   // keep this fast.

@@ -9,10 +9,8 @@
 namespace orvo::test {
 namespace {
 
-TEST(QrSplit, MoreColumnsThanRowsOrAZeroColumnFail) {
+TEST(QrSplit, AZeroColumnFails) {
   Matrix q;
-  Matrix wide = MatrixOf(2, 3, {1, 2, 3, 4, 5, 6});
-  EXPECT_FALSE(qrSplit(wide, q));
   Matrix zeroColumn = MatrixOf(3, 2, {0, 1, 0, 2, 0, 3});
   EXPECT_FALSE(qrSplit(zeroColumn, q));
 }
@@ -52,7 +50,7 @@ TEST(LuSplit, RandomMatricesOfEveryShapeReassemble) {
       Matrix l(n, n);
       Matrix u(n, cols);
       ASSERT_TRUE(luSplit(shaped, l, u)) << n << " x " << cols;
-      EXPECT_TRUE(LowerTriangular(l));
+      EXPECT_TRUE(UpperTriangular(Transposed(l)));
       EXPECT_TRUE(UpperTriangular(u));
       for (int i = 0; i < n; ++i) EXPECT_EQ(l.at(i, i), 1.0);
       EXPECT_MATRIX_NEAR(Product(l, u), shaped, 1e-13) << n << " x " << cols;
@@ -75,7 +73,7 @@ TEST(CholeskySplit, RandomPositiveDefiniteMatricesReassemble) {
     for (int i = 0; i < n; ++i) a.at(i, i) += 1;
     Matrix g = a;
     ASSERT_TRUE(choleskySplit(g)) << n;
-    EXPECT_TRUE(LowerTriangular(g));
+    EXPECT_TRUE(UpperTriangular(Transposed(g)));
     EXPECT_MATRIX_NEAR(Product(g, Transposed(g)), a, 1e-13) << n;
   }
 }

@@ -28,10 +28,8 @@ Result Eigen(const Matrix& m, int precision = 8, int maxIterations = 2000) {
   return r;
 }
 
-// The found values, sorted by real then imaginary part.
-Spectrum Sorted(const Result& r, int n) {
-  Spectrum s;
-  for (int i = n - r.found; i < n; ++i) s.emplace_back(r.wr[i], r.wi[i]);
+// Sorted by real then imaginary part.
+Spectrum Sorted(Spectrum s) {
   std::sort(s.begin(), s.end(), [](auto a, auto b) {
     return a.real() < b.real() - 1e-9 ||
            (std::fabs(a.real() - b.real()) <= 1e-9 && a.imag() < b.imag());
@@ -39,36 +37,51 @@ Spectrum Sorted(const Result& r, int n) {
   return s;
 }
 
-void ExpectSpectrum(const Matrix& m, Spectrum expected, double tolerance, int precision = 8) {
+void ExpectSpectrum(const Matrix& m, const Spectrum& expected, double tolerance,
+                    int precision = 8) {
   Result r = Eigen(m, precision);
   ASSERT_TRUE(r.ok);
   ASSERT_EQ(r.found, m.rows());
-  Result sortedExpected{};
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    sortedExpected.wr[i] = expected[i].real();
-    sortedExpected.wi[i] = expected[i].imag();
-  }
-  sortedExpected.found = static_cast<int>(expected.size());
-  Spectrum want = Sorted(sortedExpected, m.rows());
-  Spectrum got = Sorted(r, m.rows());
+  Spectrum found;
+  for (int i = 0; i < r.found; ++i) found.emplace_back(r.wr[i], r.wi[i]);
+  Spectrum got = Sorted(found);
+  Spectrum want = Sorted(expected);
   for (std::size_t i = 0; i < want.size(); ++i) {
     EXPECT_LE(std::abs(got[i] - want[i]), tolerance)
         << "eigenvalue " << i << " is " << got[i] << ", expected " << want[i];
   }
 }
 
-// H D H with a reflection H is symmetric with the spectrum of D, and not Hessenberg.
-TEST(EigenValues, SymmetricMatricesWithAKnownSpectrum) {
+// A diagonal D mixed by a reflection H into the symmetric H D H, and rotations by angle t in
+// 2 x 2 blocks, with e^(+-it), which H R H spreads over the whole matrix: neither is Hessenberg,
+// both keep their spectrum.
+TEST(EigenValues, ReflectedDiagonalsAndRotationBlocks) {
   Random rng;
   for (int n : kSizes) {
     Matrix d(n, n);
-    Spectrum expected;
+    Matrix r(n, n);
+    Spectrum real;
+    Spectrum rotations;
     for (int i = 0; i < n; ++i) {
       d.at(i, i) = i + 1 - n / 2.0;
-      expected.emplace_back(d.at(i, i), 0);
+      real.emplace_back(d.at(i, i), 0);
     }
+    for (int b = 0; b + 1 < n; b += 2) {
+      double t = 0.3 + 0.25 * b;
+      r.at(b, b) = r.at(b + 1, b + 1) = std::cos(t);
+      r.at(b, b + 1) = -std::sin(t);
+      r.at(b + 1, b) = std::sin(t);
+      rotations.push_back(std::polar(1.0, t));
+      rotations.push_back(std::polar(1.0, -t));
+    }
+    if (n % 2 == 1) {
+      r.at(n - 1, n - 1) = 0.5;
+      rotations.emplace_back(0.5, 0);
+    }
+    ExpectSpectrum(r, rotations, 1e-12);
     Matrix h = RandomReflection(n, rng);
-    ExpectSpectrum(Product(Product(h, d), h), expected, 1e-8);
+    ExpectSpectrum(Product(Product(h, d), h), real, 1e-8);
+    ExpectSpectrum(Product(Product(h, r), h), rotations, 1e-8);
   }
 }
 
@@ -113,31 +126,6 @@ TEST(EigenValues, CompanionMatricesOfKnownPolynomials) {
     for (int k = 0; k < n; ++k) roots.push_back(std::polar(1.0, 2 * M_PI * k / n));
     ExpectSpectrum(Companion(c), roots, 1e-8);
     ExpectSpectrum(Transposed(Companion(c)), roots, 1e-8);
-  }
-}
-
-// Rotations by angle t in 2 x 2 blocks have e^(+-it); mixed by a reflection they fill the whole
-// matrix.
-TEST(EigenValues, RotationBlocks) {
-  Random rng;
-  for (int n : {2, 3, 4, 10, 20}) {
-    Matrix m(n, n);
-    Spectrum expected;
-    for (int b = 0; b + 1 < n; b += 2) {
-      double t = 0.3 + 0.25 * b;
-      m.at(b, b) = m.at(b + 1, b + 1) = std::cos(t);
-      m.at(b, b + 1) = -std::sin(t);
-      m.at(b + 1, b) = std::sin(t);
-      expected.push_back(std::polar(1.0, t));
-      expected.push_back(std::polar(1.0, -t));
-    }
-    if (n % 2 == 1) {
-      m.at(n - 1, n - 1) = 0.5;
-      expected.emplace_back(0.5, 0);
-    }
-    ExpectSpectrum(m, expected, 1e-12);
-    Matrix h = RandomReflection(n, rng);
-    ExpectSpectrum(Product(Product(h, m), h), expected, 1e-8);
   }
 }
 

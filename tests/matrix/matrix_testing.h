@@ -110,7 +110,7 @@ inline ::testing::AssertionResult MatrixNear(const Matrix& actual, const Matrix&
 #define EXPECT_MATRIX_NEAR(actual, expected, tolerance) \
   EXPECT_TRUE(::orvo::test::MatrixNear((actual), (expected), (tolerance)))
 
-// Whether the elements below the diagonal (or above it) are all exactly 0.
+// Whether the elements below the diagonal are all exactly 0.
 inline bool UpperTriangular(const Matrix& m) {
   for (int i = 0; i < m.rows(); ++i) {
     for (int j = 0; j < i && j < m.cols(); ++j) {
@@ -118,10 +118,6 @@ inline bool UpperTriangular(const Matrix& m) {
     }
   }
   return true;
-}
-
-inline bool LowerTriangular(const Matrix& m) {
-  return UpperTriangular(Transposed(m));
 }
 
 // The sizes every accuracy check runs at.

@@ -31,18 +31,15 @@ struct ClosedForm {
 };
 
 // Every method stops once two estimates differ relatively by at most the tolerance; on smooth
-// integrands the error is then within a small multiple of it.
+// integrands the error is then within a small multiple of it. (The area methods meet many more
+// integrands in the reference test below.)
 TEST_F(Integration, AgreesWithClosedForms) {
   const double e = 2.718281828459045;
   const double asinh2 = std::asinh(2.0);
   const ClosedForm rows[] = {
       {kSimpson, "x^2", 0, 1, 1.0 / 3},
-      {kSimpson, "4/(1+x^2)", 0, 1, 3.141592653589793},
-      {kSimpson, "y^x", 0, 1, e - 1},               // y = e: the integral of e^x
       {kRomberg, "1/x", 1, 2, 0.6931471805599453},  // ln 2
-      {kRomberg, "x^5-2x", -1, 2, 7.5},             // (64 - 1)/6 - (4 - 1)
-      {kGauss, "4/(1+x^2)", 0, 1, 3.141592653589793},
-      {kGauss, "y^x", 0, 1, e - 1},
+      {kGauss, "y^x", 0, 1, e - 1},                 // y = e: the integral of e^x
       {kTrapezium, "1/x", 1, 2, 0.6931471805599453},
       // Along the graph of f = x^2: f ds integrates to 9 sqrt5 / 32 - asinh(2) / 64 and the
       // length is sqrt5 / 2 + asinh(2) / 4.

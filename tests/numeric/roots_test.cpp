@@ -55,24 +55,6 @@ TEST_F(Roots, FindsTheReferenceRootsAtEveryPrecision) {
   EXPECT_TRUE(Contains(roots, 6));
 }
 
-TEST_F(Roots, RootsAreDistinctAndSolveTheEquation) {
-  for (int precision : {6, 8, 12}) {
-    std::vector<double> roots;
-    std::string errors;
-    // Roots 0.5, 1.5, ..., 4.5 and more: more than five, so the search stops at five.
-    tools.SearchRoots("(x-0.5)(x-1.5)(x-2.5)(x-3.5)(x-4.5)(x+0.5)", 0, 5, precision, kE, kPi, roots,
-                      errors);
-    ASSERT_EQ(roots.size(), 5u);
-    double tol = std::pow(10.0, -precision);
-    for (std::size_t i = 0; i < roots.size(); ++i) {
-      double x = roots[i];
-      double value = (x - 0.5) * (x - 1.5) * (x - 2.5) * (x - 3.5) * (x - 4.5) * (x + 0.5);
-      EXPECT_LT(std::fabs(value), tol) << x;
-      for (std::size_t j = 0; j < i; ++j) EXPECT_GE(std::fabs(x - roots[j]), tol);
-    }
-  }
-}
-
 TEST(RootsCancelled, StopsAtTheFirstPoll) {
   Random rng;
   ScriptedInterrupt interrupt(1);

@@ -1,11 +1,8 @@
-// Checking new definitions and keeping the store sorted. The refusals and stored forms a user
-// sees are golden transcripts (tests/transcripts/userdef.txt); these rows are the stored forms
-// the listing does not show.
+// Checking new definitions. The refusals and stored forms a user sees are golden transcripts
+// (tests/transcripts/userdef.txt); these rows are the stored forms the listing does not show.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "base/random.h"
 #include "userdef/userdef.h"
@@ -65,20 +62,6 @@ TEST(ValidateDefinition, HugeBodiesAndParameterListsAreCheckedLikeSmallOnes) {
   EXPECT_EQ(ValidateDefinition(slot, "big(" + parameters + ")", sum, rng), "");
   EXPECT_EQ(slot.lastParameter, 2999);
   EXPECT_EQ(slot.parameters.substr(0, 9), "V0,V1,V2,");
-}
-
-TEST(SortDefinitions, LongestNamesFirstAndSlotsBeyondTheLastAlone) {
-  const std::vector<std::string> names{"g", "area", "gg", "v", "speed", "hh", "abc", "q", "z1"};
-  DefinitionStore store;
-  for (const std::string& name : names) store.definitions[++store.lastDefinition].name = name;
-  store.definitions[9].name = "unused";
-  SortDefinitions(store);
-  std::vector<std::string> sorted;
-  for (int i = 0; i < store.count(); ++i) sorted.push_back(store.definitions[i].name);
-  EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(),
-                             [](const auto& a, const auto& b) { return a.size() > b.size(); }));
-  EXPECT_TRUE(std::is_permutation(sorted.begin(), sorted.end(), names.begin(), names.end()));
-  EXPECT_EQ(store.definitions[9].name, "unused");
 }
 
 }  // namespace
