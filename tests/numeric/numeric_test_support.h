@@ -28,19 +28,12 @@ class ScriptedInterrupt final : public Interrupt {
 };
 
 // A command environment with the default variables, over a generator and an interrupt that
-// the test owns. Texts put into the console at once are collected in `shown`.
+// the test owns.
 struct TestEnv {
-  explicit TestEnv(Interrupt& interrupt, int precision = 8)
-      : env{0,
-            Evaluator::kE,
-            Evaluator::kPi,
-            precision,
-            rng,
-            interrupt,
-            [this](std::string_view text) { shown += text; }} {}
+  explicit TestEnv(Interrupt& interrupt)
+      : env{.rng = rng, .interrupt = interrupt, .show = [](std::string_view) {}} {}
 
   Random rng;
-  std::string shown;
   CommandEnv env;
 };
 
