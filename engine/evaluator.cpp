@@ -11,7 +11,7 @@ namespace orvo {
 
 Evaluator::Evaluator(Random& rng) : rng_(&rng) {}
 
-void Evaluator::Reset(bool restoreVariables) {
+void Evaluator::Forget() {
   expression_.clear();
   prepared_ = false;
   liveCount_ = 0;
@@ -19,15 +19,10 @@ void Evaluator::Reset(bool restoreVariables) {
   terms_.clear();
   work_.clear();
   plan_.Clear();
-  if (restoreVariables) {
-    x_ = 0;
-    y_ = kE;
-    z_ = kPi;
-  }
 }
 
 void Evaluator::SetExpression(std::string_view text) {
-  Reset(false);
+  Forget();
   expression_ = detail::Normalise(text);
 }
 

@@ -87,16 +87,14 @@ class Evaluator {
   double GetY() const { return y_; }
   double GetZ() const { return z_; }
 
-  // Forgets the expression; with `restoreVariables` also sets x = 0, y = e, z = pi.
-  void Reset(bool restoreVariables);
-  void ResetAll() { Reset(true); }
-
   int status() const { return status_; }
   const std::string& expression() const { return expression_; }
   // The prepared list (empty until a successful preparation); for tests and tools.
   const std::vector<Term>& terms() const { return terms_; }
 
  private:
+  // Forgets the previous expression and its plan; the variables stay.
+  void Forget();
   int EvaluateSlowly(double& value, std::string& errors);
   void PrepareTerms(std::string& errors);
   double Reduce(std::string& errors);
