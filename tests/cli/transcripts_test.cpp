@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -61,37 +62,19 @@ TEST_P(Transcript, ConsoleTextMatches) {
       << ToLiterals(actual);
 }
 
-// A case is named by its file and the first words of its title ("core_an_expression_answers"),
-// so that a name says which case it is and stays when cases are added before it.
-std::string ShortName(const TranscriptCase& c) {
-  std::string name = fs::path(c.file).stem().string();
-  std::replace(name.begin(), name.end(), '-', '_');
-  int words = 0;
-  bool inWord = false;
-  for (char ch : c.name) {
-    bool wordChar = std::isalnum(static_cast<unsigned char>(ch)) != 0;
-    if (wordChar && !inWord && ++words > 4) break;
-    if (wordChar && !inWord) name += '_';
-    if (wordChar) name += ch;
-    inWord = wordChar;
+// A case is named by its file and its title ("core_an_error_answers_on_its_own_line"), so that a
+// name says which case it is and stays when cases are added before it. Two cases of one title
+// would be a repeat: the run then stops at once.
+std::string CaseName(const ::testing::TestParamInfo<TranscriptCase>& info) {
+  std::string name;
+  for (char ch : fs::path(info.param.file).stem().string() + " " + info.param.name) {
+    if (std::isalnum(static_cast<unsigned char>(ch)) != 0) {
+      name += ch;
+    } else if (name.back() != '_') {
+      name += '_';
+    }
   }
   return name;
-}
-
-std::string CaseName(const ::testing::TestParamInfo<TranscriptCase>& info) {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> result;
-    for (const TranscriptCase& c : AllCases()) {
-      std::string name = ShortName(c);
-      // Titles that begin alike stay apart by their position.
-      if (std::find(result.begin(), result.end(), name) != result.end()) {
-        name += "_" + std::to_string(result.size());
-      }
-      result.push_back(name);
-    }
-    return result;
-  }();
-  return names[info.index];
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, Transcript, ::testing::ValuesIn(AllCases()), CaseName);

@@ -1,6 +1,5 @@
-// The help pages: other spellings of their words, plain console text, every built-in function
-// named, and every example working as the page says. Every page in full is a golden transcript
-// (tests/transcripts/help.txt).
+// The help pages: other spellings of their words, every built-in function named, and every example
+// working as the page says. Every page in full is a golden transcript (tests/transcripts/help.txt).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,34 +41,6 @@ TEST(HelpPages, OtherSpellingsOpenThePage) {
   }
 }
 
-TEST(HelpPages, PagesArePlainConsoleText) {
-  for (HelpTopic topic : kTopics) {
-    std::string page = detail::HelpPageText(topic);
-    for (std::size_t i = 0; i < page.size(); ++i) {
-      char c = page[i];
-      if (c == '\r') {
-        EXPECT_EQ(page.substr(i, 2), "\r\n") << TopicName(topic) << " at " << i;
-      } else if (c == '\n') {
-        EXPECT_TRUE(i > 0 && page[i - 1] == '\r') << TopicName(topic) << " at " << i;
-      } else {
-        EXPECT_TRUE(c == '\t' || (c >= ' ' && c <= '~')) << TopicName(topic) << " at " << i;
-      }
-    }
-    EXPECT_EQ(page.find(detail::kExampleMark), std::string::npos) << TopicName(topic);
-    EXPECT_EQ(page.find('\\'), std::string::npos) << TopicName(topic);
-    // Lines fit a console of 90 columns with tab stops of eight.
-    std::size_t start = 0;
-    while (start < page.size()) {
-      std::size_t end = std::min(page.find("\r\n", start), page.size());
-      std::size_t column = 0;
-      for (std::size_t i = start; i < end; ++i)
-        column = page[i] == '\t' ? column / 8 * 8 + 8 : column + 1;
-      EXPECT_LE(column, 90u) << TopicName(topic) << ": " << page.substr(start, end - start);
-      start = end + 2;
-    }
-  }
-}
-
 // Every name of the function-name table shows on some page with its bracket.
 TEST(HelpPages, EveryFunctionNameAppearsWithItsParameters) {
   std::string all;
@@ -91,88 +62,52 @@ TEST(HelpPages, EveryFunctionNameAppearsWithItsParameters) {
 // ---------------------------------------------------------------------------------------------
 // The examples of the pages.
 
-struct TypedExample {
-  std::string line;
-  std::string answerStart;  // how the answer begins; empty when the page does not say
-};
-struct Identity {
-  std::string left, right;
-};
-struct BlockExamples {
-  std::vector<TypedExample> lines;
-  std::vector<Identity> identities;
-};
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-// The marked texts of a block (see console/detail/help_pages.h for the marks).
-BlockExamples ExamplesOf(std::string_view block) {
-  struct Mark {
-    std::string text;
-    std::string after;   // up to the next blank, tab, line end or mark
-    std::string before;  // since the previous mark
-  };
-  std::vector<Mark> marks;
-  std::size_t previousEnd = 0;
-  for (std::size_t open = block.find(detail::kExampleMark); open != std::string_view::npos;) {
-    std::size_t close = block.find(detail::kExampleMark, open + 1);
-    if (close == std::string_view::npos) break;
-    std::size_t afterEnd = block.find_first_of(" \t\r`", close + 1);
-    if (afterEnd == std::string_view::npos) afterEnd = block.size();
-    marks.push_back({std::string(block.substr(open + 1, close - open - 1)),
-                     std::string(block.substr(close + 1, afterEnd - close - 1)),
-                     std::string(block.substr(previousEnd, open - previousEnd))});
-    previousEnd = close + 1;
-    open = block.find(detail::kExampleMark, close + 1);
-  }
-  BlockExamples examples;
-  for (std::size_t i = 0; i < marks.size(); ++i) {
-    bool identity =
-        i + 1 < marks.size() && Trim(marks[i + 1].before) == "=" && !EndsWith(marks[i].text, "=");
-    if (identity) {
-      examples.identities.push_back({marks[i].text, marks[i + 1].text});
-      ++i;
-    } else {
-      examples.lines.push_back(
-          {marks[i].text, EndsWith(marks[i].text, "=") ? marks[i].after : std::string()});
-    }
-  }
-  return examples;
-}
-
 // The first line of an answer that reports a failure instead of a result, or "".
 std::string FailureIn(std::string_view answer) {
   static constexpr std::string_view kFailureStarts[] = {"Error",  "Warning", "Waring",
                                                         "Unknow", "Failed",  "Not all"};
-  std::size_t start = 0;
-  while (start <= answer.size()) {
-    std::size_t end = answer.find("\r\n", start);
-    std::string_view line =
-        answer.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    for (std::string_view failure : kFailureStarts) {
-      if (StartsWith(line, failure)) return std::string(line);
+  for (std::size_t start = 0, end = 0; start < answer.size(); start = end + 2) {
+    end = std::min(answer.find("\r\n", start), answer.size());
+    const std::string_view line = answer.substr(start, end - start);
+    if (line.find(" is not a ") != std::string_view::npos ||
+        std::ranges::any_of(kFailureStarts, [&](auto word) { return StartsWith(line, word); })) {
+      return std::string(line);
     }
-    if (line.find(" is not a ") != std::string_view::npos) return std::string(line);
-    if (end == std::string_view::npos) break;
-    start = end + 2;
   }
   return "";
 }
 
-TEST(HelpExamples, MarksArePaired) {
-  for (HelpTopic topic : kTopics) {
-    for (std::string_view block : detail::HelpPageBlocks(topic)) {
-      EXPECT_EQ(std::count(block.begin(), block.end(), detail::kExampleMark) % 2, 0)
-          << TopicName(topic) << ": " << FirstLine(block);
-      EXPECT_EQ(block.find("``"), std::string_view::npos) << FirstLine(block);
+// What a block marks (see console/detail/help_pages.h): `line=`answer is a line to type and how
+// its answer begins; `left`=`right` says two expressions are equal.
+struct Example {
+  std::string line, answerStart, right;
+};
+std::vector<Example> ExamplesOf(std::string_view block) {
+  // Each marked text, with the text up to the next mark.
+  std::vector<std::pair<std::string, std::string>> marks;
+  std::size_t open = block.find(detail::kExampleMark);
+  while (open != std::string_view::npos) {
+    const std::size_t close = block.find(detail::kExampleMark, open + 1);
+    if (close == std::string_view::npos) break;
+    const std::size_t next = block.find(detail::kExampleMark, close + 1);
+    marks.emplace_back(block.substr(open + 1, close - open - 1),
+                       block.substr(close + 1, next - close - 1));
+    open = next;
+  }
+  std::vector<Example> examples;
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    const auto& [text, after] = marks[i];
+    std::string between = after;
+    std::erase(between, ' ');
+    if (between == "=" && !EndsWith(text, "=") && i + 1 < marks.size()) {
+      examples.push_back({text, "", marks[++i].first});
+    } else {
+      const bool answers = EndsWith(text, "=");
+      examples.push_back({text, answers ? after.substr(0, after.find_first_of(" \t\r")) : "", ""});
     }
   }
+  return examples;
 }
-
 class HelpPageExamples : public ::testing::TestWithParam<HelpTopic> {};
 
 // The marked lines of each block, typed in order into a fresh console, answer without a
@@ -180,11 +115,20 @@ class HelpPageExamples : public ::testing::TestWithParam<HelpTopic> {};
 TEST_P(HelpPageExamples, WorkAsThePageSays) {
   int checked = 0;
   for (std::string_view block : detail::HelpPageBlocks(GetParam())) {
-    BlockExamples examples = ExamplesOf(block);
+    EXPECT_EQ(std::count(block.begin(), block.end(), detail::kExampleMark) % 2, 0)
+        << FirstLine(block);
+    EXPECT_EQ(block.find("``"), std::string_view::npos) << FirstLine(block);
     ConsoleHarness console;
-    for (const TypedExample& example : examples.lines) {
-      std::string answer = console.Answer(example.line);
+    for (const Example& example : ExamplesOf(block)) {
       ++checked;
+      if (!example.right.empty()) {
+        const std::string left = ConsoleHarness().Answer(example.line + "=");
+        const std::string right = ConsoleHarness().Answer(example.right + "=");
+        EXPECT_EQ(FailureIn(left) + FailureIn(right), "") << example.line << "=" << example.right;
+        EXPECT_EQ(Escape(left), Escape(right)) << example.line << "=" << example.right;
+        continue;
+      }
+      const std::string answer = console.Answer(example.line);
       EXPECT_EQ(FailureIn(answer), "") << example.line;
       EXPECT_FALSE(console.session().LastAnswerFailed()) << example.line << ": " << Escape(answer);
       if (!example.answerStart.empty()) {
@@ -192,17 +136,6 @@ TEST_P(HelpPageExamples, WorkAsThePageSays) {
             << example.line << " should answer " << example.answerStart << ", not "
             << Escape(answer);
       }
-    }
-    for (const Identity& identity : examples.identities) {
-      ConsoleHarness left;
-      ConsoleHarness right;
-      std::string leftAnswer = left.Answer(identity.left + "=");
-      std::string rightAnswer = right.Answer(identity.right + "=");
-      ++checked;
-      EXPECT_EQ(FailureIn(leftAnswer), "") << identity.left;
-      EXPECT_EQ(FailureIn(rightAnswer), "") << identity.right;
-      EXPECT_EQ(Escape(leftAnswer), Escape(rightAnswer))
-          << identity.left << " = " << identity.right;
     }
   }
   if (GetParam() != detail::kHelpAtom) {

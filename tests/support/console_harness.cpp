@@ -33,22 +33,9 @@ std::string ConsoleHarness::Answer(std::string_view line) {
 std::string Escape(std::string_view text) {
   std::string result;
   for (char c : text) {
-    switch (c) {
-      case '\r':
-        result += "\\r";
-        break;
-      case '\n':
-        result += "\\n";
-        break;
-      case '\t':
-        result += "\\t";
-        break;
-      case '\\':
-        result += "\\\\";
-        break;
-      default:
-        result += c;
-    }
+    std::size_t k = kEscapedChars.find(c);
+    if (k != std::string_view::npos) result += '\\';
+    result += k != std::string_view::npos ? kEscapeLetters[k] : c;
   }
   return result;
 }

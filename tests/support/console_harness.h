@@ -35,7 +35,10 @@ class ConsoleHarness {
   ConsoleSession session_;
 };
 
-// Shows control characters the way the tests write them, so a failing comparison is readable.
+// Writes line ends, tabs, backslashes and quotes as the escapes of a C string literal, so that a
+// failing comparison is readable and a transcript file can hold the text.
 std::string Escape(std::string_view text);
+// The characters Escape writes as a backslash and a letter, and their letters, in one order.
+inline constexpr std::string_view kEscapedChars = "\r\n\t\\\"", kEscapeLetters = "rnt\\\"";
 
 }  // namespace orvo::test

@@ -10,7 +10,7 @@
 namespace orvo::test {
 namespace {
 
-// Decodes one C string literal ("..." with \r \n \t \\ \" \xHH escapes).
+// Decodes one C string literal (the escapes of Escape, and \xHH).
 std::string DecodeLiteral(const std::string& line) {
   std::size_t first = line.find('"');
   std::size_t last = line.rfind('"');
@@ -18,35 +18,15 @@ std::string DecodeLiteral(const std::string& line) {
     throw std::runtime_error("not a literal: " + line);
   std::string out;
   for (std::size_t i = first + 1; i < last; ++i) {
-    char c = line[i];
-    if (c != '\\') {
-      out += c;
-      continue;
-    }
-    char e = line[++i];
-    switch (e) {
-      case 'r':
-        out += '\r';
-        break;
-      case 'n':
-        out += '\n';
-        break;
-      case 't':
-        out += '\t';
-        break;
-      case '\\':
-        out += '\\';
-        break;
-      case '"':
-        out += '"';
-        break;
-      case 'x': {
-        out += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
-        i += 2;
-        break;
-      }
-      default:
-        throw std::runtime_error("unknown escape in: " + line);
+    if (line[i] != '\\') {
+      out += line[i];
+    } else if (line[++i] == 'x') {
+      out += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else if (std::size_t k = kEscapeLetters.find(line[i]); k != std::string::npos) {
+      out += kEscapedChars[k];
+    } else {
+      throw std::runtime_error("unknown escape in: " + line);
     }
   }
   return out;
@@ -88,19 +68,10 @@ std::vector<TranscriptCase> ReadTranscriptFile(const std::string& path) {
 
 std::string ToLiterals(const std::string& text) {
   std::string out;
-  std::size_t start = 0;
-  while (start < text.size()) {
+  for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find("\r\n", start);
     end = end == std::string::npos ? text.size() : end + 2;
-    std::string piece = Escape(text.substr(start, end - start));
-    std::string quoted;
-    for (char c : piece) {
-      if (c == '"')
-        quoted += "\\\"";
-      else
-        quoted += c;
-    }
-    out += "\"" + quoted + "\"\n";
+    out += "\"" + Escape(text.substr(start, end - start)) + "\"\n";
     start = end;
   }
   return out;
