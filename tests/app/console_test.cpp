@@ -47,8 +47,6 @@ class ConsoleTest final : public QObject {
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("console");
     const int enter = Qt::Key_Return;
-    QTest::newRow("expression") << QStringLiteral("1+2=") << false << enter << int(Qt::NoModifier)
-                                << QStringLiteral("1+2=3\r\n\\\\\r\n");
     QTest::newRow("blanks, upper case, signs beyond ASCII")
         << QStringLiteral("3 \u00D7 4 \u2212 X =") << false << enter << int(Qt::NoModifier)
         << QStringLiteral("3 \u00D7 4 \u2212 X =12\r\n\\\\\r\n");
@@ -156,34 +154,29 @@ class ConsoleTest final : public QObject {
 
   void doubleClickOnABracket_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("position");  // in the widget, where a line break is one character
+    // In the widget, where a line break is one character; each a double click of its own.
+    QTest::addColumn<QList<int>>("positions");
     QTest::addColumn<QString>("selected");
     const QString expression = QStringLiteral("2*(3+[4-1])=");
-    QTest::newRow("opening: to its partner") << expression << 2 << QStringLiteral("(3+[4-1])");
-    QTest::newRow("not a bracket: the number") << expression << 3 << QStringLiteral("3");
+    QTest::newRow("opening: to its partner")
+        << expression << QList<int>{2} << QStringLiteral("(3+[4-1])");
+    QTest::newRow("not a bracket: the number")
+        << expression << QList<int>{3} << QStringLiteral("3");
     QTest::newRow("pairs across a line break")
-        << QStringLiteral("(1+\r\n2)=") << 5 << QStringLiteral("(1+\r\n2)");
+        << QStringLiteral("(1+\r\n2)=") << QList<int>{5} << QStringLiteral("(1+\r\n2)");
+    QTest::newRow("inside a bracket selection: a new one")
+        << expression << QList<int>{2, 5} << QStringLiteral("[4-1]");
   }
   void doubleClickOnABracket() {
     QFETCH(QString, text);
-    QFETCH(int, position);
+    QFETCH(QList<int>, positions);
     QFETCH(QString, selected);
     WindowFixture fixture;
     ConsoleEdit& console = fixture.console();
     console.SetText(text.toStdString());
-    DoubleClickAt(console, position);
+    for (int position : positions) DoubleClickAt(console, position);
     QCOMPARE(Selected(console), selected);
     QCOMPARE(ConsoleText(console), text);
-  }
-
-  // A double click on a bracket inside the bracket selection starts a new one.
-  void doubleClickInsideABracketSelection() {
-    WindowFixture fixture;
-    ConsoleEdit& console = fixture.console();
-    console.SetText("2*(3+[4-1])=");
-    DoubleClickAt(console, 2);
-    DoubleClickAt(console, 5);
-    QCOMPARE(Selected(console), QStringLiteral("[4-1]"));
   }
 
   // The widget's own word selection comes back while bracket checking is off.

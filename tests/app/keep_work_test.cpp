@@ -129,16 +129,12 @@ class KeepWorkTest final : public QObject {
     QVERIFY(console.textCursor().position() < console.PromptPosition());
   }
 
-  void ctrlQAndCtrlWClose_data() {
-    QTest::addColumn<QString>("key");
-    QTest::newRow("Ctrl+Q") << "C+Q";
-    QTest::newRow("Ctrl+W") << "C+W";
-  }
   void ctrlQAndCtrlWClose() {
-    QFETCH(QString, key);
-    WindowFixture fixture;
-    Press(fixture.console(), {key});
-    QVERIFY(!fixture.window().isVisible());
+    for (const QString key : {"C+Q", "C+W"}) {
+      WindowFixture fixture;
+      Press(fixture.console(), {key});
+      QVERIFY2(!fixture.window().isVisible(), qPrintable(key));
+    }
   }
 };
 

@@ -60,12 +60,6 @@ class StatusTest final : public QObject {
              QStringLiteral("Copied the last answer: 0.33333333"));
   }
 
-  void placeholderOnAnEmptyConsole() {
-    WindowFixture fixture;
-    QCOMPARE(fixture.console().placeholderText(),
-             QStringLiteral("Type an expression ending in = and press Enter \u00B7 F1 help"));
-  }
-
   // A long line's answer is scrolled into view, with the new prompt's line.
   void theViewFollowsTheAnswer() {
     WindowFixture fixture;

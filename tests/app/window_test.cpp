@@ -103,6 +103,8 @@ class WindowTest final : public QObject {
     QCOMPARE(BackgroundColour(fixture.console()), QColor(0, 0, 0));
     QCOMPARE(fixture.console().font().pointSizeF(), 14.0);
     QCOMPARE(ConsoleText(fixture.console()), QString());
+    QCOMPARE(fixture.console().placeholderText(),
+             QStringLiteral("Type an expression ending in = and press Enter \u00B7 F1 help"));
   }
 
   void missingFaceFallsBackToTheSystemFont() {
@@ -168,19 +170,6 @@ class WindowTest final : public QObject {
     TypeText(fixture.console(), QString(200, QChar(u'7')));
     QCOMPARE(fixture.console().document()->lineCount(), 1);
     QVERIFY(fixture.console().horizontalScrollBar()->maximum() > 0);
-  }
-
-  void settingsFileAtStartUp() {
-    QTemporaryDir dir;
-    // Windows line ends, a comment after a number: 20 pt, black on white.
-    QString path = WriteFile(dir, QStringLiteral("font&color.txt"),
-                             "200\r\nDejaVu Sans\r\n0\t//Font color red\r\n0\r\n0\r\n255\r\n255\r\n"
-                             "255\r\n");
-    WindowFixture fixture(path);
-    QCOMPARE(fixture.console().font().family(), QStringLiteral("DejaVu Sans"));
-    QCOMPARE(fixture.console().font().pointSizeF(), 20.0);
-    QCOMPARE(TextColour(fixture.console()), QColor(0, 0, 0));
-    QCOMPARE(BackgroundColour(fixture.console()), QColor(255, 255, 255));
   }
 
   void settingsFileFoundInTheConfigFolder() {

@@ -62,6 +62,7 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
       // Arguments are typed lines; a line without an answer prints an empty one.
       {" '1+2=' 'x=5' 'x^2=' '1/0='", "3\n\n25\nError: divided by zero\n", 1},
       {" '2^10=' 'prec='", "1024\n8\n", 0},
+      {" 'x=1/0' '1/1='", "Error: divided by zero\n1\n", 1},  // a setting fails too
       {" '5*-2='", "10\n", 0},  // notes on how a line was read are for a person at a terminal
       {" '&func=' >/dev/null", "", 0},  // a help page is no failure, though a line begins "Error"
       {" 'foo(1)='",

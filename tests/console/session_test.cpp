@@ -24,23 +24,5 @@ TEST(Enter, TheKeyTheCaretAndTheLastPromptDecideTheCommand) {
   EXPECT_EQ(console.Text(), "1/0=\r\n\\\\\r\n2*3=6\r\n\\\\\r\n");
 }
 
-// Characters a transcript would not show: a tab and the blanks of other scripts (the visible
-// ones are golden transcripts, tests/transcripts/core.txt).
-TEST(Intake, InvisibleBlanksGo) {
-  for (const char* line : {"1\t000+1=", "1\u00A0000+1=", "1\u2009000+1="}) {
-    EXPECT_EQ(ConsoleHarness().Answer(line), "1001\r\n\\\\\r\n") << line;
-  }
-}
-
-TEST(Session, FailedAnswersAreFlagged) {
-  ConsoleHarness console;
-  console.Type("1/0=");
-  EXPECT_TRUE(console.session().LastAnswerFailed());
-  console.Type("1/1=");
-  EXPECT_FALSE(console.session().LastAnswerFailed());
-  console.Type("x=1/0");
-  EXPECT_TRUE(console.session().LastAnswerFailed());
-}
-
 }  // namespace
 }  // namespace orvo::test
