@@ -69,11 +69,7 @@ class SessionTest final : public QObject {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("kind");  // "file", "folder" or "fifo"
     QTest::addColumn<QString>("reason");
-    QTest::newRow("binary") << QByteArray(
-                                   "\x7f"
-                                   "ELF\x02\x01\x01\0\0",
-                                   9)
-                            << "file"
+    QTest::newRow("binary") << QByteArray::fromHex("7f454c460201010000") << "file"
                             << "not an Orvo session file";
     QTest::newRow("a folder") << QByteArray() << "folder"
                               << "not a regular file";

@@ -234,7 +234,6 @@ class WindowTest final : public QObject {
           question = box->windowTitle() + QStringLiteral(": ") + box->text();
           box->button(QMessageBox::Yes)->click();
         })
-        .Then<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); })
         .Then<QFileDialog>([&](QFileDialog* dialog) {
           QCOMPARE(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
           TypeFileName(dialog, existing);
@@ -250,13 +249,12 @@ class WindowTest final : public QObject {
 
     QVERIFY(dialogs.AskYesNo("Overwrite?\r\nReally?"));
     QCOMPARE(question, QStringLiteral("Orvo: Overwrite?\nReally?"));
-    QVERIFY(!dialogs.AskYesNo("Again?"));
     QCOMPARE(dialogs.ChooseFileToOpen(filter, folder),
              std::optional<std::string>(QFile::encodeName(existing).toStdString()));
     QCOMPARE(dialogs.ChooseFileToOpen(filter, folder), std::optional<std::string>());
     QCOMPARE(dialogs.ChooseFileToSave(filter, "def", folder),
              std::optional<std::string>(folder + "/new.def"));
-    QCOMPARE(script.answered(), 5);
+    QCOMPARE(script.answered(), 4);
   }
 
   void fontDialogThenColourDialog_data() {
