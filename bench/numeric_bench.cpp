@@ -55,9 +55,9 @@ void PolynomialRoots(benchmark::State& state) {
     coefficients[k] = coefficientSource.Next() / 16383.5 - 1;
   }
   for (auto _ : state) {
-    std::string lines = tools.PolynomialRoots(coefficients, 8);
-    benchmark::DoNotOptimize(lines);
-    state.SetLabel(lines.find("Failed") == std::string::npos ? "roots found" : "no roots found");
+    orvo::CommandAnswer answer = tools.PolynomialRoots(coefficients, 8);
+    benchmark::DoNotOptimize(answer);
+    state.SetLabel(answer.failed ? "no roots found" : "roots found");
   }
 }
 BENCHMARK(PolynomialRoots)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);

@@ -32,7 +32,7 @@ std::string_view TypedFileName(ConsoleSession& session, std::string_view lowered
   return typed.substr(kIncludeWord.size());
 }
 
-using Command = std::string (*)(ConsoleSession&, DefinitionContext&, std::string_view);
+using Command = CommandAnswer (*)(ConsoleSession&, DefinitionContext&, std::string_view);
 
 // The "#" words; no word starts another.
 struct CommandWord {
@@ -46,7 +46,7 @@ constexpr CommandWord kCommands[] = {
     {"savedef",
      [](ConsoleSession&, DefinitionContext& c, std::string_view) { return SaveDefinitions(c); }},
     {"viewdef", [](ConsoleSession&, DefinitionContext& c,
-                   std::string_view) { return ViewDefinitions(c.store); }},
+                   std::string_view) { return CommandAnswer{ViewDefinitions(c.store)}; }},
     {"loaddef", [](ConsoleSession&, DefinitionContext& c,
                    std::string_view) { return LoadDefinitionsByDialog(c); }},
     {"define(",
@@ -66,8 +66,7 @@ bool DefinitionHandler(ConsoleSession& session, const Route&, std::string_view t
   for (const CommandWord& command : kCommands) {
     if (StartsWith(text, command.word)) {
       DefinitionContext context = ContextOf(session);
-      return AppendModuleAnswer(session,
-                                command.run(session, context, text.substr(command.word.size())));
+      return AppendAnswer(session, command.run(session, context, text.substr(command.word.size())));
     }
   }
   session.Append(msg::kNoSuchHash);
@@ -84,7 +83,7 @@ std::optional<std::string> ExpandDefinitions(ConsoleSession& session, std::strin
 void LoadDroppedDefinitions(ConsoleSession& session, const std::string& path) {
   DefinitionContext context = ContextOf(session);
   session.box().SetText("");
-  session.Append(LoadDefinitionFile(context, path, false));
+  session.Append(LoadDefinitionFile(context, path, false).text);
   session.Append(kNewLine);  // the caret goes to a new line below the prompt
 }
 

@@ -6,7 +6,7 @@
 namespace orvo::detail {
 
 bool MatrixHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendModuleAnswer(session, MatrixCommand(session.Env(), session.state().matrices, text));
+  return AppendAnswer(session, MatrixCommand(session.Env(), session.state().matrices, text));
 }
 
 }  // namespace orvo::detail

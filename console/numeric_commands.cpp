@@ -10,34 +10,34 @@
 namespace orvo::detail {
 
 bool IntegrateHandler(ConsoleSession& session, const Route& route, std::string_view text) {
-  return AppendModuleAnswer(
+  return AppendAnswer(
       session, IntegrateCommand(session.Env(), text, static_cast<IntegrationMethod>(route.arg)));
 }
 
 bool SequenceSumHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendModuleAnswer(session, SequenceSumCommand(session.Env(), text));
+  return AppendAnswer(session, SequenceSumCommand(session.Env(), text));
 }
 
 bool RootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendModuleAnswer(session, FindRootsCommand(session.Env(), text));
+  return AppendAnswer(session, FindRootsCommand(session.Env(), text));
 }
 
 bool PolynomialRootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendModuleAnswer(session, PolynomialRootsCommand(session.Env(), text));
+  return AppendAnswer(session, PolynomialRootsCommand(session.Env(), text));
 }
 
 bool StatisticsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendModuleAnswer(session, StatisticsCommand(session.Env(), text));
+  return AppendAnswer(session, StatisticsCommand(session.Env(), text));
 }
 
 bool LinearEquationsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendModuleAnswer(session, LinearEquationsCommand(session.Env(), text));
+  return AppendAnswer(session, LinearEquationsCommand(session.Env(), text));
 }
 
 bool PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
   PlotRequest request;
   std::vector<PlotCurve> curves;
-  std::string answer = PlotCommand(session.Env(), text, request, curves);
+  CommandAnswer answer = PlotCommand(session.Env(), text, request, curves);
   // A command with nothing to draw leaves the last chart as it was.
   if (!curves.empty()) {
     ConsoleState& state = session.state();
@@ -45,7 +45,7 @@ bool PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
     state.plotCurves = std::move(curves);
     ++state.plotCount;
   }
-  return AppendModuleAnswer(session, answer);
+  return AppendAnswer(session, answer);
 }
 
 }  // namespace orvo::detail

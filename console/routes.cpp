@@ -1,7 +1,5 @@
 #include "console/detail/routes.h"
 
-#include <algorithm>
-
 #include "base/text.h"
 #include "console/detail/messages.h"
 #include "console/session.h"
@@ -65,18 +63,9 @@ const Route* FamilyPage(char family) {
   return family == '&' ? &kFamilyPages[0] : family == '#' ? &kFamilyPages[1] : &kFamilyPages[2];
 }
 
-bool AppendModuleAnswer(ConsoleSession& session, std::string_view answer) {
-  session.Append(answer);
-  for (std::size_t start = 0; start < answer.size();) {
-    std::size_t end = std::min(answer.find(kNewLine, start), answer.size());
-    std::string_view line = answer.substr(start, end - start);
-    if (StartsWith(line, "Error") || StartsWith(line, "Warning:") || StartsWith(line, "Waring:") ||
-        StartsWith(line, "Unknow ")) {
-      return true;
-    }
-    start = end + kNewLine.size();
-  }
-  return false;
+bool AppendAnswer(ConsoleSession& session, const CommandAnswer& answer) {
+  session.Append(answer.text);
+  return answer.failed;
 }
 
 const Route* FamilyRoute(char family) {

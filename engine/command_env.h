@@ -1,7 +1,9 @@
 #pragma once
 #include <functional>
 #include <numbers>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/interrupt.h"
 #include "base/random.h"
@@ -19,6 +21,19 @@ struct CommandEnv {
   // Puts text into the console at once, before the command ends ("Please wait...").
   std::function<void(std::string_view)> show;
 };
+
+// What a command gives the console: its text, and whether that text reports a failure (an
+// error, an unreliable result, an unknown word, a cancellation) instead of a result. The flag is
+// set where the message is chosen, so nobody has to read it back out of the text.
+struct CommandAnswer {
+  std::string text;
+  bool failed = false;
+};
+
+// The answer of a command that failed.
+inline CommandAnswer FailedAnswer(std::string text) {
+  return {std::move(text), true};
+}
 
 // The answer of a command that the user stopped.
 inline constexpr std::string_view kCancelledMessage = "Error: The calculation was cancelled";

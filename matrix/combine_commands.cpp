@@ -35,35 +35,36 @@ Matrix MapElements(Evaluator& evaluator, const Matrix& m) {
 
 }  // namespace
 
-std::string PairCommand(Context& context, std::string_view text, const Command& command) {
+CommandAnswer PairCommand(Context& context, std::string_view text, const Command& command) {
   std::string_view firstName;
   bool found = false;
   std::string_view secondName = SplitAt(text, ';', firstName, found);
   const int a = MatrixNumber(firstName);
   const int b = MatrixNumber(secondName);
-  if (!found || a < 0 || b < 0) return Fill(msg::kPairBadName, {command.word});
+  if (!found || a < 0 || b < 0) return FailedAnswer(Fill(msg::kPairBadName, {command.word}));
   const Matrix& left = context.matrices[a];
   const Matrix& right = context.matrices[b];
-  if (!ShapesFit(left, right, command.op)) return Fill(msg::kPairFailed, {command.title});
+  if (!ShapesFit(left, right, command.op))
+    return FailedAnswer(Fill(msg::kPairFailed, {command.title}));
 
   Matrix result = command.op == kPlus    ? add(left, right)
                   : command.op == kMinus ? subtract(left, right)
                                          : multiply(left, right);
   context.matrices[0] = result;
-  return Fill(msg::kPairAnswer, {FormatInt(a), command.word, FormatInt(b)}) +
-         MatrixText(context.matrices[0], context.precision);
+  return {Fill(msg::kPairAnswer, {FormatInt(a), command.word, FormatInt(b)}) +
+          MatrixText(context.matrices[0], context.precision)};
 }
 
-std::string ScalarCommand(Context& context, std::string_view text, const Command& command) {
+CommandAnswer ScalarCommand(Context& context, std::string_view text, const Command& command) {
   std::string_view expression;
   bool found = false;
   std::string_view name = SplitAt(text, ';', expression, found);
   Evaluator evaluator(context.rng);  // its own x = 0, y = e, z = pi, not the user's
   double d = 0;
   std::string errors;
-  if (!EvaluateText(evaluator, expression, d, errors)) return errors;
+  if (!EvaluateText(evaluator, expression, d, errors)) return FailedAnswer(errors);
   const int k = MatrixNumber(name);
-  if (k < 0) return Fill(msg::kScalarBadName, {command.word});
+  if (k < 0) return FailedAnswer(Fill(msg::kScalarBadName, {command.word}));
   Matrix& operand = context.matrices[k];
   Matrix& mat0 = context.matrices[0];
 
@@ -79,15 +80,15 @@ std::string ScalarCommand(Context& context, std::string_view text, const Command
       break;
     case kThreshold:
       threshold(operand, d);
-      return Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision);
+      return {Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision)};
     case kSet:
       operand = MapElements(evaluator, operand);
-      return Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision);
+      return {Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision)};
     default:
       break;
   }
-  return Fill(msg::kScalarAnswer, {FormatG(d, context.precision), command.word, FormatInt(k)}) +
-         MatrixText(mat0, context.precision);
+  return {Fill(msg::kScalarAnswer, {FormatG(d, context.precision), command.word, FormatInt(k)}) +
+          MatrixText(mat0, context.precision)};
 }
 
 }  // namespace orvo::matrix_detail

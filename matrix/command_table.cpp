@@ -65,10 +65,10 @@ std::string CleanText(std::string_view text, bool keepBracket) {
 
 // An answer starts on its own line and ends with exactly one line break before the prompt's
 // backslashes.
-std::string Frame(std::string answer) {
-  if (!StartsWith(answer, kNewLine)) answer.insert(0, kNewLine);
-  if (!EndsWith(answer, kNewLine)) answer += kNewLine;
-  answer += "\\\\";
+CommandAnswer Frame(CommandAnswer answer) {
+  if (!StartsWith(answer.text, kNewLine)) answer.text.insert(0, kNewLine);
+  if (!EndsWith(answer.text, kNewLine)) answer.text += kNewLine;
+  answer.text += "\\\\";
   return answer;
 }
 
@@ -123,7 +123,7 @@ bool IsMatrixCommand(std::string_view text) {
   return false;
 }
 
-std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text) {
+CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text) {
   using namespace matrix_detail;
   Context context{matrices, env.precision, env.rng};
   for (const Command& command : kCommands) {
@@ -132,7 +132,7 @@ std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::strin
     std::string_view rest = text.substr(command.routeWord.size());
     return Frame(command.run(context, CleanText(rest, isDefinition), command));
   }
-  return Frame(std::string(matrix_msg::kNoSuchCommand));
+  return Frame(FailedAnswer(std::string(matrix_msg::kNoSuchCommand)));
 }
 
 }  // namespace orvo

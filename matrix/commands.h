@@ -14,7 +14,7 @@ namespace orvo {
 // word ("1(", "det(", ...) and its parameters; an unknown word gets the module's "no such
 // command" answer. Elements are evaluated with the session's generator, each command's
 // expressions with the default x, y and z.
-std::string MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text);
+CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text);
 
 // Whether `text` (what follows "@") begins with an "@" command word.
 bool IsMatrixCommand(std::string_view text);
@@ -22,6 +22,6 @@ bool IsMatrixCommand(std::string_view text);
 // "&lrt(a11;...;a1n|b1|...|an1;...;ann|bn)": shows the system as read and its solution. `text`
 // is what follows "&lrt(", the closing bracket included. Returns the whole answer, ending with
 // the prompt's backslashes.
-std::string LinearEquationsCommand(const CommandEnv& env, std::string_view text);
+CommandAnswer LinearEquationsCommand(const CommandEnv& env, std::string_view text);
 
 }  // namespace orvo

@@ -46,34 +46,36 @@ std::string Operand(const Context& context, int k) {
 
 }  // namespace
 
-std::string ComplexFunctionCommand(Context& context, std::string_view text,
-                                   const Command& command) {
+CommandAnswer ComplexFunctionCommand(Context& context, std::string_view text,
+                                     const Command& command) {
   const int k = MatrixNumber(text);
-  if (k < 0) return Fill(msg::kBadName, {command.word});
-  if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {FormatInt(k)});
+  if (k < 0) return FailedAnswer(Fill(msg::kBadName, {command.word}));
+  if (!HoldsComplex(context.matrices[k]))
+    return FailedAnswer(Fill(msg::kNotComplex, {FormatInt(k)}));
   context.matrices[0] = FromComplex(kFunctions[command.op](ToComplex(context.matrices[k])));
-  return Operand(context, k) + Fill(msg::kComplexFunctionResult, {command.word, FormatInt(k)}) +
-         MatrixText(context.matrices[0], context.precision);
+  return {Operand(context, k) + Fill(msg::kComplexFunctionResult, {command.word, FormatInt(k)}) +
+          MatrixText(context.matrices[0], context.precision)};
 }
 
-std::string ComplexPairCommand(Context& context, std::string_view text, const Command& command) {
+CommandAnswer ComplexPairCommand(Context& context, std::string_view text, const Command& command) {
   std::string_view firstName;
   bool found = false;
   std::string_view secondName = SplitAt(text, ';', firstName, found);
   const int a = MatrixNumber(firstName);
   const int b = MatrixNumber(secondName);
-  if (!found || a < 0 || b < 0) return Fill(msg::kComplexPairBadName, {command.word});
+  if (!found || a < 0 || b < 0) return FailedAnswer(Fill(msg::kComplexPairBadName, {command.word}));
   for (int k : {a, b}) {
-    if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {FormatInt(k)});
+    if (!HoldsComplex(context.matrices[k]))
+      return FailedAnswer(Fill(msg::kNotComplex, {FormatInt(k)}));
   }
   Complex w =
       kPairs[command.op - kPow](ToComplex(context.matrices[a]), ToComplex(context.matrices[b]));
   context.matrices[0] = FromComplex(w);
-  return Operand(context, a) + Operand(context, b) + Fill(msg::kComplexResult, {command.word}) +
-         MatrixText(context.matrices[0], context.precision);
+  return {Operand(context, a) + Operand(context, b) + Fill(msg::kComplexResult, {command.word}) +
+          MatrixText(context.matrices[0], context.precision)};
 }
 
-std::string ComplexRootsCommand(Context& context, std::string_view text, const Command&) {
+CommandAnswer ComplexRootsCommand(Context& context, std::string_view text, const Command&) {
   std::string_view countText;
   bool found = false;
   std::string_view name = SplitAt(text, ';', countText, found);
@@ -85,14 +87,15 @@ std::string ComplexRootsCommand(Context& context, std::string_view text, const C
   }
   const std::string word = Fill(msg::kRootWord, {FormatInt(n)});
   const int k = MatrixNumber(name);
-  if (k < 0) return std::string(msg::kRootBadName);
-  if (!HoldsComplex(context.matrices[k])) return Fill(msg::kNotComplex, {FormatInt(k)});
+  if (k < 0) return FailedAnswer(std::string(msg::kRootBadName));
+  if (!HoldsComplex(context.matrices[k]))
+    return FailedAnswer(Fill(msg::kNotComplex, {FormatInt(k)}));
   // mat0 holds one root per row, so at most 20.
-  if (n > Matrix::kMaxSize) return std::string(msg::kRootTooMany);
+  if (n > Matrix::kMaxSize) return FailedAnswer(std::string(msg::kRootTooMany));
 
   std::array<Complex, Matrix::kMaxSize> roots{};
   if (!complexRoots(n, ToComplex(context.matrices[k]), roots)) {
-    return std::string(msg::kRootTooFew);
+    return FailedAnswer(std::string(msg::kRootTooFew));
   }
   Matrix result(n, 2);
   for (int i = 0; i < n; ++i) {
@@ -100,8 +103,8 @@ std::string ComplexRootsCommand(Context& context, std::string_view text, const C
     result.at(i, 1) = roots[i].im;
   }
   context.matrices[0] = result;
-  return Operand(context, k) + Fill(msg::kComplexResult, {word}) +
-         MatrixText(context.matrices[0], context.precision);
+  return {Operand(context, k) + Fill(msg::kComplexResult, {word}) +
+          MatrixText(context.matrices[0], context.precision)};
 }
 
 }  // namespace orvo::matrix_detail

@@ -151,31 +151,34 @@ bool SolveLinear(const System& system, int precision, std::string& roots) {
 
 }  // namespace
 
-std::string LinearEquationsCommand(const CommandEnv& env, std::string_view text) {
+CommandAnswer LinearEquationsCommand(const CommandEnv& env, std::string_view text) {
   while (EndsWith(text, "=")) text.remove_suffix(1);
   System system = Reader(text, env.rng).Read();
   const std::string prompt(kPromptEnding);
 
-  if (!system.errorLines.empty()) return std::string(kNewLine) + system.errorLines + prompt;
+  if (!system.errorLines.empty())
+    return FailedAnswer(std::string(kNewLine) + system.errorLines + prompt);
   const std::string readIn = std::string(msg::kLinearReadIn) + SystemText(system);
   if (system.status == ReadStatus::kColumns)
-    return readIn + std::string(msg::kLinearColumns) + prompt;
-  if (system.status == ReadStatus::kRows) return readIn + std::string(msg::kLinearRows) + prompt;
+    return FailedAnswer(readIn + std::string(msg::kLinearColumns) + prompt);
+  if (system.status == ReadStatus::kRows)
+    return FailedAnswer(readIn + std::string(msg::kLinearRows) + prompt);
   if (system.rows == 0 || system.status == ReadStatus::kNoRightHandSide) {
-    return std::string(msg::kLinearFormat) + prompt;
+    return FailedAnswer(std::string(msg::kLinearFormat) + prompt);
   }
   if (system.rows != system.columns) {
-    return readIn +
-           Fill(msg::kLinearNotSquare, {FormatInt(system.rows), FormatInt(system.columns)}) +
-           prompt;
+    return FailedAnswer(
+        readIn + Fill(msg::kLinearNotSquare, {FormatInt(system.rows), FormatInt(system.columns)}) +
+        prompt);
   }
-  if (system.status == ReadStatus::kFormat) return std::string(msg::kLinearFormat) + prompt;
+  if (system.status == ReadStatus::kFormat)
+    return FailedAnswer(std::string(msg::kLinearFormat) + prompt);
   std::string roots;
   if (!SolveLinear(system, env.precision, roots)) {
-    return readIn + std::string(msg::kLinearSingular) + prompt;
+    return FailedAnswer(readIn + std::string(msg::kLinearSingular) + prompt);
   }
   // The roots end with a line break of their own: only the backslashes follow.
-  return readIn + std::string(msg::kLinearRoots) + roots + "\\\\";
+  return {readIn + std::string(msg::kLinearRoots) + roots + "\\\\"};
 }
 
 }  // namespace orvo

@@ -59,8 +59,8 @@ Matrix* UserMatrix(Context& context, std::string_view name, int& k) {
   return k < 0 ? nullptr : &context.matrices[k];
 }
 
-std::string BadName(const Command& command) {
-  return Fill(msg::kBadName, {command.word});
+CommandAnswer BadName(const Command& command) {
+  return FailedAnswer(Fill(msg::kBadName, {command.word}));
 }
 
 // "mat<k>" and its text, then the title and the text of mat0.
@@ -71,7 +71,7 @@ std::string OperandAndResult(const Context& context, int k, std::string_view tit
 
 }  // namespace
 
-std::string DefineCommand(Context& context, std::string_view text, const Command& command) {
+CommandAnswer DefineCommand(Context& context, std::string_view text, const Command& command) {
   const int k = command.op;
   std::string_view rowsText;
   bool hasComma = false;
@@ -92,25 +92,26 @@ std::string DefineCommand(Context& context, std::string_view text, const Command
   }
   // The matrix is defined even when elements failed: they hold -1, and the messages say which.
   context.matrices[k] = m;
-  if (!errorLines.empty()) return errorLines;
-  return Fill(msg::kDefined, {FormatInt(k), FormatInt(rows), FormatInt(cols)}) +
-         MatrixText(m, kDefinitionDigits);
+  if (!errorLines.empty()) return FailedAnswer(errorLines);
+  return {Fill(msg::kDefined, {FormatInt(k), FormatInt(rows), FormatInt(cols)}) +
+          MatrixText(m, kDefinitionDigits)};
 }
 
-std::string ViewCommand(Context& context, std::string_view text, const Command&) {
+CommandAnswer ViewCommand(Context& context, std::string_view text, const Command&) {
   int k = MatrixNumber(text, true);
-  if (k < 0) return std::string(msg::kViewBadName);
-  return Fill(msg::kViewTitle, {FormatInt(k)}) + MatrixText(context.matrices[k], context.precision);
+  if (k < 0) return FailedAnswer(std::string(msg::kViewBadName));
+  return {Fill(msg::kViewTitle, {FormatInt(k)}) +
+          MatrixText(context.matrices[k], context.precision)};
 }
 
-std::string CopyCommand(Context& context, std::string_view text, const Command&) {
+CommandAnswer CopyCommand(Context& context, std::string_view text, const Command&) {
   int k = MatrixNumber(text);
-  if (k < 0) return std::string(msg::kCopyBadName);
+  if (k < 0) return FailedAnswer(std::string(msg::kCopyBadName));
   context.matrices[k] = context.matrices[0];
-  return Fill(msg::kCopied, {FormatInt(k)});
+  return {Fill(msg::kCopied, {FormatInt(k)})};
 }
 
-std::string SingleCommand(Context& context, std::string_view text, const Command& command) {
+CommandAnswer SingleCommand(Context& context, std::string_view text, const Command& command) {
   int k = 0;
   Matrix* operand = UserMatrix(context, text, k);
   if (operand == nullptr) return BadName(command);
@@ -119,9 +120,9 @@ std::string SingleCommand(Context& context, std::string_view text, const Command
 
   switch (command.op) {
     case kInverse: {
-      if (!operand->isSquare()) return Fill(msg::kNotSquare, {FormatInt(k)});
+      if (!operand->isSquare()) return FailedAnswer(Fill(msg::kNotSquare, {FormatInt(k)}));
       Matrix result;
-      if (!inverse(*operand, result)) return Fill(msg::kSingular, {FormatInt(k)});
+      if (!inverse(*operand, result)) return FailedAnswer(Fill(msg::kSingular, {FormatInt(k)}));
       mat0 = result;
       break;
     }
@@ -136,65 +137,67 @@ std::string SingleCommand(Context& context, std::string_view text, const Command
     case kQr: {
       Matrix r = *operand;
       Matrix q(operand->rows(), operand->rows());
-      if (!qrSplit(r, q)) return Fill(msg::kQrFailed, {FormatInt(k)});
+      if (!qrSplit(r, q)) return FailedAnswer(Fill(msg::kQrFailed, {FormatInt(k)}));
       *operand = q;
       mat0 = r;
-      return Fill(msg::kQrAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
-             std::string(msg::kQrResult) + MatrixText(mat0, digits);
+      return {Fill(msg::kQrAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
+              std::string(msg::kQrResult) + MatrixText(mat0, digits)};
     }
     case kLu: {
       Matrix l(operand->rows(), operand->rows());
       Matrix u(operand->rows(), operand->cols());
-      if (!luSplit(*operand, l, u)) return Fill(msg::kLuFailed, {FormatInt(k)});
+      if (!luSplit(*operand, l, u)) return FailedAnswer(Fill(msg::kLuFailed, {FormatInt(k)}));
       *operand = l;
       mat0 = u;
-      return Fill(msg::kLuAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
-             std::string(msg::kLuResult) + MatrixText(mat0, digits);
+      return {Fill(msg::kLuAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
+              std::string(msg::kLuResult) + MatrixText(mat0, digits)};
     }
     case kCholesky: {
       Matrix g = *operand;
-      if (!choleskySplit(g)) return Fill(msg::kCholeskyFailed, {FormatInt(k)});
+      if (!choleskySplit(g)) return FailedAnswer(Fill(msg::kCholeskyFailed, {FormatInt(k)}));
       mat0 = g;
       break;
     }
     default:
       break;
   }
-  return OperandAndResult(context, k, command.title);
+  return {OperandAndResult(context, k, command.title)};
 }
 
-std::string SubCommand(Context& context, std::string_view text, const Command& command) {
+CommandAnswer SubCommand(Context& context, std::string_view text, const Command& command) {
   std::string_view name;
   bool found = false;
   std::string_view numbers = SplitAt(text, ';', name, found);
-  if (!found) return std::string(msg::kSubMissing);
+  if (!found) return FailedAnswer(std::string(msg::kSubMissing));
   int k = 0;
   Matrix* operand = UserMatrix(context, name, k);
-  if (operand == nullptr) return std::string(msg::kSubBadName);
+  if (operand == nullptr) return FailedAnswer(std::string(msg::kSubBadName));
   std::string_view rowText;
   std::string_view colText = SplitAt(numbers, ';', rowText, found);
-  if (!found) return std::string(msg::kSubMissing);
+  if (!found) return FailedAnswer(std::string(msg::kSubMissing));
 
   const int row = ParseInt(rowText);
   const int col = ParseInt(colText);
-  if (operand->rows() < 2 || operand->cols() < 2) return Fill(msg::kSubTooSmall, {FormatInt(k)});
-  if (row < 1 || row > operand->rows()) return Fill(msg::kSubBadRow, {FormatInt(operand->rows())});
+  if (operand->rows() < 2 || operand->cols() < 2)
+    return FailedAnswer(Fill(msg::kSubTooSmall, {FormatInt(k)}));
+  if (row < 1 || row > operand->rows())
+    return FailedAnswer(Fill(msg::kSubBadRow, {FormatInt(operand->rows())}));
   if (col < 1 || col > operand->cols())
-    return Fill(msg::kSubBadColumn, {FormatInt(operand->cols())});
+    return FailedAnswer(Fill(msg::kSubBadColumn, {FormatInt(operand->cols())}));
   Matrix result;
-  if (!minor(*operand, row, col, result)) return std::string(msg::kSubMissing);
+  if (!minor(*operand, row, col, result)) return FailedAnswer(std::string(msg::kSubMissing));
   context.matrices[0] = result;
-  return OperandAndResult(context, k, command.title);
+  return {OperandAndResult(context, k, command.title)};
 }
 
-std::string MeasureCommand(Context& context, std::string_view text, const Command& command) {
+CommandAnswer MeasureCommand(Context& context, std::string_view text, const Command& command) {
   int k = 0;
   Matrix* operand = UserMatrix(context, text, k);
   if (operand == nullptr) return BadName(command);
   double value = 0;
   switch (command.op) {
     case kDeterminant:
-      if (!operand->isSquare()) return Fill(msg::kNotSquare, {FormatInt(k)});
+      if (!operand->isSquare()) return FailedAnswer(Fill(msg::kNotSquare, {FormatInt(k)}));
       value = determinant(*operand);
       break;
     case kColumnRank:
@@ -206,12 +209,12 @@ std::string MeasureCommand(Context& context, std::string_view text, const Comman
     default:
       break;
   }
-  return Fill(msg::kMeasure,
-              {FormatInt(k), command.title, FormatG(value, context.precision), FormatInt(k)}) +
-         MatrixText(*operand, context.precision);
+  return {Fill(msg::kMeasure,
+               {FormatInt(k), command.title, FormatG(value, context.precision), FormatInt(k)}) +
+          MatrixText(*operand, context.precision)};
 }
 
-std::string EigenCommand(Context& context, std::string_view text, const Command& command) {
+CommandAnswer EigenCommand(Context& context, std::string_view text, const Command& command) {
   int k = 0;
   Matrix* operand = UserMatrix(context, text, k);
   if (operand == nullptr) return BadName(command);
@@ -219,7 +222,7 @@ std::string EigenCommand(Context& context, std::string_view text, const Command&
   std::array<double, Matrix::kMaxSize> wi{};
   int found = 0;
   if (!eigenValues(*operand, wr, wi, kEigenIterations, context.precision, found)) {
-    return Fill(msg::kNotSquare, {FormatInt(k)});
+    return FailedAnswer(Fill(msg::kNotSquare, {FormatInt(k)}));
   }
   std::string answer = Fill(msg::kEigenTitle, {FormatInt(k)});
   if (found == 0) answer += msg::kEigenFailed;
@@ -233,8 +236,9 @@ std::string EigenCommand(Context& context, std::string_view text, const Command&
     }
     answer += kNewLine;
   }
-  return answer + Fill(msg::kEigenOperand, {FormatInt(k)}) +
-         MatrixText(*operand, context.precision);
+  return {
+      answer + Fill(msg::kEigenOperand, {FormatInt(k)}) + MatrixText(*operand, context.precision),
+      found == 0};
 }
 
 }  // namespace orvo::matrix_detail

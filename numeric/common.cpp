@@ -54,12 +54,12 @@ bool EvaluateArgument(Evaluator& evaluator, std::string_view text, double& value
   return false;
 }
 
-std::string ErrorAnswer(std::string_view errors) {
-  std::string answer;
-  if (!StartsWith(errors, kNewLine)) answer = kNewLine;
-  answer += errors;
-  answer += kPromptEnding;
-  return answer;
+CommandAnswer ErrorAnswer(std::string_view errors) {
+  std::string text;
+  if (!StartsWith(errors, kNewLine)) text = kNewLine;
+  text += errors;
+  text += kPromptEnding;
+  return FailedAnswer(std::move(text));
 }
 
 int SplitAtSemicolons(std::string_view text, int count, std::string_view* parts) {

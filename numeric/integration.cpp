@@ -470,8 +470,8 @@ NumericStatus NumericTools::Integrate(IntegrationMethod method, const Integratio
   return IntegrateSimpson(task, result, errors);
 }
 
-std::string IntegrateCommand(const CommandEnv& env, std::string_view text,
-                             IntegrationMethod method) {
+CommandAnswer IntegrateCommand(const CommandEnv& env, std::string_view text,
+                               IntegrationMethod method) {
   std::string_view parts[3];
   int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), 2, parts);
   // Bounds are read with the default variables, not the user's.
@@ -491,17 +491,21 @@ std::string IntegrateCommand(const CommandEnv& env, std::string_view text,
   IntegrationResult result;
   NumericTools tools(env.rng, env.interrupt);
   if (tools.Integrate(method, task, result, errors) != NumericStatus::kOk) {
-    return std::string(kNewLine) + errors + std::string(kPromptEnding);
+    return {std::string(kNewLine) + errors + std::string(kPromptEnding), true};
   }
-  std::string answer =
+  CommandAnswer answer{
       Fill(msg::kIntegralAnswer, {FormatG(result.value, env.precision), FormatInt(result.steps),
-                                  FormatGDigits(result.change, 6)});
+                                  FormatGDigits(result.change, 6)})};
+  // A value that the independent estimate does not confirm is not to be relied on.
+  answer.failed = !result.independentFault.empty() || !result.confirmed;
   if (!result.independentFault.empty()) {
-    answer += Fill(msg::kIntegralUnconfirmedFault, {CutAtErrorTrailer(result.independentFault)});
+    answer.text +=
+        Fill(msg::kIntegralUnconfirmedFault, {CutAtErrorTrailer(result.independentFault)});
   } else if (!result.confirmed) {
-    answer += Fill(msg::kIntegralUnconfirmed, {FormatG(result.independent, env.precision)});
+    answer.text += Fill(msg::kIntegralUnconfirmed, {FormatG(result.independent, env.precision)});
   }
-  return answer + std::string(kPromptEnding);
+  answer.text += kPromptEnding;
+  return answer;
 }
 
 }  // namespace orvo

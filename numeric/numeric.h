@@ -110,17 +110,19 @@ class NumericTools {
   // [a, b], in the order found. kFailed only for an expression that cannot be evaluated at all.
   NumericStatus SearchRoots(std::string_view f, double a, double b, int precision, double y,
                             double z, std::vector<double>& roots, std::string& errors) const;
-  // The answer lines of SearchRoots, each ending with a line break.
-  std::string FindRoots(std::string_view f, double a, double b, int precision, double y,
-                        double z) const;
+  // The answer lines of SearchRoots, each ending with a line break; a failure when no root was
+  // found.
+  CommandAnswer FindRoots(std::string_view f, double a, double b, int precision, double y,
+                          double z) const;
 
   // All roots of c[0] x^n + ... + c[n-1] x + c[n] by complex Newton iterations with deflation;
   // when these miss some, by the Aberth-Ehrlich iteration on the whole polynomial, each root
   // then known to the digits its rounding allows.
   NumericStatus SearchPolynomialRoots(std::span<const double> coefficients, int precision,
                                       PolynomialRootList& list, std::string& errors) const;
-  // The answer lines of SearchPolynomialRoots, each ending with a line break.
-  std::string PolynomialRoots(std::span<const double> coefficients, int precision) const;
+  // The answer lines of SearchPolynomialRoots, each ending with a line break; a failure when no
+  // root was found.
+  CommandAnswer PolynomialRoots(std::span<const double> coefficients, int precision) const;
 
  private:
   Random& rng_;
@@ -146,12 +148,12 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
 double GrubbsCritical(int n);
 
 // The "&" commands. `text` is what follows the command word, closing bracket included.
-std::string IntegrateCommand(const CommandEnv& env, std::string_view text,
-                             IntegrationMethod method);
-std::string SequenceSumCommand(const CommandEnv& env, std::string_view text);
-std::string FindRootsCommand(const CommandEnv& env, std::string_view text);
+CommandAnswer IntegrateCommand(const CommandEnv& env, std::string_view text,
+                               IntegrationMethod method);
+CommandAnswer SequenceSumCommand(const CommandEnv& env, std::string_view text);
+CommandAnswer FindRootsCommand(const CommandEnv& env, std::string_view text);
 // Shows a waiting line through env.show before a long search.
-std::string PolynomialRootsCommand(const CommandEnv& env, std::string_view text);
-std::string StatisticsCommand(const CommandEnv& env, std::string_view text);
+CommandAnswer PolynomialRootsCommand(const CommandEnv& env, std::string_view text);
+CommandAnswer StatisticsCommand(const CommandEnv& env, std::string_view text);
 
 }  // namespace orvo

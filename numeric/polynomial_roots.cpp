@@ -182,14 +182,14 @@ NumericStatus NumericTools::SearchPolynomialRoots(std::span<const double> coeffi
   return NumericStatus::kOk;
 }
 
-std::string NumericTools::PolynomialRoots(std::span<const double> coefficients,
-                                          int precision) const {
+CommandAnswer NumericTools::PolynomialRoots(std::span<const double> coefficients,
+                                            int precision) const {
   PolynomialRootList list;
   std::string errors;
   if (SearchPolynomialRoots(coefficients, precision, list, errors) != NumericStatus::kOk) {
-    return errors + std::string(kNewLine);
+    return {errors + std::string(kNewLine), true};
   }
-  if (list.failed) return std::string(msg::kPolynomialFailed);
+  if (list.failed) return {std::string(msg::kPolynomialFailed), true};
   std::string text;
   std::size_t degree = coefficients.empty() ? 0 : coefficients.size() - 1;
   if (!list.roots.empty() && list.roots.size() < degree) text += msg::kPolynomialNotAll;
@@ -200,10 +200,10 @@ std::string NumericTools::PolynomialRoots(std::span<const double> coefficients,
                  {FormatInt(static_cast<long long>(i) + 1), FormatG(root.value.re, root.digits),
                   root.value.im >= 0 ? "+" : "", FormatG(root.value.im, root.digits)});
   }
-  return text;
+  return {text};
 }
 
-std::string PolynomialRootsCommand(const CommandEnv& env, std::string_view text) {
+CommandAnswer PolynomialRootsCommand(const CommandEnv& env, std::string_view text) {
   // An empty part is 0, so "&prt()" is the constant 0: no root lines.
   text = detail::StripClosingBracket(text);
   Evaluator evaluator(env.rng);  // coefficients are read with the default variables
@@ -225,7 +225,9 @@ std::string PolynomialRootsCommand(const CommandEnv& env, std::string_view text)
   }
   NumericTools tools(env.rng, env.interrupt);
   // The lines end with a line break already: the prompt's backslashes follow directly.
-  return std::string(kNewLine) + tools.PolynomialRoots(coefficients, env.precision) + "\\\\";
+  CommandAnswer answer = tools.PolynomialRoots(coefficients, env.precision);
+  answer.text = std::string(kNewLine) + answer.text + "\\\\";
+  return answer;
 }
 
 }  // namespace orvo

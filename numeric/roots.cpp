@@ -87,24 +87,24 @@ NumericStatus NumericTools::SearchRoots(std::string_view f, double a, double b, 
   return NumericStatus::kOk;
 }
 
-std::string NumericTools::FindRoots(std::string_view f, double a, double b, int precision, double y,
-                                    double z) const {
+CommandAnswer NumericTools::FindRoots(std::string_view f, double a, double b, int precision,
+                                      double y, double z) const {
   std::vector<double> roots;
   std::string errors;
   if (SearchRoots(f, a, b, precision, y, z, roots, errors) != NumericStatus::kOk) {
-    return errors + std::string(kNewLine);
+    return {errors + std::string(kNewLine), true};
   }
-  if (roots.empty()) return std::string(msg::kRootsFailed);
+  if (roots.empty()) return {std::string(msg::kRootsFailed), true};
   std::string text;
   if (static_cast<int>(roots.size()) == kMaxRoots) text = msg::kRootsMayBeMore;
   for (std::size_t i = 0; i < roots.size(); ++i) {
     text += "x[" + FormatInt(static_cast<long long>(i) + 1) + "]=" + FormatG(roots[i], precision);
     text += kNewLine;
   }
-  return text;
+  return {text};
 }
 
-std::string FindRootsCommand(const CommandEnv& env, std::string_view text) {
+CommandAnswer FindRootsCommand(const CommandEnv& env, std::string_view text) {
   text = detail::StripClosingBracket(text);
   Evaluator bounds(env.rng);  // the bounds are read with the default variables
   std::string errors;
@@ -137,7 +137,9 @@ std::string FindRootsCommand(const CommandEnv& env, std::string_view text) {
   }
   NumericTools tools(env.rng, env.interrupt);
   // The lines end with a line break already: the prompt's backslashes follow directly.
-  return std::string(kNewLine) + tools.FindRoots(f, a, b, env.precision, env.y, env.z) + "\\\\";
+  CommandAnswer answer = tools.FindRoots(f, a, b, env.precision, env.y, env.z);
+  answer.text = std::string(kNewLine) + answer.text + "\\\\";
+  return answer;
 }
 
 }  // namespace orvo

@@ -25,7 +25,7 @@ NumericStatus NumericTools::SequenceSum(std::string_view f, double a, double st,
   return NumericStatus::kOk;
 }
 
-std::string SequenceSumCommand(const CommandEnv& env, std::string_view text) {
+CommandAnswer SequenceSumCommand(const CommandEnv& env, std::string_view text) {
   std::string_view parts[4];
   int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), 3, parts);
   Evaluator elements(env.rng);  // a and n are read with the default variables
@@ -48,9 +48,9 @@ std::string SequenceSumCommand(const CommandEnv& env, std::string_view text) {
   NumericTools tools(env.rng, env.interrupt);
   double sum = 0;
   if (tools.SequenceSum(parts[3], a, st, n, env.y, env.z, sum, errors) != NumericStatus::kOk) {
-    return std::string(kNewLine) + errors + std::string(kPromptEnding);
+    return {std::string(kNewLine) + errors + std::string(kPromptEnding), true};
   }
-  return FormatG(sum, env.precision) + std::string(kPromptEnding);
+  return {FormatG(sum, env.precision) + std::string(kPromptEnding)};
 }
 
 }  // namespace orvo

@@ -133,7 +133,7 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
   return text;
 }
 
-std::string StatisticsCommand(const CommandEnv& env, std::string_view text) {
+CommandAnswer StatisticsCommand(const CommandEnv& env, std::string_view text) {
   std::size_t bar = text.find('|');
   const bool levelGiven = bar != std::string_view::npos;
   std::string_view valuesText =
@@ -182,7 +182,7 @@ std::string StatisticsCommand(const CommandEnv& env, std::string_view text) {
   answer += kNewLine;
   answer += order.substr(split + 1);
   while (!answer.empty() && (answer.back() == '\r' || answer.back() == '\n')) answer.pop_back();
-  return answer + std::string(kPromptEnding);
+  return {answer + std::string(kPromptEnding)};
 }
 
 }  // namespace orvo

@@ -105,8 +105,9 @@ std::string BrailleChart(const std::vector<PlotCurve>& curves,
                          int columns, int rows, bool colour);
 
 // The "&plot(a;b;f(x);...)" command. `text` follows "&plot(", closing bracket included. On
-// success `request` and `curves` describe the chart; the answer is returned either way.
-std::string PlotCommand(const CommandEnv& env, std::string_view text, PlotRequest& request,
-                        std::vector<PlotCurve>& curves);
+// success `request` and `curves` describe the chart; the answer is returned either way, a failure
+// when a curve has no value on the interval.
+CommandAnswer PlotCommand(const CommandEnv& env, std::string_view text, PlotRequest& request,
+                          std::vector<PlotCurve>& curves);
 
 }  // namespace orvo

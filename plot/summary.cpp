@@ -145,8 +145,8 @@ std::vector<double> Ticks(double from, double to, int most) {
   return ticks;
 }
 
-std::string PlotCommand(const CommandEnv& env, std::string_view text, PlotRequest& request,
-                        std::vector<PlotCurve>& curves) {
+CommandAnswer PlotCommand(const CommandEnv& env, std::string_view text, PlotRequest& request,
+                          std::vector<PlotCurve>& curves) {
   constexpr int kParts = kMaxPlotFunctions + 2;
   std::string_view parts[kParts + 1];
   int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), kParts, parts);
@@ -174,7 +174,9 @@ std::string PlotCommand(const CommandEnv& env, std::string_view text, PlotReques
                                        env.interrupt, sampled[i - 2], errors);
     if (status != NumericStatus::kOk) return detail::ErrorAnswer(errors);
   }
-  std::string answer = std::string(kNewLine) + PlotSummary(sampled, env.precision) + "\\\\";
+  CommandAnswer answer{std::string(kNewLine) + PlotSummary(sampled, env.precision) + "\\\\"};
+  answer.failed =
+      std::any_of(sampled.begin(), sampled.end(), [](const PlotCurve& c) { return !c.HasValue(); });
   if (std::any_of(sampled.begin(), sampled.end(),
                   [](const PlotCurve& c) { return c.HasValue(); })) {
     request = std::move(asked);

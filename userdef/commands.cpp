@@ -20,8 +20,8 @@ namespace m = msg::definitions;
 // What every definition line of a file begins with.
 constexpr std::string_view kDefineWord = "#define(";
 
-std::string Answer(std::string_view text) {
-  return std::string(text) + std::string(kPromptEnding);
+CommandAnswer Answer(std::string_view text, bool failed = false) {
+  return {std::string(text) + std::string(kPromptEnding), failed};
 }
 
 void DropOneClosingBracket(std::string& text) {
@@ -71,7 +71,7 @@ std::string InStartFolder(const DefinitionContext& context, const std::string& p
 
 }  // namespace
 
-std::string DefineCommand(DefinitionContext& context, std::string_view text) {
+CommandAnswer DefineCommand(DefinitionContext& context, std::string_view text) {
   DefinitionStore& store = context.store;
   std::string cleaned = detail::WithoutBlanks(text);
   while (EndsWith(cleaned, "=")) cleaned.pop_back();
@@ -79,6 +79,7 @@ std::string DefineCommand(DefinitionContext& context, std::string_view text) {
   ToLowerAsciiInPlace(cleaned);
 
   std::string answer;
+  bool failed = true;
   std::size_t semicolon = cleaned.find(';');
   if (semicolon == std::string::npos) {
     answer = std::string(m::kIllegalDefine) + std::string(kNewLine) + std::string(m::kUseSemicolon);
@@ -97,14 +98,15 @@ std::string DefineCommand(DefinitionContext& context, std::string_view text) {
     } else {
       CopyDefinition(store.definitions[++store.lastDefinition], definition);
       answer = Fill(m::kDefined, {CapEcho(head), CapEcho(body)});
+      failed = false;
       SortDefinitions(store);
     }
   }
   if (!StartsWith(answer, kNewLine)) answer.insert(0, kNewLine);
-  return Answer(answer);
+  return Answer(answer, failed);
 }
 
-std::string UndefCommand(DefinitionContext& context, std::string_view text) {
+CommandAnswer UndefCommand(DefinitionContext& context, std::string_view text) {
   DefinitionStore& store = context.store;
   std::string name(text);
   while (EndsWith(name, "=")) name.pop_back();
@@ -118,7 +120,7 @@ std::string UndefCommand(DefinitionContext& context, std::string_view text) {
   }
   int found = FindByName(store, name);
   if (found < 0) {
-    return Answer(Fill(m::kNotFound, {CapEcho(name)}));
+    return Answer(Fill(m::kNotFound, {CapEcho(name)}), true);
   }
   // Moving the later slots down keeps them sorted.
   for (int i = found; i < store.lastDefinition; ++i) {
@@ -128,13 +130,13 @@ std::string UndefCommand(DefinitionContext& context, std::string_view text) {
   return Answer(Fill(m::kUndefined, {CapEcho(name)}));
 }
 
-std::string SaveDefinitions(DefinitionContext& context) {
+CommandAnswer SaveDefinitions(DefinitionContext& context) {
   const DefinitionStore& store = context.store;
   if (store.empty()) return Answer(std::string(kNewLine) + std::string(m::kNoDefinitions));
   detail::MakeFolder(context.folders.home);
   std::optional<std::string> path =
       context.dialogs.ChooseFileToSave(m::kFileFilter, m::kFileSuffix, context.folders.home);
-  if (!path || path->empty()) return Answer(m::kDefinitionsNotSaved);
+  if (!path || path->empty()) return Answer(m::kDefinitionsNotSaved, true);
   *path = InStartFolder(context, *path);
 
   std::string bytes;
@@ -142,7 +144,8 @@ std::string SaveDefinitions(DefinitionContext& context) {
   WriteResult written = WriteFileSafely(*path, bytes);
   if (!written.ok) {
     return Answer(std::string(m::kDefinitionsNotSaved) + std::string(m::kSaveFailure) +
-                  CapEcho(*path) + ": " + written.reason);
+                      CapEcho(*path) + ": " + written.reason,
+                  true);
   }
   return Answer(m::kDefinitionsSaved);
 }
@@ -166,39 +169,41 @@ std::string ViewDefinitions(const DefinitionStore& store) {
 namespace {
 
 // Loads the file at `path`; the answer names it as `echo`.
-std::string LoadFile(DefinitionContext& context, const std::string& path, const std::string& echo) {
+CommandAnswer LoadFile(DefinitionContext& context, const std::string& path,
+                       const std::string& echo) {
   ReadResult file = ReadFileSafely(path, {detail::kMaxDefinitionFileSize, true});
   // Read into a scratch store: the definitions in use go only when something replaces them.
   DefinitionStore loaded = file.ok() ? ReadDefinitions(file.bytes, context.rng) : DefinitionStore{};
   if (loaded.empty()) {
     return Answer(echo + std::string(m::kNothingLoaded) + std::string(m::kReason) +
-                  (file.ok() ? std::string(m::kNoValidDefinition) : file.reason));
+                      (file.ok() ? std::string(m::kNoValidDefinition) : file.reason),
+                  true);
   }
   context.store = std::move(loaded);
-  std::string answer = echo + ViewDefinitions(context.store);  // in the file's order
+  CommandAnswer answer{echo + ViewDefinitions(context.store)};  // in the file's order
   SortDefinitions(context.store);
   return answer;
 }
 
 }  // namespace
 
-std::string LoadDefinitionsByDialog(DefinitionContext& context) {
+CommandAnswer LoadDefinitionsByDialog(DefinitionContext& context) {
   detail::MakeFolder(context.folders.home);
   std::optional<std::string> path =
       context.dialogs.ChooseFileToOpen(m::kFileFilter, context.folders.home);
   // Cancelled: a prompt all the same, or the next line would be read as part of this one.
-  if (!path || path->empty()) return std::string(kPromptEnding);
+  if (!path || path->empty()) return {std::string(kPromptEnding)};
   // The console line shows the name as it was chosen.
   return LoadFile(context, InStartFolder(context, *path), CapEcho(*path));
 }
 
-std::string LoadDefinitionFile(DefinitionContext& context, const std::string& path,
-                               bool pathOnNewLine) {
+CommandAnswer LoadDefinitionFile(DefinitionContext& context, const std::string& path,
+                                 bool pathOnNewLine) {
   return LoadFile(context, path,
                   (pathOnNewLine ? std::string(kNewLine) : std::string()) + CapEcho(path));
 }
 
-std::string IncludeDefinitions(DefinitionContext& context, std::string_view text) {
+CommandAnswer IncludeDefinitions(DefinitionContext& context, std::string_view text) {
   std::string name(text);
   while (EndsWith(name, ")")) name.pop_back();
   // The name as typed in Orvo's folder, then beside the program; a name without an extension
@@ -216,7 +221,8 @@ std::string IncludeDefinitions(DefinitionContext& context, std::string_view text
     if (detail::PathExists(path)) return LoadDefinitionFile(context, path, true);
   }
   return Answer(std::string(kNewLine) + CapEcho(detail::JoinPath(context.folders.home, name)) +
-                std::string(m::kNoSuchFile));
+                    std::string(m::kNoSuchFile),
+                true);
 }
 
 }  // namespace orvo

@@ -113,12 +113,12 @@ std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headTe
   // A plain text search, so a function "s" cannot use "sin" and an empty name always fails:
   // the expansion would otherwise find the name inside its own body again.
   if (slot.expression.find(slot.name) != std::string::npos) {
-    return std::string(m::kContainsName) + slot.name;
+    return Fill(m::kContainsName, {slot.name});
   }
   if (close == std::string::npos) return std::string(m::kIllegalDefine);
 
   const std::string illegalParameters =
-      std::string(m::kIllegalParameters) + ToLowerAscii(slot.parameters);
+      Fill(m::kIllegalParameters, {ToLowerAscii(slot.parameters)});
   if (slot.parameters.find_first_of(kParameterForbidden) != std::string::npos) {
     return illegalParameters;
   }

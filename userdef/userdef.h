@@ -7,6 +7,7 @@
 
 #include "base/dialogs.h"
 #include "base/random.h"
+#include "engine/command_env.h"
 
 // User-defined functions: the definition store, the textual expansion of their calls in command
 // lines, the "#" commands and definition files.
@@ -99,18 +100,20 @@ struct DefinitionContext {
 
 // The "#" commands. Each gets the text after its command word, lower-cased, without blanks and
 // without the trailing "="; each returns its whole answer, ending with the prompt.
-std::string DefineCommand(DefinitionContext& context, std::string_view text);
-std::string UndefCommand(DefinitionContext& context, std::string_view text);
-std::string SaveDefinitions(DefinitionContext& context);
+CommandAnswer DefineCommand(DefinitionContext& context, std::string_view text);
+CommandAnswer UndefCommand(DefinitionContext& context, std::string_view text);
+CommandAnswer SaveDefinitions(DefinitionContext& context);
+// The listing never fails.
 std::string ViewDefinitions(const DefinitionStore& store);
-std::string LoadDefinitionsByDialog(DefinitionContext& context);
+// Choosing no file is no failure: the answer is the prompt alone.
+CommandAnswer LoadDefinitionsByDialog(DefinitionContext& context);
 // `text` is the file name as typed (its case kept), with the closing bracket.
-std::string IncludeDefinitions(DefinitionContext& context, std::string_view text);
+CommandAnswer IncludeDefinitions(DefinitionContext& context, std::string_view text);
 
 // Reads a definition file into the store (replacing it when at least one definition was good)
 // and answers with the path and the listing, or the path and why nothing was loaded.
 // `pathOnNewLine` puts a line break before the path.
-std::string LoadDefinitionFile(DefinitionContext& context, const std::string& path,
-                               bool pathOnNewLine);
+CommandAnswer LoadDefinitionFile(DefinitionContext& context, const std::string& path,
+                                 bool pathOnNewLine);
 
 }  // namespace orvo

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/command_env.h"
+
 namespace orvo {
 class ConsoleSession;
 }
@@ -71,10 +73,8 @@ bool MatrixHandler(ConsoleSession&, const Route&, std::string_view);
 // The help pages.
 bool HelpHandler(ConsoleSession&, const Route&, std::string_view);
 
-// Appends a module's answer; true when it reports a failure. The modules answer in console text,
-// and a failure is an answer with a line of theirs that begins "Error", "Warning:", "Waring:"
-// or "Unknow ".
-bool AppendModuleAnswer(ConsoleSession& session, std::string_view answer);
+// Appends a module's answer; true when it reports a failure.
+bool AppendAnswer(ConsoleSession& session, const CommandAnswer& answer);
 
 // Expands calls of user-defined functions in a command line (only when there are definitions).
 // Nothing when the expansion would be too long; the console has then had its answer.

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/random.h"
+#include "engine/command_env.h"
 #include "engine/evaluator.h"
 #include "matrix/matrix.h"
 
@@ -19,7 +20,7 @@ struct Context {
 
 struct Command;
 // A handler gets the text after its command word and returns its answer, not yet framed.
-using Handler = std::string (*)(Context& context, std::string_view text, const Command& command);
+using Handler = CommandAnswer (*)(Context& context, std::string_view text, const Command& command);
 
 // One row of the command table.
 struct Command {
@@ -52,18 +53,18 @@ enum ComplexOp : int {
 };
 
 // Handlers (matrix_commands.cpp, combine_commands.cpp, complex_commands.cpp).
-std::string DefineCommand(Context&, std::string_view, const Command&);
-std::string ViewCommand(Context&, std::string_view, const Command&);
-std::string CopyCommand(Context&, std::string_view, const Command&);
-std::string SingleCommand(Context&, std::string_view, const Command&);
-std::string SubCommand(Context&, std::string_view, const Command&);
-std::string MeasureCommand(Context&, std::string_view, const Command&);
-std::string EigenCommand(Context&, std::string_view, const Command&);
-std::string PairCommand(Context&, std::string_view, const Command&);
-std::string ScalarCommand(Context&, std::string_view, const Command&);
-std::string ComplexFunctionCommand(Context&, std::string_view, const Command&);
-std::string ComplexPairCommand(Context&, std::string_view, const Command&);
-std::string ComplexRootsCommand(Context&, std::string_view, const Command&);
+CommandAnswer DefineCommand(Context&, std::string_view, const Command&);
+CommandAnswer ViewCommand(Context&, std::string_view, const Command&);
+CommandAnswer CopyCommand(Context&, std::string_view, const Command&);
+CommandAnswer SingleCommand(Context&, std::string_view, const Command&);
+CommandAnswer SubCommand(Context&, std::string_view, const Command&);
+CommandAnswer MeasureCommand(Context&, std::string_view, const Command&);
+CommandAnswer EigenCommand(Context&, std::string_view, const Command&);
+CommandAnswer PairCommand(Context&, std::string_view, const Command&);
+CommandAnswer ScalarCommand(Context&, std::string_view, const Command&);
+CommandAnswer ComplexFunctionCommand(Context&, std::string_view, const Command&);
+CommandAnswer ComplexPairCommand(Context&, std::string_view, const Command&);
+CommandAnswer ComplexRootsCommand(Context&, std::string_view, const Command&);
 
 // The number of a matrix name: "mat1" 1, "mat2" 2, "mat0" 0 when `allowMat0`; otherwise -1.
 int MatrixNumber(std::string_view name, bool allowMat0 = false);

@@ -75,7 +75,7 @@ void EvaluateLeadingPair(Evaluator& evaluator, const std::string_view* parts, in
                          double& first, double& second, std::string& errors);
 
 // The answer of a command that failed: the messages on their own lines, then the prompt.
-std::string ErrorAnswer(std::string_view errors);
+CommandAnswer ErrorAnswer(std::string_view errors);
 
 // Splits `text` at its first `count` ";" characters: parts[0..count] where the last part is the
 // rest. Returns how many ";" were found (at most `count`).

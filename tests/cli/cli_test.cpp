@@ -63,6 +63,8 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
       {" '1+2=' 'x=5' 'x^2=' '1/0='", "3\n\n25\nError: divided by zero\n", 1},
       {" '2^10=' 'prec='", "1024\n8\n", 0},
       {" 'x=1/0' '1/1='", "Error: divided by zero\n1\n", 1},  // a setting fails too
+      // A command's failure need not begin with "Error".
+      {" '@sin(mat1)='", "mat1 is not a 1*2 matrix, which can not do complex calculation\n", 1},
       {" '5*-2='", "10\n", 0},  // notes on how a line was read are for a person at a terminal
       {" '&func=' >/dev/null", "", 0},  // a help page is no failure, though a line begins "Error"
       {" 'foo(1)='",

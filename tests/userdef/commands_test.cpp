@@ -15,7 +15,8 @@ class DefinitionCommands : public ::testing::Test {
   // Defines each "head;body" and expects it to be accepted.
   void Define(std::initializer_list<const char*> texts) {
     for (const char* text : texts) {
-      ASSERT_EQ(DefineCommand(context_, std::string(text) + ")").substr(0, 11), "\r\nDefined: ")
+      ASSERT_EQ(DefineCommand(context_, std::string(text) + ")").text.substr(0, 11),
+                "\r\nDefined: ")
           << text;
     }
   }
@@ -34,7 +35,7 @@ TEST_F(DefinitionCommands, SaveAndLoadRoundTrip) {
   Define({"f(x);x^2", "g(x,y);x*y", "speed(s,t);s/t", "k();2+3"});
   const std::string file = home_.File("both.def");
   dialogs_.Prepare(file);
-  EXPECT_EQ(SaveDefinitions(context_), "\r\nDefined functions were saved\r\n\\\\");
+  EXPECT_EQ(SaveDefinitions(context_).text, "\r\nDefined functions were saved\r\n\\\\");
   // The store's sorted order, every line ended by CR CR LF, nothing else.
   EXPECT_EQ(ScratchFolder::Read(file),
             "#define(speed(s,t);(s/t))\r\r\n"
@@ -56,7 +57,7 @@ TEST_F(DefinitionCommands, LoadingListsInFileOrderAndThenSorts) {
   const std::string file = home_.Write("order.def",
                                        "#define(g(x);x+1)\n"
                                        "#define(gg(x);x*10)\n");
-  EXPECT_EQ(LoadDefinitionFile(context_, file, true),
+  EXPECT_EQ(LoadDefinitionFile(context_, file, true).text,
             "\r\n" + file +
                 "\r\n\r\nFunction 1: \r\nName: g(x)\r\nExpression: (x+1)\r\n"
                 "\r\nFunction 2: \r\nName: gg(x)\r\nExpression: (x*10)\r\n\\\\");
@@ -71,13 +72,13 @@ TEST_F(DefinitionCommands, IncludeLooksInOrvosFolderThenBesideTheProgram) {
   program_.Write("Mine.def", "#define(g(x);x+1)\n");
   program_.Write("Theirs.def", "#define(t2(x);x+2)\n");
 
-  EXPECT_EQ(IncludeDefinitions(context_, "Mine.def)"),
+  EXPECT_EQ(IncludeDefinitions(context_, "Mine.def)").text,
             "\r\n" + inHome + "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\");
-  EXPECT_EQ(IncludeDefinitions(context_, "Theirs.def))"),
+  EXPECT_EQ(IncludeDefinitions(context_, "Theirs.def))").text,
             "\r\n" + program_.File("Theirs.def") +
                 "\r\nFunction 1: \r\nName: t2(x)\r\nExpression: (x+2)\r\n\\\\");
   // The name is used as typed: case counts.
-  EXPECT_EQ(IncludeDefinitions(context_, "mine.def)"),
+  EXPECT_EQ(IncludeDefinitions(context_, "mine.def)").text,
             "\r\n" + context_.folders.home + "/mine.def\r\nError: No such files!\r\n\\\\");
   EXPECT_EQ(store_.definitions[0].name, "t2");
 }
@@ -85,18 +86,18 @@ TEST_F(DefinitionCommands, IncludeLooksInOrvosFolderThenBesideTheProgram) {
 TEST_F(DefinitionCommands, ABareNameIsSavedAndLoadedWhereIncludeLooks) {
   Define({"f(x);x^2"});
   dialogs_.Prepare("mine.def");
-  EXPECT_EQ(SaveDefinitions(context_), "\r\nDefined functions were saved\r\n\\\\");
+  EXPECT_EQ(SaveDefinitions(context_).text, "\r\nDefined functions were saved\r\n\\\\");
   const std::string saved = context_.folders.home + "/mine.def";
   EXPECT_EQ(ScratchFolder::Read(saved), "#define(f(x);(x^2))\r\r\n");
   store_ = DefinitionStore{};
   // ".def" is added to a name without an extension, after the name as typed was not found.
-  EXPECT_EQ(IncludeDefinitions(context_, "mine)"),
+  EXPECT_EQ(IncludeDefinitions(context_, "mine)").text,
             "\r\n" + saved + "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\");
   dialogs_.Prepare("mine.def");
-  EXPECT_EQ(LoadDefinitionsByDialog(context_),
+  EXPECT_EQ(LoadDefinitionsByDialog(context_).text,
             "mine.def\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\");
   program_.Write("mine", "#define(g(x);x+1)\n");
-  EXPECT_EQ(IncludeDefinitions(context_, "mine)").substr(0, program_.File("mine").size() + 2),
+  EXPECT_EQ(IncludeDefinitions(context_, "mine)").text.substr(0, program_.File("mine").size() + 2),
             "\r\n" + program_.File("mine"));
 }
 

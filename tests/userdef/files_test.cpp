@@ -27,7 +27,7 @@ class DefinitionFiles : public ::testing::Test {
 
   // Loads `path`; "" when the store was replaced, else the reason given for keeping it.
   std::string Failure(const std::string& path) {
-    std::string answer = LoadDefinitionFile(context_, path, false);
+    std::string answer = LoadDefinitionFile(context_, path, false).text;
     const std::string failed = path + std::string(kNothingLoaded);
     if (!answer.starts_with(failed)) return "";
     EXPECT_EQ(store_.count(), 1);

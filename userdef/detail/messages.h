@@ -7,8 +7,8 @@ namespace orvo::msg::definitions {
 // Checks of a new definition.
 inline constexpr std::string_view kIllegalDefine = "Error: Illegal format of #define() function";
 inline constexpr std::string_view kUseSemicolon = "Use ; to separate function name and expression";
-inline constexpr std::string_view kContainsName = "Error: Expression contains function name: ";
-inline constexpr std::string_view kIllegalParameters = "Error: Illegal function parameters: ";
+inline constexpr std::string_view kContainsName = "Error: Expression contains function name: %s";
+inline constexpr std::string_view kIllegalParameters = "Error: Illegal function parameters: %s";
 // The quoted names (each closed by its own quote), then the expression.
 inline constexpr std::string_view kMissingParameters =
     "Error: Parameter(s) \"%s didn't exist in expression: %s";
