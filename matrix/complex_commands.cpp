@@ -1,9 +1,9 @@
 // The "@" commands on complex numbers, held as 1 x 2 matrices (real part, imaginary part).
 #include <array>
 
+#include "base/complex.h"
 #include "base/message.h"
 #include "base/number_text.h"
-#include "base/complex.h"
 #include "matrix/detail/commands.h"
 #include "matrix/detail/messages.h"
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/command_env.h"
 #include "base/complex.h"
+#include "engine/command_env.h"
 
 // The numerical tools behind the "&" commands: integrals, sequence sums, roots of f(x) = 0,
 // polynomial roots and sample statistics. Each command takes the text after its command word

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "numeric/detail/common.h"
@@ -87,7 +88,7 @@ std::string PlotSummary(const std::vector<PlotCurve>& curves, int precision) {
     const PlotCurve& curve = curves[i];
     const std::string name = CurveName(i);
     if (!curve.HasValue()) {
-      text += "Error: " + name + std::string(msg::kPlotNoValue) + std::string(kNewLine);
+      text += Fill(msg::kPlotNoValue, {name}) + std::string(kNewLine);
       if (!curve.message.empty()) text += curve.message + std::string(kNewLine);
       continue;
     }

@@ -10,8 +10,8 @@ inline constexpr std::string_view kPlotExcessive =
     "Error: &plot(a;b;f(x);...) Function, parameters excessive (four functions at most)";
 inline constexpr std::string_view kPlotEqualBounds =
     "Error: &plot(a;b;f(x);...) Function, the bounds are equal";
-// Preceded by the curve's name ("f1"); the evaluator's message follows on the next line.
-inline constexpr std::string_view kPlotNoValue = " has no value on the interval";
+// Filled with the curve's name ("f1"); the evaluator's message follows on the next line.
+inline constexpr std::string_view kPlotNoValue = "Error: %s has no value on the interval";
 
 // Summary words; each line starts with the curve's name and ": ".
 inline constexpr std::string_view kConstant = "constant ";

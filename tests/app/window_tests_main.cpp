@@ -25,12 +25,8 @@ int main(int argc, char** argv) {
     const char* name;
     std::unique_ptr<QObject> (*make)();
   } kGroups[] = {
-      {"Console", MakeConsoleTest},
-      {"Window", MakeWindowTest},
-      {"KeepWork", MakeKeepWorkTest},
-      {"Session", MakeSessionTest},
-      {"Status", MakeStatusTest},
-      {"Plot", MakePlotTest},
+      {"Console", MakeConsoleTest}, {"Window", MakeWindowTest}, {"KeepWork", MakeKeepWorkTest},
+      {"Session", MakeSessionTest}, {"Status", MakeStatusTest}, {"Plot", MakePlotTest},
   };
 
   const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
