@@ -12,8 +12,6 @@
 namespace orvo::detail {
 namespace {
 
-constexpr std::string_view kExpansionTooLong =
-    "\r\nError: The expanded expression is too long\r\n\\\\";
 constexpr std::string_view kIncludeWord = "#include(";
 
 DefinitionContext ContextOf(ConsoleSession& session) {
@@ -76,7 +74,10 @@ bool DefinitionHandler(ConsoleSession& session, const Route&, std::string_view t
 std::optional<std::string> ExpandDefinitions(ConsoleSession& session, std::string command) {
   std::optional<std::string> expanded =
       ExpandCommandLine(session.state().definitions, std::move(command));
-  if (!expanded) session.Append(kExpansionTooLong);
+  if (!expanded) {
+    session.Append(std::string(kNewLine) + std::string(msg::kExpansionTooLong) +
+                   std::string(kPromptEnding));
+  }
   return expanded;
 }
 

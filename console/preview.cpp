@@ -7,6 +7,7 @@
 
 #include "base/text.h"
 #include "console/detail/intake.h"
+#include "console/detail/messages.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
 #include "engine/evaluator.h"
@@ -39,7 +40,6 @@ constexpr std::string_view kNoSuchCommand[] = {
     "Error: There was no such # function",
     "Error: There was no such @ function",
 };
-constexpr std::string_view kTooLong = "Error: The expanded expression is too long";
 constexpr std::string_view kNoteSeparator = "  \u00B7  ";
 constexpr std::string_view kMessageStarts[] = {"Error", "Warning", "Waring"};
 constexpr std::string_view kPrompt = "\\\\";
@@ -262,7 +262,7 @@ std::string PreviewLine(PreviewSnapshot snapshot, std::string_view line) {
   }
   if (!snapshot.definitions.empty()) {
     std::optional<std::string> expanded = ExpandCommandLine(snapshot.definitions, command);
-    if (!expanded) return std::string(kTooLong);
+    if (!expanded) return std::string(msg::kExpansionTooLong);
     if (expanded->size() > kMaxPreviewLength) return {};
     command = std::move(*expanded);
   }

@@ -13,6 +13,9 @@ inline constexpr std::string_view kNoSuchHash =
     "\r\nError: There was no such # function\r\nInput #= and press Enter to see # "
     "functions\r\n\\\\";
 
+// Also the status line's preview of such a line.
+inline constexpr std::string_view kExpansionTooLong = "Error: The expanded expression is too long";
+
 inline constexpr std::string_view kBracketsOn = "\r\nChecking brackets is turned on\r\n\\\\";
 inline constexpr std::string_view kBracketsOff = "\r\nChecking brackets is turned off\r\n\\\\";
 inline constexpr std::string_view kBracketBoxOn = "Brackets-Checking is turned on";
