@@ -1,7 +1,8 @@
 #include "app/prompt_line.h"
 
 #include <QRegularExpression>
-#include <array>
+
+#include "console/classify.h"
 
 namespace orvo::app {
 namespace {
@@ -18,15 +19,10 @@ bool IsNumber(QStringView text) {
 }
 
 // Settings whose line looks like an answered expression: "x=5" is the setting, not "x=" with
-// its answer.
-bool IsSettingWord(QString head) {
-  static constexpr std::array kWords = {u"x", u"y", u"z", u"prec"};
-  head.remove(QRegularExpression(QStringLiteral("\\s")));
-  head = head.toLower();
-  for (const char16_t* word : kWords) {
-    if (head == QStringView(word)) return true;
-  }
-  return false;
+// its answer. Only a setting word at the start counts: 1+x=5 is 1+x= and its answer.
+bool IsSetting(const QString& line) {
+  const LineClass c = Classify(CleanCommand(line.toStdString()));
+  return c.kind == LineKind::kSetting && c.line.starts_with(c.word);
 }
 
 }  // namespace
@@ -56,7 +52,7 @@ QString CommandOfBlock(QStringView text, qsizetype position) {
   const bool tool =
       command.startsWith(u'&') || command.startsWith(u'#') || command.startsWith(u'@');
   if (equals >= 0 && IsNumber(QStringView(command).sliced(equals + 1)) &&
-      (tool || (!moreLines && !IsSettingWord(command.first(equals))))) {
+      (tool || (!moreLines && !IsSetting(command)))) {
     command.truncate(equals + 1);
   }
   return command;

@@ -1,5 +1,6 @@
 #include "base/text.h"
 #include "cli/cli.h"
+#include "console/classify.h"
 #include "console/preview.h"
 
 namespace orvo::cli {
@@ -59,15 +60,10 @@ Answer LineSession::Type(std::string_view line) {
 }
 
 std::string LineSession::ReadingNote() const {
-  std::string command = ToLowerAscii(session_.TypedCommand());
   // Only an expression to evaluate: not a setting, not the roots of "...=0", not a command.
-  if (!EndsWith(command, "=")) return {};
-  while (EndsWith(command, "=")) command.pop_back();
-  if (command.empty() || command == "prec" ||
-      std::string_view("&#@").find(command[0]) != std::string_view::npos) {
-    return {};
-  }
-  return orvo::ReadingNote(ReadingOf(command));
+  const LineClass line = Classify(session_.TypedCommand());
+  if (line.kind != LineKind::kExpression) return {};
+  return orvo::ReadingNote(ReadingOf(line.line));
 }
 
 }  // namespace orvo::cli

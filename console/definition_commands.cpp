@@ -1,6 +1,4 @@
 // The "#" commands and the expansion of user-defined functions, handed to the userdef module.
-#include <algorithm>
-#include <iterator>
 #include <string>
 
 #include "base/text.h"
@@ -55,9 +53,11 @@ constexpr CommandWord kCommands[] = {
 
 }  // namespace
 
-bool KnowsDefinitionWord(std::string_view text) {
-  return std::any_of(std::begin(kCommands), std::end(kCommands),
-                     [&](const CommandWord& command) { return StartsWith(text, command.word); });
+std::string_view DefinitionWord(std::string_view text) {
+  for (const CommandWord& command : kCommands) {
+    if (StartsWith(text, command.word)) return command.word;
+  }
+  return {};
 }
 
 bool DefinitionHandler(ConsoleSession& session, const Route&, std::string_view text) {
@@ -71,9 +71,8 @@ bool DefinitionHandler(ConsoleSession& session, const Route&, std::string_view t
   return true;
 }
 
-std::optional<std::string> ExpandDefinitions(ConsoleSession& session, std::string command) {
-  std::optional<std::string> expanded =
-      ExpandCommandLine(session.state().definitions, std::move(command));
+std::optional<std::string> ExpandDefinitions(ConsoleSession& session, const LineClass& line) {
+  std::optional<std::string> expanded = ExpandLine(session.state().definitions, line);
   if (!expanded) {
     session.Append(std::string(kNewLine) + std::string(msg::kExpansionTooLong) +
                    std::string(kPromptEnding));

@@ -1,8 +1,10 @@
-#include "console/detail/intake.h"
+#include <string>
+
+#include "console/classify.h"
 
 #include <utility>
 
-namespace orvo::detail {
+namespace orvo {
 namespace {
 
 // Characters of pasted text and what they become ("" removes them like blanks).
@@ -56,4 +58,4 @@ std::string CleanCommand(std::string_view line) {
   return result;
 }
 
-}  // namespace orvo::detail
+}  // namespace orvo

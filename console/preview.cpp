@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/text.h"
-#include "console/detail/intake.h"
 #include "console/detail/messages.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
@@ -43,11 +42,6 @@ constexpr std::string_view kNoSuchCommand[] = {
 constexpr std::string_view kNoteSeparator = "  \u00B7  ";
 constexpr std::string_view kMessageStarts[] = {"Error", "Warning", "Waring"};
 constexpr std::string_view kPrompt = "\\\\";
-
-// The plain words that end without "=" (tested as the console tests them).
-constexpr std::string_view kScreenWords[] = {"save", "load", "delete"};
-constexpr std::string_view kSettingWords[] = {"bracketon", "bracketoff"};
-constexpr std::string_view kSettingParts[] = {"x=", "y=", "z=", "prec="};
 
 std::string_view Trim(std::string_view text) {
   std::size_t first = text.find_first_not_of(" \t");
@@ -108,33 +102,18 @@ std::string FirstLine(std::string_view text) {
   return std::string(text.substr(0, text.find("\r\n")));
 }
 
-// What a command of the "&", "#" or "@" family is; `rest` follows the family's character.
-std::string DescribeFamilyCommand(char family, std::string_view rest, bool ended) {
-  std::size_t index = family == '&' ? 0 : family == '#' ? 1 : 2;
-  const detail::Route* route = rest.empty()    ? detail::FamilyPage(family)
-                               : family == '&' ? detail::FindRoute(detail::AmpersandRoutes(), rest)
-                                               : nullptr;
-  if (route == nullptr && (rest.empty() || !detail::FamilyKnowsWord(family, rest))) {
-    return std::string(kNoSuchCommand[index]);
-  }
+// What a command of the "&", "#" or "@" family is.
+std::string DescribeFamilyCommand(const LineClass& line, bool ended) {
+  std::size_t index = line.family == '&' ? 0 : line.family == '#' ? 1 : 2;
+  if (!line.knownWord) return std::string(kNoSuchCommand[index]);
+  const detail::Route* route = line.word.empty() ? detail::FamilyPage(line.family)
+                               : line.family == '&'
+                                   ? detail::FindRoute(detail::AmpersandRoutes(), line.word)
+                                   : nullptr;
   constexpr std::string_view kKinds[] = {kNumericTool, kDefinitionCommand, kMatrixCommand};
   std::string text(route != nullptr && route->run == detail::HelpHandler ? kHelpPage
                                                                          : kKinds[index]);
   return text + std::string(ended ? kRunsOnEnter : kNeedsEquals);
-}
-
-// The settings and screen words, which run without "=" ("" for anything else).
-std::string DescribeSetting(std::string_view command) {
-  for (std::string_view word : kScreenWords) {
-    if (StartsWith(command, word)) return std::string(kScreenStore) + std::string(kRunsOnEnter);
-  }
-  bool setting =
-      std::find(std::begin(kSettingWords), std::end(kSettingWords), command) !=
-          std::end(kSettingWords) ||
-      std::any_of(std::begin(kSettingParts), std::end(kSettingParts), [&](std::string_view part) {
-        return command.find(part) != std::string_view::npos;
-      });
-  return setting ? std::string(kSetting) + std::string(kRunsOnEnter) : std::string();
 }
 
 std::string PreviewExpression(const PreviewSnapshot& snapshot, const std::string& expression) {
@@ -240,33 +219,31 @@ PreviewSnapshot SnapshotForPreview(const ConsoleSession& session) {
 
 std::string PreviewLine(PreviewSnapshot snapshot, std::string_view line) {
   if (line.size() > kMaxPreviewLength) return {};
-  std::string command = detail::CleanCommand(line);
-  if (command.empty()) return {};
-  ToLowerAsciiInPlace(command);
-
-  if (EndsWith(command, "=0")) {
-    return command.size() == 3 ? std::string(kSetting) + std::string(kRunsOnEnter)
-                               : std::string(kRoots) + std::string(kRunsOnEnter);
+  std::string cleaned = CleanCommand(line);
+  LineClass c = Classify(cleaned);
+  // A line that Enter would not run yet is previewed as it will be once it ends with "=".
+  bool ended = c.kind != LineKind::kText;
+  if (!ended) c = Classify(cleaned + "=");
+  switch (c.kind) {
+    case LineKind::kEmpty:
+    case LineKind::kText:
+      return {};
+    case LineKind::kRoots:
+      return std::string(kRoots) + std::string(kRunsOnEnter);
+    case LineKind::kScreen:
+      return std::string(kScreenStore) + std::string(kRunsOnEnter);
+    case LineKind::kSetting:
+      if (c.setting == Setting::kShowPrecision) return "= " + std::to_string(snapshot.precision);
+      return std::string(kSetting) + std::string(kRunsOnEnter);
+    case LineKind::kCommand:
+      return DescribeFamilyCommand(c, ended);
+    case LineKind::kExpression:
+      break;
   }
-  bool ended = EndsWith(command, "=");
-  while (EndsWith(command, "=")) command.pop_back();
-  if (!ended) {
-    std::string setting = DescribeSetting(command);
-    if (!setting.empty()) return setting;
-  }
-  if (command == "prec") return "= " + std::to_string(snapshot.precision);
-
-  char family = command.empty() ? '\0' : command[0];
-  if (family == '&' || family == '#' || family == '@') {
-    return DescribeFamilyCommand(family, std::string_view(command).substr(1), ended);
-  }
-  if (!snapshot.definitions.empty()) {
-    std::optional<std::string> expanded = ExpandCommandLine(snapshot.definitions, command);
-    if (!expanded) return std::string(msg::kExpansionTooLong);
-    if (expanded->size() > kMaxPreviewLength) return {};
-    command = std::move(*expanded);
-  }
-  return PreviewExpression(snapshot, command);
+  std::optional<std::string> expanded = ExpandLine(snapshot.definitions, c);
+  if (!expanded) return std::string(msg::kExpansionTooLong);
+  if (expanded->size() > kMaxPreviewLength) return {};
+  return PreviewExpression(snapshot, *expanded);
 }
 
 }  // namespace orvo

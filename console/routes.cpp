@@ -3,7 +3,6 @@
 #include "base/text.h"
 #include "console/detail/messages.h"
 #include "console/session.h"
-#include "matrix/commands.h"
 
 namespace orvo::detail {
 namespace {
@@ -70,19 +69,6 @@ bool AppendAnswer(ConsoleSession& session, const CommandAnswer& answer) {
 
 const Route* FamilyRoute(char family) {
   return FindRoute(kFamilies, std::string_view(&family, 1));
-}
-
-bool FamilyKnowsWord(char family, std::string_view text) {
-  switch (family) {
-    case '&':
-      return FindRoute(kAmpersand, text) != nullptr;
-    case '#':
-      return KnowsDefinitionWord(text);
-    case '@':
-      return IsMatrixCommand(text);
-    default:
-      return false;
-  }
 }
 
 const Route* FindRoute(std::span<const Route> routes, std::string_view text) {

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "base/text.h"
-#include "console/detail/intake.h"
 #include "console/detail/messages.h"
 #include "console/detail/routes.h"
 
@@ -38,69 +37,66 @@ void ConsoleSession::PressEnter(bool numberPad) {
 bool ConsoleSession::OnEnter(bool numberPad) {
   lastFailed_ = false;
   if (numberPad) box_.ReplaceSelection("=");
-  std::string command = detail::CleanCommand(box_.TextAfterLastBackslash());
-  typed_ = command;
-  if (command.empty()) {
-    box_.SetText("");  // Enter with nothing typed clears the screen
-    return true;
-  }
-  ToLowerAsciiInPlace(command);
-
-  if (EndsWith(command, "=0")) {
-    // The root sign: the roots of the expression.
-    command.resize(command.size() - 2);
-    if (command.size() == 1) {
-      if (command == "x") state_.evaluator.SetX(0);
-      if (command == "y") state_.evaluator.SetY(0);
-      if (command == "z") state_.evaluator.SetZ(0);
+  typed_ = CleanCommand(box_.TextAfterLastBackslash());
+  const LineClass line = Classify(typed_);
+  switch (line.kind) {
+    case LineKind::kEmpty:
+      box_.SetText("");  // Enter with nothing typed clears the screen
+      return true;
+    case LineKind::kText:
       Append(kPromptEnding);
-      return false;
-    }
-    std::optional<std::string> expanded = detail::ExpandDefinitions(*this, std::move(command));
-    if (!expanded) {
-      lastFailed_ = true;
-      return false;
-    }
-    command = std::move(*expanded) + ")";
-    detail::Route route{"", command.find('x') != std::string::npos
-                                ? detail::RootsHandler
-                                : detail::PolynomialRootsHandler};
-    lastFailed_ = route.run(*this, route, command);
-    return false;
-  }
-  if (EndsWith(command, "=")) {
-    RunEvaluated(std::move(command));
-  } else {
-    RunSetting(command);
+      break;
+    case LineKind::kSetting:
+    case LineKind::kScreen:
+      RunSetting(line);
+      break;
+    case LineKind::kRoots:
+      RunRoots(line);
+      break;
+    case LineKind::kCommand:
+      RunCommand(line);
+      break;
+    case LineKind::kExpression:
+      RunExpression(line);
+      break;
   }
   return false;
 }
 
-void ConsoleSession::RunEvaluated(std::string command) {
-  while (EndsWith(command, "=")) command.pop_back();
-  if (command == "prec") {
-    Append(std::to_string(state_.precision) + std::string(kPromptEnding));
-    return;
-  }
-  std::optional<std::string> expanded = detail::ExpandDefinitions(*this, std::move(command));
+void ConsoleSession::RunRoots(const LineClass& line) {
+  std::optional<std::string> expanded = detail::ExpandDefinitions(*this, line);
   if (!expanded) {
     lastFailed_ = true;
     return;
   }
-  command = std::move(*expanded);
+  std::string command = std::move(*expanded) + ")";
+  detail::Route route{"", command.find('x') != std::string::npos ? detail::RootsHandler
+                                                                 : detail::PolynomialRootsHandler};
+  lastFailed_ = route.run(*this, route, command);
+}
 
-  // "&", "#" and "@" lead to their family's handler, or to its page when nothing follows.
-  const detail::Route* family = command.empty() ? nullptr : detail::FamilyRoute(command[0]);
-  if (family != nullptr) {
-    std::string_view rest = std::string_view(command).substr(1);
-    const detail::Route& route = rest.empty() ? *detail::FamilyPage(command[0]) : *family;
-    lastFailed_ = route.run(*this, route, rest);
+// "&", "#" and "@" lead to their family's handler, or to its page when nothing follows.
+void ConsoleSession::RunCommand(const LineClass& line) {
+  std::optional<std::string> expanded = detail::ExpandDefinitions(*this, line);
+  if (!expanded) {
+    lastFailed_ = true;
     return;
   }
+  std::string_view rest = std::string_view(*expanded).substr(1);
+  const detail::Route& route =
+      rest.empty() ? *detail::FamilyPage(line.family) : *detail::FamilyRoute(line.family);
+  lastFailed_ = route.run(*this, route, rest);
+}
 
+void ConsoleSession::RunExpression(const LineClass& line) {
+  std::optional<std::string> expanded = detail::ExpandDefinitions(*this, line);
+  if (!expanded) {
+    lastFailed_ = true;
+    return;
+  }
   std::string text;
   std::string errors;
-  state_.evaluator.SetExpression(command);
+  state_.evaluator.SetExpression(*expanded);
   state_.evaluator.EvaluateToText(text, state_.precision, errors);
   if (state_.evaluator.Succeeded()) {
     Append(text + std::string(kPromptEnding));

@@ -6,6 +6,7 @@
 #include "base/dialogs.h"
 #include "base/interrupt.h"
 #include "base/random.h"
+#include "console/classify.h"
 #include "console/console_state.h"
 #include "console/text_box.h"
 #include "engine/command_env.h"
@@ -71,8 +72,10 @@ class ConsoleSession {
   CommandEnv Env();
 
  private:
-  void RunEvaluated(std::string command);
-  void RunSetting(const std::string& command);
+  void RunSetting(const LineClass& line);
+  void RunRoots(const LineClass& line);
+  void RunCommand(const LineClass& line);
+  void RunExpression(const LineClass& line);
 
   TextBox& box_;
   Dialogs& dialogs_;

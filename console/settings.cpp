@@ -18,8 +18,6 @@ bool InSlotRange(int n) {
 
 // Each handler gets the whole command and the word that chose it; it answers and returns
 // whether the answer reports a failure.
-using SettingHandler = bool (*)(ConsoleSession&, std::string_view command, std::string_view word);
-
 // The screen slot named after the word, "save3" -> 3.
 int SlotNumber(std::string_view command, std::string_view word) {
   return ParseInt(command.substr(word.size()));
@@ -109,58 +107,59 @@ bool SetPrecision(ConsoleSession& session, std::string_view command, std::string
   return false;
 }
 
-enum class Match { kStartsWith, kEquals, kContains };
-
-struct SettingWord {
-  std::string_view word;
-  Match match;
-  SettingHandler run;
-};
-
-// Tried in this order; the first match runs. "Contains" makes any line holding "x=" set x
-// (max=5 does too).
-constexpr SettingWord kSettingWords[] = {
-    {"save", Match::kStartsWith, SaveScreen},
-    {"load", Match::kStartsWith, LoadScreen},
-    {"delete", Match::kStartsWith, DeleteScreen},
-    {"bracketon", Match::kEquals, SetBracketCheck},
-    {"bracketoff", Match::kEquals, SetBracketCheck},
-    {"x=", Match::kContains,
-     [](ConsoleSession& s, std::string_view c, std::string_view w) {
-       return SetVariable(s, c, w, &Evaluator::SetX);
-     }},
-    {"y=", Match::kContains,
-     [](ConsoleSession& s, std::string_view c, std::string_view w) {
-       return SetVariable(s, c, w, &Evaluator::SetY);
-     }},
-    {"z=", Match::kContains,
-     [](ConsoleSession& s, std::string_view c, std::string_view w) {
-       return SetVariable(s, c, w, &Evaluator::SetZ);
-     }},
-    {"prec=", Match::kContains, SetPrecision},
-};
-
-bool Matches(const SettingWord& row, std::string_view command) {
-  switch (row.match) {
-    case Match::kStartsWith:
-      return command.starts_with(row.word);
-    case Match::kEquals:
-      return command == row.word;
-    case Match::kContains:
-      return command.find(row.word) != std::string_view::npos;
-  }
-  return false;
-}
-
 }  // namespace
 
-void ConsoleSession::RunSetting(const std::string& command) {
-  for (const SettingWord& row : kSettingWords) {
-    if (!Matches(row, command)) continue;
-    if (row.run(*this, command, row.word)) lastFailed_ = true;
-    return;
+// The words and the order they are tried in are the classifier's (console/classify.cpp).
+void ConsoleSession::RunSetting(const LineClass& line) {
+  const std::string& command = line.line;
+  const std::string_view word = line.word;
+  bool failed = false;
+  switch (line.setting) {
+    case Setting::kNone:
+      Append(kPromptEnding);
+      break;
+    case Setting::kSave:
+      failed = SaveScreen(*this, command, word);
+      break;
+    case Setting::kLoad:
+      failed = LoadScreen(*this, command, word);
+      break;
+    case Setting::kDelete:
+      failed = DeleteScreen(*this, command, word);
+      break;
+    case Setting::kBracketOn:
+    case Setting::kBracketOff:
+      failed = SetBracketCheck(*this, command, word);
+      break;
+    case Setting::kSetX:
+      failed = SetVariable(*this, command, word, &Evaluator::SetX);
+      break;
+    case Setting::kSetY:
+      failed = SetVariable(*this, command, word, &Evaluator::SetY);
+      break;
+    case Setting::kSetZ:
+      failed = SetVariable(*this, command, word, &Evaluator::SetZ);
+      break;
+    case Setting::kSetPrecision:
+      failed = SetPrecision(*this, command, word);
+      break;
+    case Setting::kShowPrecision:
+      Append(std::to_string(state_.precision) + std::string(kPromptEnding));
+      break;
+    case Setting::kResetX:
+      state_.evaluator.SetX(0);
+      Append(kPromptEnding);
+      break;
+    case Setting::kResetY:
+      state_.evaluator.SetY(0);
+      Append(kPromptEnding);
+      break;
+    case Setting::kResetZ:
+      state_.evaluator.SetZ(0);
+      Append(kPromptEnding);
+      break;
   }
-  Append(kPromptEnding);
+  if (failed) lastFailed_ = true;
 }
 
 }  // namespace orvo

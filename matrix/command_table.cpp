@@ -116,11 +116,11 @@ bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, st
 
 }  // namespace matrix_detail
 
-bool IsMatrixCommand(std::string_view text) {
+std::string_view MatrixCommandWord(std::string_view text) {
   for (const matrix_detail::Command& command : matrix_detail::kCommands) {
-    if (StartsWith(text, command.routeWord)) return true;
+    if (StartsWith(text, command.routeWord)) return command.routeWord;
   }
-  return false;
+  return {};
 }
 
 CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text) {

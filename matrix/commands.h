@@ -16,8 +16,8 @@ namespace orvo {
 // expressions with the default x, y and z.
 CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text);
 
-// Whether `text` (what follows "@") begins with an "@" command word.
-bool IsMatrixCommand(std::string_view text);
+// The "@" command word that begins `text` (what follows "@"), or "" when none does.
+std::string_view MatrixCommandWord(std::string_view text);
 
 // "&lrt(a11;...;a1n|b1|...|an1;...;ann|bn)": shows the system as read and its solution. `text`
 // is what follows "&lrt(", the closing bracket included. Returns the whole answer, ending with

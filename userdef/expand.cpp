@@ -221,31 +221,4 @@ std::optional<std::string> ExpandDefinedCalls(const DefinitionStore& store, std:
   return result;
 }
 
-std::optional<std::string> ExpandCommandLine(const DefinitionStore& store, std::string command) {
-  if (store.empty() || command.empty()) return command;
-  std::size_t kept = 0;
-  const char family = command[0];
-  if (family == '&' || family == '#' || family == '@') {
-    kept = command.find('(');
-    if (kept == std::string::npos) return command;
-    if (family == '#') {
-      std::string_view word = std::string_view(command).substr(1, kept - 1);
-      // A name to remove and a file name are not expressions.
-      if (word == "undef" || word == "include") return command;
-      // The head of a new definition names it; only its body may use earlier definitions.
-      if (word == "define") {
-        kept = command.find(';', kept);
-        if (kept == std::string::npos) return command;
-        ++kept;
-      }
-    }
-  }
-  std::optional<std::string> expanded =
-      ExpandDefinedCalls(store, std::string_view(command).substr(kept));
-  if (!expanded) return std::nullopt;
-  command.resize(kept);
-  command += *expanded;
-  return command;
-}
-
 }  // namespace orvo

@@ -67,12 +67,6 @@ CallExpansion ExpandCall(const FunctionDefinition& definition, std::string_view 
 // would exceed kMaxExpandedLength (or take unreasonably long to build).
 std::optional<std::string> ExpandDefinedCalls(const DefinitionStore& store, std::string_view text);
 
-// The expansion of a whole command line (its trailing "=" removed). For "&", "#" and "@"
-// commands the command word before the first "(" is kept as it is; so are the new name and
-// parameters of "#define(...;", and the arguments of "#undef(" and "#include(" (a name and a
-// file name, not expressions).
-std::optional<std::string> ExpandCommandLine(const DefinitionStore& store, std::string command);
-
 // Sorts the valid slots by the length of their names, longest first (Shell sort, so names of
 // equal length keep the order it gives).
 void SortDefinitions(DefinitionStore& store);

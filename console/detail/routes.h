@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/classify.h"
 #include "engine/command_env.h"
 
 namespace orvo {
@@ -47,10 +48,9 @@ std::span<const Route> AmpersandRoutes();
 // The handler of a family character ("&", "#" or "@"), or nullptr for any other character.
 const Route* FamilyRoute(char family);
 
-// Whether `text` (what follows "&", "#" or "@") begins with a command word of that family.
-bool FamilyKnowsWord(char family, std::string_view text);
-// The same for the "#" words, which the definition handler owns.
-bool KnowsDefinitionWord(std::string_view text);
+// The "#" word that begins `text` (what follows "#"), or "" when none does; the definition
+// handler owns the words.
+std::string_view DefinitionWord(std::string_view text);
 
 // The help page of a family ("&", "#" or "@") when nothing follows its character.
 const Route* FamilyPage(char family);
@@ -76,9 +76,8 @@ bool HelpHandler(ConsoleSession&, const Route&, std::string_view);
 // Appends a module's answer; true when it reports a failure.
 bool AppendAnswer(ConsoleSession& session, const CommandAnswer& answer);
 
-// Expands calls of user-defined functions in a command line (only when there are definitions).
-// Nothing when the expansion would be too long; the console has then had its answer.
-std::optional<std::string> ExpandDefinitions(ConsoleSession& session, std::string command);
+// ExpandLine on the session's definitions; when it is too long the console has had its answer.
+std::optional<std::string> ExpandDefinitions(ConsoleSession& session, const LineClass& line);
 
 // A definition file dropped on the console: the screen is cleared and the file loaded.
 void LoadDroppedDefinitions(ConsoleSession& session, const std::string& path);

@@ -60,32 +60,6 @@ TEST(ExpandCall, PutsTheArgumentsInPlaceOfTheParameters) {
   }
 }
 
-struct ExpandRow {
-  const char* text;
-  const char* expanded;
-};
-
-TEST(ExpandCommandLine, ReachesEveryCallButCommandWordsAndNewNames) {
-  DefinitionStore store = Store({{"f(x)", "x^2"}, {"s(x)", "x+1"}});
-  const ExpandRow rows[] = {
-      {"f(x)-4", "(x^2)-4"},  // a root line, its "=0" removed
-      {"f(2", "f(2"},         // no closing bracket
-      {"fx(1)", "fx(1)"},     // the name must be followed by "("
-      {"&is(f(0);1;f(x))", "&is((0^2);1;(x^2))"},
-      {"&is(0;1;s(x))", "&is(0;1;(x+1))"},  // the command word "&is" holds "s(" but stays
-      {"&st(f(1);f(2))", "&st((1^2);(2^2))"},
-      {"@set(f(x);mat1)", "@set((x^2);mat1)"},
-      {"#define(f(x);f(x)+1)", "#define(f(x);(x^2)+1)"},  // the new head stays as typed
-      {"#define(f(x)f(x))", "#define(f(x)f(x))"},         // no body: nothing to expand
-      {"#include(f(1).def)", "#include(f(1).def)"},
-      {"", ""},
-  };
-  for (const ExpandRow& row : rows) {
-    EXPECT_EQ(ExpandCommandLine(store, row.text), row.expanded) << row.text;
-  }
-  EXPECT_EQ(ExpandCommandLine(DefinitionStore{}, "f(2)"), "f(2)");
-}
-
 TEST(ExpandDefinedCalls, DeepNestingIsExpandedOrRefusedInBoundedWork) {
   DefinitionStore store = Store({{"f(x)", "x"}});
   auto nested = [](int depth) {
