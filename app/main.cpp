@@ -5,8 +5,11 @@
 #include <QIcon>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
+#include "app/display_check.h"
 #include "app/main_window.h"
 #include "base/version.h"
 
@@ -44,10 +47,24 @@ QString StateFolder() {
   return QDir(base).filePath(QStringLiteral("orvo"));
 }
 
+std::string_view Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string_view() : std::string_view(value);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (AnsweredOnTerminal(argc, argv)) return 0;
+  if (orvo::app::LacksDisplay(
+          argc, argv,
+          {Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"), Variable("QT_QPA_PLATFORM")})) {
+    std::fputs(
+        "orvo: no display found (DISPLAY/WAYLAND_DISPLAY); the terminal calculator is "
+        "orvo-cli\n",
+        stderr);
+    return 1;
+  }
   QApplication application(argc, argv);
   // Qt adopts the user's locale for the whole process; number text is "C" wherever a library
   // might format or read a number.

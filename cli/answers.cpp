@@ -46,6 +46,13 @@ Answer LineSession::Type(std::string_view line) {
 
   Answer answer;
   answer.failed = session_.LastAnswerFailed();
+  const LineClass typed = Classify(session_.TypedCommand());
+  // How an expression was read when the forgiving syntax dropped a sign or an operator.
+  if (typed.kind == LineKind::kExpression) {
+    if (std::string note = ReadingNote(ReadingOf(typed.line)); !note.empty()) {
+      answer.notes.push_back(std::move(note));
+    }
+  }
   std::size_t start = 0;
   while (start <= added.size()) {
     std::size_t end = added.find("\r\n", start);
@@ -56,14 +63,8 @@ Answer LineSession::Type(std::string_view line) {
     answer.text += '\n';
     start = end + 2;
   }
+  answer.unfinished = typed.kind == LineKind::kText && line.find('=') == std::string_view::npos;
   return answer;
-}
-
-std::string LineSession::ReadingNote() const {
-  // Only an expression to evaluate: not a setting, not the roots of "...=0", not a command.
-  const LineClass line = Classify(session_.TypedCommand());
-  if (line.kind != LineKind::kExpression) return {};
-  return orvo::ReadingNote(ReadingOf(line.line));
 }
 
 }  // namespace orvo::cli

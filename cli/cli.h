@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/dialogs.h"
 #include "base/interrupt.h"
@@ -12,6 +13,9 @@
 
 // The command-line face: types lines into a console session and reports what it answered.
 namespace orvo::cli {
+
+// The hint for a line that asked for nothing: a calculation needs its "=".
+inline constexpr std::string_view kEndWithEquals = "end a calculation with =";
 
 // Where typed lines come from: the arguments, standard input or the terminal. Dialog questions
 // take their answer from the same source.
@@ -94,10 +98,32 @@ struct ChartSize {
   bool colour = false;  // each curve in its terminal colour
 };
 
-// What one typed line added to the console, as a terminal shows it.
+// What one typed line added to the console, as a terminal shows it, and what a person typing
+// it should be told besides.
 struct Answer {
   std::string text;     // line breaks as "\n", without the prompt
   bool failed = false;  // an error message instead of a result
+  // How the line was read when that is not how it was typed ("read as 5*2 (...)").
+  std::vector<std::string> notes;
+  // A line without "=" that no setting or command took: answered with nothing.
+  bool unfinished = false;
+};
+
+// How argument and pipe modes write answers: results on `out`; messages of failed answers and
+// notes on `err`, so that a script capturing the output gets results only.
+class Reporter {
+ public:
+  Reporter(std::ostream& out, std::ostream& err, bool notes)
+      : out_(out), err_(err), notes_(notes) {}
+  // The answer's text to `out` (or to `err` when it failed), then its notes.
+  void Write(const Answer& answer);
+
+ private:
+  void Note(std::string_view text);
+  std::ostream& out_;
+  std::ostream& err_;
+  bool notes_;
+  bool hinted_ = false;  // "end a calculation with =" is said once a run
 };
 
 // A console session typed into line by line, with its dialogs answered from the same lines.
@@ -112,9 +138,6 @@ class LineSession {
   Answer Type(std::string_view line);
   // The whole console text.
   std::string Text() const { return box_.Text(); }
-  // How the last line was read when the forgiving syntax dropped a sign or an operator of its
-  // expression ("read as 5*2 (...: write 5*(-2))"); empty otherwise and for commands.
-  std::string ReadingNote() const;
 
   // The chart of the last "&plot" when a line typed since the last call made a new one;
   // otherwise "".

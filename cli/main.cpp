@@ -25,6 +25,7 @@
 #include <editline/readline.h>
 
 #include "base/safe_file.h"
+#include "base/text.h"
 #include "base/version.h"
 #include "cli/cli.h"
 
@@ -43,20 +44,26 @@ constexpr std::string_view kUsage =
     "                                Ctrl+D, exit or quit ends it, Ctrl+C clears the line\n"
     "                                or stops a long calculation\n"
     "\n"
-    "Options:\n"
+    "Answers go to standard output. Messages of failed answers, questions with the lines that\n"
+    "answer them, and notes (\"orvo-cli: note: read as 5*2 ...\", \"orvo-cli: note: end a\n"
+    "calculation with =\") go to standard error.\n"
+    "\n"
+    "Options (they end at the first LINE; a LINE may begin with - before a digit, \"(\" or\n"
+    "\".\", as in -1+2=):\n"
+    "  -q, --quiet    no notes\n"
     "  --transcript   print the whole console text at the end, byte for byte (CR LF kept),\n"
-    "                 instead of each answer; LINE arguments are typed first, then the lines\n"
-    "                 of standard input\n"
+    "                 messages and questions included, no notes; LINE arguments are typed\n"
+    "                 first, then the lines of standard input\n"
     "  --plot FILE.svg\n"
-    "                 write the chart of the last &plot to FILE.svg at the end; without it,\n"
-    "                 a terminal shows each &plot's chart under its answer\n"
+    "                 write the chart of the last &plot to FILE.svg at the end (SVG only);\n"
+    "                 without it, a terminal shows each &plot's chart under its answer\n"
     "  -h, --help     print this help and exit\n"
     "  -V, --version  print the version and exit\n"
     "  --             ends the options: what follows are lines, even when they begin with -\n"
     "\n"
     "Questions: #undef()= asks \"Remove all defined functions? [y/N]\", #savedef= and\n"
     "#loaddef= ask for a file. On a terminal the question is a prompt; otherwise the next line\n"
-    "answers it, and the question is printed with that answer.\n"
+    "answers it, and the question is printed with that answer on standard error.\n"
     "\n"
     "Files: Orvo's folder is $ORVO_HOME when it is set, else $XDG_CONFIG_HOME/orvo\n"
     "(~/.config/orvo). A bare file name (no \"/\") given to #savedef= or #loaddef= names a\n"
@@ -65,8 +72,11 @@ constexpr std::string_view kUsage =
     "(~/.local/state/orvo/cli_history). Variables, definitions, matrices and saved screens\n"
     "last as long as the run.\n"
     "\n"
-    "Exit status: 0 when every answer succeeded, 1 when any answer failed (in every mode),\n"
-    "2 for a wrong option.\n"
+    "Charts on a terminal are as wide as the terminal (30 columns at least) and coloured,\n"
+    "unless NO_COLOR is set to something or TERM is dumb.\n"
+    "\n"
+    "Exit status: 0 when every answer succeeded, 1 when any answer failed (in every mode,\n"
+    "the interactive one included) or --plot could not write its file, 2 for a wrong option.\n"
     "\n"
     "Type &oper= for the operators, &func= for the functions, and &= @= #= for the commands.\n";
 
@@ -97,23 +107,27 @@ struct Charts {
   std::string svgPath;                        // the last one, when the run ends
 };
 
+// Colour only for a terminal that shows it and a user who has not declined it: NO_COLOR counts
+// when it holds something, as its convention says.
+bool WantsColour(const char* noColor, const char* term) {
+  const bool declined = noColor != nullptr && noColor[0] != '\0';
+  return !declined && (term == nullptr || std::strcmp(term, "dumb") != 0);
+}
+
 // A terminal's width, for charts; colours unless the user or the terminal wants none.
 std::optional<orvo::cli::ChartSize> TerminalChartSize() {
   if (::isatty(STDOUT_FILENO) == 0) return std::nullopt;
   orvo::cli::ChartSize size;
   winsize terminal{};
-  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &terminal) == 0 && terminal.ws_col >= 24)
+  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &terminal) == 0 && terminal.ws_col > 0)
     size.columns = terminal.ws_col;
-  const char* term = std::getenv("TERM");
-  size.colour =
-      std::getenv("NO_COLOR") == nullptr && (term == nullptr || std::strcmp(term, "dumb") != 0);
+  size.colour = WantsColour(std::getenv("NO_COLOR"), std::getenv("TERM"));
   return size;
 }
 
-void Print(const orvo::cli::Answer& answer, orvo::cli::LineSession& session, const Charts& charts) {
-  std::cout << answer.text << '\n';
-  if (charts.shown) std::cout << session.NewChart(*charts.shown);
-  std::cout << std::flush;
+// The chart of a new &plot under its answer, on a terminal.
+void ShowChart(orvo::cli::LineSession& session, const Charts& charts) {
+  if (charts.shown) std::cout << session.NewChart(*charts.shown) << std::flush;
 }
 
 // The SVG file of --plot; 1 when it could not be written.
@@ -125,17 +139,20 @@ int WriteChart(const orvo::cli::LineSession& session, const Charts& charts) {
   return 1;
 }
 
-// Types every line of `source` and prints each answer; 1 when any answer failed.
-int RunLines(orvo::cli::LineSource& source, const orvo::SessionOptions& given,
-             const Charts& charts) {
+// Types every line of `source` and writes each answer; 1 when any answer failed. Questions and
+// the lines that answer them go to stderr with the messages.
+int RunLines(orvo::cli::LineSource& source, const orvo::SessionOptions& given, const Charts& charts,
+             bool notes) {
   SignalInterrupt interrupt;
-  orvo::cli::LineSession session(source, &std::cout, interrupt, given);
+  orvo::cli::LineSession session(source, &std::cerr, interrupt, given);
+  orvo::cli::Reporter reporter(std::cout, std::cerr, notes);
   int exitCode = 0;
   while (std::optional<std::string> line = source.NextLine("")) {
     interruptRequested = false;
     orvo::cli::Answer answer = session.Type(*line);
     if (answer.failed) exitCode = 1;
-    Print(answer, session, charts);
+    reporter.Write(answer);
+    ShowChart(session, charts);
   }
   return std::max(exitCode, WriteChart(session, charts));
 }
@@ -195,7 +212,7 @@ bool IsEnd(std::string_view line) {
 }
 
 int RunInteractive(const std::optional<fs::path>& historyFile, const orvo::SessionOptions& given,
-                   const Charts& charts) {
+                   const Charts& charts, bool notes) {
   std::cout << "Orvo calculator " ORVO_VERSION
                ". End a calculation with = and press Enter; &= @= #= list the commands; "
                "Ctrl+D quits.\n";
@@ -206,27 +223,26 @@ int RunInteractive(const std::optional<fs::path>& historyFile, const orvo::Sessi
   SignalInterrupt interrupt;
   orvo::cli::LineSession session(source, nullptr, interrupt, given);
   bool hinted = false;
+  int exitCode = 0;
   while (std::optional<std::string> line = source.NextLine("\\\\ ")) {
     if (IsEnd(*line)) break;
     // Typed lines only, for recall: answers to questions are not worth recalling.
     if (!line->empty()) add_history(line->c_str());
     interruptRequested = false;
     orvo::cli::Answer answer = session.Type(*line);
-    Print(answer, session, charts);
-    // Only here: the other modes' output is a contract.
-    if (std::string note = session.ReadingNote(); !note.empty()) {
-      std::cout << "note: " << note << '\n';
-    }
-    // A line without "=" that no command took is answered with nothing; say why, once.
-    if (!hinted && answer.text.empty() && line->find_first_not_of(" \t") != std::string::npos &&
-        line->find('=') == std::string::npos) {
-      std::cout << "end a calculation with =\n";
+    if (answer.failed) exitCode = 1;
+    std::cout << answer.text << '\n';
+    ShowChart(session, charts);
+    if (!notes) continue;
+    for (const std::string& note : answer.notes) std::cout << "note: " << note << '\n';
+    if (answer.unfinished && !hinted) {
+      std::cout << orvo::cli::kEndWithEquals << '\n';
       hinted = true;
     }
   }
   std::cout << '\n';
   if (historyFile) SaveHistory(*historyFile);
-  return WriteChart(session, charts);
+  return std::max(exitCode, WriteChart(session, charts));
 }
 
 // The one place the session's folders are read from the environment.
@@ -253,21 +269,42 @@ enum class Mode { kLines, kTranscript, kHelp, kVersion };
 
 struct Options {
   Mode mode = Mode::kLines;
+  bool quiet = false;   // no notes
   std::string svgPath;  // --plot
   std::deque<std::string> lines;
 };
 
+// An option chooses a mode or sets a switch.
 struct OptionName {
   std::string_view name;
   Mode mode;
+  bool Options::*on = nullptr;
 };
 
 constexpr OptionName kOptions[] = {
-    {"--transcript", Mode::kTranscript}, {"--help", Mode::kHelp}, {"-h", Mode::kHelp},
-    {"--version", Mode::kVersion},       {"-V", Mode::kVersion},
+    {"--transcript", Mode::kTranscript},
+    {"--quiet", Mode::kLines, &Options::quiet},
+    {"-q", Mode::kLines, &Options::quiet},
+    {"--help", Mode::kHelp},
+    {"-h", Mode::kHelp},
+    {"--version", Mode::kVersion},
+    {"-V", Mode::kVersion},
 };
 
-// Options come before the lines; "--" ends them. Nothing on a wrong option, after saying why.
+// "-1+2=", "-(1+2)=", "-.5=": a minus before a number or a bracket begins a line, not an
+// option.
+bool IsNegativeLine(std::string_view argument) {
+  return argument.size() >= 2 && argument[0] == '-' &&
+         ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '(' || argument[1] == '.');
+}
+
+// The chart file's name: charts are written as SVG only, whatever another extension promises.
+bool IsSvgName(std::string_view path) {
+  return orvo::EndsWith(orvo::ToLowerAscii(path), ".svg");
+}
+
+// Options come before the lines; "--" or the first line ends them. Nothing on a wrong option,
+// after saying why.
 std::optional<Options> ParseOptions(int argc, char** argv) {
   Options options;
   int i = 1;
@@ -277,7 +314,7 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
       ++i;
       break;
     }
-    if (argument.size() < 2 || argument[0] != '-') break;
+    if (argument.size() < 2 || argument[0] != '-' || IsNegativeLine(argument)) break;
     if (argument == "--plot") {
       if (i + 1 == argc || argv[i + 1][0] == '\0') {
         std::cerr << "orvo-cli: option '--plot' needs a file name\n"
@@ -285,6 +322,10 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
         return std::nullopt;
       }
       options.svgPath = argv[++i];
+      if (!IsSvgName(options.svgPath)) {
+        std::cerr << "orvo-cli: --plot writes SVG only: " << options.svgPath << '\n';
+        return std::nullopt;
+      }
       continue;
     }
     const OptionName* found = nullptr;
@@ -296,8 +337,11 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
                 << "'\nTry 'orvo-cli --help' for more information.\n";
       return std::nullopt;
     }
-    if (options.mode == Mode::kLines || found->mode != Mode::kTranscript)
+    if (found->on != nullptr) {
+      options.*(found->on) = true;
+    } else if (options.mode == Mode::kLines || found->mode != Mode::kTranscript) {
       options.mode = found->mode;
+    }
   }
   options.lines.assign(argv + i, argv + argc);
   return options;
@@ -334,9 +378,10 @@ int main(int argc, char** argv) {
                       options->svgPath};
   if (!options->lines.empty()) {
     orvo::cli::ListSource source(std::move(options->lines));
-    return RunLines(source, given, charts);
+    return RunLines(source, given, charts, !options->quiet);
   }
-  if (::isatty(STDIN_FILENO) != 0) return RunInteractive(HistoryFile(), given, charts);
+  if (::isatty(STDIN_FILENO) != 0)
+    return RunInteractive(HistoryFile(), given, charts, !options->quiet);
   orvo::cli::StreamSource source(std::cin);
-  return RunLines(source, given, charts);
+  return RunLines(source, given, charts, !options->quiet);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/number_text.h"
+#include "base/text.h"
 #include "plot/plot.h"
 
 namespace orvo {
@@ -15,17 +16,51 @@ constexpr std::string_view kTerminalColours[kMaxPlotFunctions] = {"\x1b[34m", "\
                                                                   "\x1b[32m", "\x1b[35m"};
 constexpr std::string_view kTerminalReset = "\x1b[0m";
 constexpr int kTickLabelDigits = 6;
+// A braille chart narrower than this labels its ranges with fewer digits.
+constexpr int kWideChartColumns = 60;
+constexpr int kNarrowLabelDigits = 4;
+constexpr std::string_view kLegendGap = "   ";
 
 // Maps the range onto a pixel box; y grows downwards. Values far outside are pulled in to a
-// band around the box, so that a line towards a pole still leaves the box at the right place
-// without coordinates that overflow a renderer.
+// band of `band` box heights above and below, so that a line towards a pole still leaves the box
+// close to the right place without coordinates that overflow the arithmetic.
 struct Mapping {
   PlotRange range;
   double left, top, width, height;
+  double band = 4;
   double X(double x) const { return left + (x - range.x0) / (range.x1 - range.x0) * width; }
   double Y(double y) const {
     double t = (range.y1 - y) / (range.y1 - range.y0);
-    return top + std::clamp(t, -4.0, 5.0) * height;
+    return top + std::clamp(t, -band, 1 + band) * height;
+  }
+  bool Inside(double x, double y) const {
+    return x >= left && x <= left + width && y >= top && y <= top + height;
+  }
+  // Cuts the segment from (x0, y0) to (x1, y1) to the box (Liang and Barsky's method); false
+  // when no part of it is inside.
+  bool Clip(double& x0, double& y0, double& x1, double& y1) const {
+    const double dx = x1 - x0, dy = y1 - y0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - left, left + width - x0, y0 - top, top + height - y0};
+    double enter = 0, leave = 1;
+    for (int i = 0; i < 4; ++i) {
+      if (p[i] == 0) {
+        if (q[i] < 0) return false;
+        continue;
+      }
+      const double t = q[i] / p[i];
+      if (p[i] < 0) {
+        enter = std::max(enter, t);
+      } else {
+        leave = std::min(leave, t);
+      }
+    }
+    if (enter > leave) return false;
+    x1 = x0 + leave * dx;
+    y1 = y0 + leave * dy;
+    x0 += enter * dx;
+    y0 += enter * dy;
+    return true;
   }
 };
 
@@ -52,13 +87,46 @@ std::string Escaped(std::string_view text) {
   return out;
 }
 
-std::string Number(double value) {
-  return FormatGDigits(value, kTickLabelDigits);
+std::string Number(double value, int digits = kTickLabelDigits) {
+  return FormatGDigits(value, digits);
 }
 
 // A coordinate with two decimals, in the "C" locale whatever the process's locale.
 std::string Coordinate(double value) {
   return FormatGDigits(std::round(value * 100) / 100, 9);
+}
+
+std::string Point(double x, double y) {
+  return Coordinate(x) + "," + Coordinate(y);
+}
+
+// The path data of a curve cut to the frame in its own geometry: every point written lies in
+// the frame, so that renderers without clip paths draw it as well as a browser.
+std::string FramedPath(const std::vector<PlotPoint>& points, const Mapping& map) {
+  std::string d;
+  std::string end;  // where the path stands, "" after a break
+  for (std::size_t k = 0; k < points.size(); ++k) {
+    if (!std::isfinite(points[k].y)) {
+      end.clear();
+      continue;
+    }
+    double x1 = map.X(points[k].x), y1 = map.Y(points[k].y);
+    if (!points[k].joined || k == 0 || !std::isfinite(points[k - 1].y)) {
+      end = map.Inside(x1, y1) ? Point(x1, y1) : "";
+      if (!end.empty()) d += " M" + end;
+      continue;
+    }
+    double x0 = map.X(points[k - 1].x), y0 = map.Y(points[k - 1].y);
+    if (!map.Clip(x0, y0, x1, y1)) {
+      end.clear();
+      continue;
+    }
+    std::string start = Point(x0, y0);
+    if (start != end) d += " M" + start;
+    end = Point(x1, y1);
+    d += " L" + end;
+  }
+  return d.empty() ? d : d.substr(1);
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -119,6 +187,43 @@ class DotCanvas {
   std::vector<int> owner_;
 };
 
+// The legend under a braille chart: "f1 sin(x)   f2 x^2", wrapped to `columns`, each entry
+// starting at `indent` or after the one before it; an entry too long for a line is cut with
+// "...".
+std::string Legend(std::size_t count, const std::vector<std::string>& labels, int indent,
+                   int columns, bool colour) {
+  indent = std::min(indent, columns / 4);
+  const std::size_t room = static_cast<std::size_t>(columns - indent);
+  std::string legend;
+  std::size_t used = 0;  // characters on the current line after the indent
+  for (std::size_t i = 0; i < count; ++i) {
+    std::string entry = CurveName(i) + (i < labels.size() ? " " + labels[i] : "");
+    if (CountCharacters(entry) > room) {
+      std::size_t end = 0;
+      for (std::size_t n = 0; n + 3 < room; ++n) end += CharacterLength(entry, end);
+      entry = entry.substr(0, end) + "...";
+    }
+    const std::size_t width = CountCharacters(entry);
+    if (used > 0 && used + kLegendGap.size() + width <= room) {
+      legend += kLegendGap;
+      used += kLegendGap.size();
+    } else {
+      if (used > 0) legend += '\n';
+      legend.append(static_cast<std::size_t>(indent), ' ');
+      used = 0;
+    }
+    const std::string name = CurveName(i);
+    if (colour) {
+      legend += std::string(kTerminalColours[i % kMaxPlotFunctions]) + name +
+                std::string(kTerminalReset) + entry.substr(name.size());
+    } else {
+      legend += entry;
+    }
+    used += width;
+  }
+  return legend + "\n";
+}
+
 }  // namespace
 
 std::string_view PlotColour(std::size_t index) {
@@ -129,17 +234,15 @@ std::string PlotSvg(const std::vector<PlotCurve>& curves, const std::vector<std:
                     const PlotRange& range, int width, int height) {
   width = std::max(width, 200);
   height = std::max(height, 150);
-  const Mapping map{range, 60, 20, width - 80.0, height - 60.0};
+  // A wide band: the frame cuts the curves, so only the arithmetic needs bounds.
+  const Mapping map{range, 60, 20, width - 80.0, height - 60.0, 1e6};
   const std::string w = FormatInt(width), h = FormatInt(height);
   std::string svg =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
       w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
       "\">\n"
-      "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
-      "<clipPath id=\"area\"><rect x=\"" +
-      Coordinate(map.left) + "\" y=\"" + Coordinate(map.top) + "\" width=\"" +
-      Coordinate(map.width) + "\" height=\"" + Coordinate(map.height) + "\"/></clipPath>\n";
+      "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
   std::string grid = "<g stroke=\"#e0e0e0\" stroke-width=\"1\">\n";
   std::string text = "<g font-family=\"sans-serif\" font-size=\"12\" fill=\"#333\">\n";
   for (double t : Ticks(range.x0, range.x1, 8)) {
@@ -171,14 +274,8 @@ std::string PlotSvg(const std::vector<PlotCurve>& curves, const std::vector<std:
   }
   svg += axes + "</g>\n";
   for (std::size_t i = 0; i < curves.size(); ++i) {
-    std::string d;
-    for (const PlotPoint& p : curves[i].points) {
-      if (!std::isfinite(p.y)) continue;
-      d += p.joined ? " L" : " M";
-      d += Coordinate(map.X(p.x)) + "," + Coordinate(map.Y(p.y));
-    }
-    svg += "<path clip-path=\"url(#area)\" fill=\"none\" stroke-width=\"1.5\" stroke=\"" +
-           std::string(PlotColour(i)) + "\" d=\"" + (d.empty() ? "M0,0" : d.substr(1)) + "\"/>\n";
+    svg += "<path fill=\"none\" stroke-width=\"1.5\" stroke=\"" + std::string(PlotColour(i)) +
+           "\" d=\"" + FramedPath(curves[i].points, map) + "\"/>\n";
     std::string label = CurveName(i);
     if (i < labels.size()) label += ": " + labels[i];
     text += "<text x=\"" + Coordinate(map.left + 10) + "\" y=\"" +
@@ -192,9 +289,12 @@ std::string PlotSvg(const std::vector<PlotCurve>& curves, const std::vector<std:
 std::string BrailleChart(const std::vector<PlotCurve>& curves,
                          const std::vector<std::string>& labels, const PlotRange& range,
                          int columns, int rows, bool colour) {
-  const std::string top = Number(range.y1), bottom = Number(range.y0);
+  columns = std::max(columns, kMinChartColumns);
+  // A narrow terminal gets shorter labels, so that the dots keep most of the width.
+  const int digits = columns < kWideChartColumns ? kNarrowLabelDigits : kTickLabelDigits;
+  const std::string top = Number(range.y1, digits), bottom = Number(range.y0, digits);
   const int labelWidth = static_cast<int>(std::max(top.size(), bottom.size()));
-  const int cells = std::max(columns - labelWidth - 2, 8);
+  const int cells = columns - labelWidth - 2;
   rows = std::max(rows, 2);
   DotCanvas canvas(cells, rows);
   const Mapping map{range, 0, 0, cells * 2 - 1.0, rows * 4 - 1.0};
@@ -225,24 +325,17 @@ std::string BrailleChart(const std::vector<PlotCurve>& curves,
   }
   chart += std::string(static_cast<std::size_t>(labelWidth) + 1, ' ') + "\u2514";
   for (int c = 0; c < cells; ++c) chart += "\u2500";
-  const std::string left = Number(range.x0), right = Number(range.x1);
-  int gap = std::max(1, cells - static_cast<int>(left.size() + right.size()));
   chart += '\n';
-  chart.append(static_cast<std::size_t>(labelWidth) + 2, ' ');
+  // The x range under the ends of the axis, moved left when the labels are long.
+  const std::string left = Number(range.x0, digits), right = Number(range.x1, digits);
+  const int xLabels = static_cast<int>(left.size() + right.size());
+  const int indent = std::clamp(columns - xLabels - 1, 0, labelWidth + 2);
+  chart.append(static_cast<std::size_t>(indent), ' ');
   chart += left;
-  chart.append(static_cast<std::size_t>(gap), ' ');
+  chart.append(static_cast<std::size_t>(std::max(1, columns - indent - xLabels)), ' ');
   chart += right;
   chart += '\n';
-  std::string legend;
-  for (std::size_t i = 0; i < curves.size(); ++i) {
-    std::string name = CurveName(i);
-    if (colour)
-      name =
-          std::string(kTerminalColours[i % kMaxPlotFunctions]) + name + std::string(kTerminalReset);
-    legend += (i == 0 ? "" : "   ") + name + (i < labels.size() ? " " + labels[i] : "");
-  }
-  chart += std::string(static_cast<std::size_t>(labelWidth) + 2, ' ') + legend + "\n";
-  return chart;
+  return chart + Legend(curves.size(), labels, labelWidth + 2, columns, colour);
 }
 
 }  // namespace orvo

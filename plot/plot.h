@@ -97,9 +97,13 @@ std::string_view PlotColour(std::size_t index);
 std::string PlotSvg(const std::vector<PlotCurve>& curves, const std::vector<std::string>& labels,
                     const PlotRange& range, int width, int height);
 
+// The narrowest braille chart: its dots still take about half of the width.
+inline constexpr int kMinChartColumns = 30;
+
 // The curves drawn with braille characters (2 x 4 dots per cell) in a chart of `columns` x
-// `rows` cells (labels included), y range labelled on the left, x range and a legend below;
-// lines end with "\n". With `colour`, each curve's cells get its terminal colour.
+// `rows` cells (labels included; at least kMinChartColumns), y range labelled on the left, x
+// range and a legend below, no line wider than `columns`; lines end with "\n". With `colour`,
+// each curve's cells get its terminal colour.
 std::string BrailleChart(const std::vector<PlotCurve>& curves,
                          const std::vector<std::string>& labels, const PlotRange& range,
                          int columns, int rows, bool colour);

@@ -57,15 +57,17 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
        "orvo-cli: unknown option '--bogus'\nTry 'orvo-cli --help' for more information.\n", 2},
       {" --help | head -n 1", "usage: orvo-cli [OPTION]... [--] [LINE]...\n", 0},
       {" -h >/dev/null", "", 0},
-      {" -- '-1+2=' '--'", "1\n\n", 0},
-      {" '-1+2=' 2>&1 >/dev/null | head -n 1", "orvo-cli: unknown option '-1+2='\n", 0},
+      {" -- '-1+2=' '--' 2>/dev/null", "1\n\n", 0},
+      // A minus before a number or a bracket begins a line; the options end there.
+      {" '-1+2=' '-(2)*3=' '--help' 2>/dev/null", "1\n-6\n\n", 0},
+      {" '-x^2='",
+       "orvo-cli: unknown option '-x^2='\nTry 'orvo-cli --help' for more information.\n", 2},
       // Arguments are typed lines; a line without an answer prints an empty one.
       {" '1+2=' 'x=5' 'x^2=' '1/0='", "3\n\n25\nError: divided by zero\n", 1},
       {" '2^10=' 'prec='", "1024\n8\n", 0},
       {" 'x=1/0' '1/1='", "Error: divided by zero\n1\n", 1},  // a setting fails too
       // A command's failure need not begin with "Error".
       {" '@sin(mat1)='", "mat1 is not a 1*2 matrix, which can not do complex calculation\n", 1},
-      {" '5*-2='", "10\n", 0},  // notes on how a line was read are for a person at a terminal
       {" '&func=' >/dev/null", "", 0},  // a help page is no failure, though a line begins "Error"
       {" 'foo(1)='",
        "Error: Unknown char: foo\n/Error checking was disrupted by above critical error(s)/\n", 1},
@@ -73,9 +75,22 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
       {" < /dev/null", "", 0},
       {" <<'END'\n2^10=\r\n3*3=\nEND", "1024\n9\n", 0},
       {" <<'END'\n1/0=\nEND", "Error: divided by zero\n", 1},
-      // The transcript keeps the console bytes; argument lines come first.
-      {" --transcript '1+2=' <<'END'\n1/0=\nEND",
-       "1+2=3\r\n\\\\\r\n1/0=\r\nError: divided by zero\r\n\\\\\r\n", 1},
+      // Results on stdout; messages, questions with their answers, and notes on stderr.
+      {" 2>/dev/null <<'END'\n1+1=\n1/0=\n#define(f(x);x^2)=\n#undef()=\ny\n5*-2=\n2+2\nx=1/0\n"
+       "2*3=\n3+3\nEND",
+       "2\nDefined: f(x)\nExpression: x^2\nAll the defined functions were undefined\n10\n\n6\n\n",
+       1},
+      {" 2>&1 >/dev/null <<'END'\n1+1=\n1/0=\n#define(f(x);x^2)=\n#undef()=\ny\n5*-2=\n2+2\n"
+       "x=1/0\n2*3=\n3+3\nEND",
+       "Error: divided by zero\nRemove all defined functions? [y/N] y\n"
+       "orvo-cli: note: read as 5*2 (a sign right after an operator is dropped: write 5*(-2))\n"
+       "orvo-cli: note: end a calculation with =\nError: divided by zero\n",
+       1},
+      {" -q '5*-2=' '2+2' 'pow(2,-1)='", "10\n\n2\n", 0},
+      // The transcript keeps the console bytes, messages included, and no notes; argument lines
+      // come first.
+      {" --transcript '5*-2=' <<'END'\n1/0=\nEND",
+       "5*-2=10\r\n\\\\\r\n1/0=\r\nError: divided by zero\r\n\\\\\r\n", 1},
       // The next line answers a question; the question is shown with its answer.
       {" '#define(f(x);x^2)=' '#undef()=' 'n' 'f(3)='",
        "Defined: f(x)\nExpression: x^2\nRemove all defined functions? [y/N] n\n"
@@ -96,6 +111,7 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
       {" --plot c.svg '1+1='", "2\norvo-cli: no &plot to write to c.svg\n", 1},
       {" --plot no/c.svg '&plot(0;1;x)='",
        "f1: min 0 at x=0, max 1 at x=1\norvo-cli: no/c.svg: No such file or directory\n", 1},
+      {" --plot c.png '&plot(0;1;x)='", "orvo-cli: --plot writes SVG only: c.png\n", 2},
       {" --plot",
        "orvo-cli: option '--plot' needs a file name\n"
        "Try 'orvo-cli --help' for more information.\n",
@@ -114,10 +130,10 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
 // note, a plot its chart, and the typed lines are kept in the history file at the end.
 TEST_F(OrvoCli, InteractiveSession) {
   ShellRun run = RunShell(
-      "printf '1+2=\\nfoo\\nbar\\n#undef()=\\ny\\n5*-2=\\n&plot(-1;1;x)=\\nquit\\n' | "
+      "printf '1+2=\\nfoo\\nbar\\n#undef()=\\ny\\n5*-2=\\n1/0=\\n&plot(-1;1;x)=\\nquit\\n' | "
       "NO_COLOR=1 script -qec \"" +
       cli_ + "\" /dev/null");
-  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.status, 1);  // as in the other modes: an answer failed
   EXPECT_NE(run.output.find("\\\\ 1+2=\r\n3\r\n"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("\r\nRemove all defined functions? [y/N] y\r\n"), std::string::npos)
       << run.output;
@@ -134,7 +150,30 @@ TEST_F(OrvoCli, InteractiveSession) {
       << run.output;
 
   ShellRun history = RunShell("cat '" + (home_ / "orvo" / "cli_history").string() + "'");
-  EXPECT_EQ(history.output, "_HiStOrY_V2_\n1+2=\nfoo\nbar\n#undef()=\n5*-2=\n&plot(-1;1;x)=\n");
+  EXPECT_EQ(history.output,
+            "_HiStOrY_V2_\n1+2=\nfoo\nbar\n#undef()=\n5*-2=\n1/0=\n&plot(-1;1;x)=\n");
+}
+
+// Charts on a terminal: coloured unless NO_COLOR holds something or the terminal is dumb, and
+// none at all on a terminal too narrow for one.
+TEST_F(OrvoCli, ChartsOnATerminal) {
+  const struct {
+    std::string setting;
+    std::string shown;
+    bool found;
+  } rows[] = {
+      {"export NO_COLOR= TERM=xterm;", "\x1b[34m", true},
+      {"export NO_COLOR=1 TERM=xterm;", "\x1b[", false},
+      {"export TERM=dumb;", "\x1b[", false},
+      {"stty cols 30;", "\u2524", true},
+      {"stty cols 29;", "no chart: the terminal is narrower than 30 columns\r\n", true},
+  };
+  for (const auto& row : rows) {
+    ShellRun run =
+        RunShell("script -qec \"" + row.setting + " " + cli_ + " '&plot(-1;1;x)='\" /dev/null");
+    EXPECT_EQ(run.output.find(row.shown) != std::string::npos, row.found) << row.setting << "\n"
+                                                                          << run.output;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+#include "cli/cli.h"
+
+namespace orvo::cli {
+
+void Reporter::Write(const Answer& answer) {
+  // Results first, so that a terminal showing both streams keeps the order of a session.
+  (answer.failed ? err_ : out_) << answer.text << '\n';
+  out_.flush();
+  for (const std::string& note : answer.notes) Note(note);
+  if (answer.unfinished && !hinted_) {
+    Note(kEndWithEquals);
+    hinted_ = true;
+  }
+}
+
+void Reporter::Note(std::string_view text) {
+  if (notes_) err_ << "orvo-cli: note: " << text << '\n';
+}
+
+}  // namespace orvo::cli
