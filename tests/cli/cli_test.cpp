@@ -56,7 +56,6 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
       {" --version --bogus",
        "orvo-cli: unknown option '--bogus'\nTry 'orvo-cli --help' for more information.\n", 2},
       {" --help | head -n 1", "usage: orvo-cli [OPTION]... [--] [LINE]...\n", 0},
-      {" -h >/dev/null", "", 0},
       {" -- '-1+2=' '--' 2>/dev/null", "1\n\n", 0},
       // A minus before a number or a bracket begins a line; the options end there.
       {" '-1+2=' '-(2)*3=' '--help' 2>/dev/null", "1\n-6\n\n", 0},
@@ -64,7 +63,6 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
        "orvo-cli: unknown option '-x^2='\nTry 'orvo-cli --help' for more information.\n", 2},
       // Arguments are typed lines; a line without an answer prints an empty one.
       {" '1+2=' 'x=5' 'x^2=' '1/0='", "3\n\n25\nError: divided by zero\n", 1},
-      {" '2^10=' 'prec='", "1024\n8\n", 0},
       {" 'x=1/0' '1/1='", "Error: divided by zero\n1\n", 1},  // a setting fails too
       // A command's failure need not begin with "Error".
       {" '@sin(mat1)='", "mat1 is not a 1*2 matrix, which can not do complex calculation\n", 1},
@@ -74,7 +72,6 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
       // Piped lines, likewise.
       {" < /dev/null", "", 0},
       {" <<'END'\n2^10=\r\n3*3=\nEND", "1024\n9\n", 0},
-      {" <<'END'\n1/0=\nEND", "Error: divided by zero\n", 1},
       // Results on stdout; messages, questions with their answers, and notes on stderr.
       {" 2>/dev/null <<'END'\n1+1=\n1/0=\n#define(f(x);x^2)=\n#undef()=\ny\n5*-2=\n2+2\nx=1/0\n"
        "2*3=\n3+3\nEND",
