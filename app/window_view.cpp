@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "app/console_edit.h"
-#include "console/detail/help_pages.h"
+#include "console/help_pages.h"
 
 namespace orvo::app {
 namespace {
@@ -61,9 +61,8 @@ void ViewFollower::ShowAnswer() {
 QSize DefaultWindowSize(const QFont& font, const QRect& available) {
   QFontMetrics metrics(font);
   int widest = 0;
-  for (int topic = detail::kHelpOper; topic <= detail::kHelpAt; ++topic) {
-    QString page =
-        QString::fromStdString(detail::HelpPageText(static_cast<detail::HelpTopic>(topic)));
+  for (int topic = kHelpOper; topic <= kHelpAt; ++topic) {
+    QString page = QString::fromStdString(HelpPageText(static_cast<HelpTopic>(topic)));
     for (const QString& line : page.split(QStringLiteral("\r\n"))) {
       widest = std::max(widest, metrics.horizontalAdvance(line));
     }

@@ -1,27 +1,29 @@
 // The help pages: a page replaces the whole console, and the Enter key's own line break then
 // leaves the caret on the empty line below its prompt.
-#include "console/detail/help_pages.h"
+#include "console/help_pages.h"
 
 #include <algorithm>
 
 #include "base/text.h"
+#include "console/detail/help_pages.h"
+#include "console/detail/routes.h"
 #include "console/session.h"
 
-namespace orvo::detail {
+namespace orvo {
 namespace {
 
 // Indexed by HelpTopic.
 constexpr HelpBlocks (*kPages[])() = {
-    OperatorBlocks,   // kHelpOper
-    FunctionBlocks,   // kHelpFunc
-    PhysicsBlocks,    // kHelpPhys
-    GeometryBlocks,   // kHelpGeom
-    ChemistryBlocks,  // kHelpChem
-    AtomBlocks,       // kHelpAtom
-    OtherBlocks,      // kHelpOther
-    AmpersandBlocks,  // kHelpAmpersand
-    HashBlocks,       // kHelpHash
-    AtBlocks,         // kHelpAt
+    detail::OperatorBlocks,   // kHelpOper
+    detail::FunctionBlocks,   // kHelpFunc
+    detail::PhysicsBlocks,    // kHelpPhys
+    detail::GeometryBlocks,   // kHelpGeom
+    detail::ChemistryBlocks,  // kHelpChem
+    detail::AtomBlocks,       // kHelpAtom
+    detail::OtherBlocks,      // kHelpOther
+    detail::AmpersandBlocks,  // kHelpAmpersand
+    detail::HashBlocks,       // kHelpHash
+    detail::AtBlocks,         // kHelpAt
 };
 static_assert(std::size(kPages) == kHelpAt + 1, "one page per help topic");
 
@@ -39,6 +41,8 @@ std::string HelpPageText(HelpTopic topic) {
   return page;
 }
 
+namespace detail {
+
 // A page is never a failure, whatever its lines begin with ("Error function" on &func=).
 bool HelpHandler(ConsoleSession& session, const Route& route, std::string_view) {
   std::string page = HelpPageText(static_cast<HelpTopic>(route.arg));
@@ -50,4 +54,5 @@ bool HelpHandler(ConsoleSession& session, const Route& route, std::string_view) 
   return false;
 }
 
-}  // namespace orvo::detail
+}  // namespace detail
+}  // namespace orvo

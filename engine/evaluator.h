@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/detail/plan.h"
+#include "engine/plan.h"
 #include "engine/term.h"
 #include "functions/functions.h"
 

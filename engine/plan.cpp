@@ -1,4 +1,4 @@
-#include "engine/detail/plan.h"
+#include "engine/plan.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "numeric/detail/common.h"
+#include "numeric/common.h"
 #include "base/text.h"
 
 namespace orvo::detail {

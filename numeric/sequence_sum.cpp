@@ -3,7 +3,7 @@
 
 #include "base/number_text.h"
 #include "base/text.h"
-#include "numeric/detail/common.h"
+#include "numeric/common.h"
 #include "numeric/detail/messages.h"
 #include "numeric/numeric.h"
 

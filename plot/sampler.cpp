@@ -9,7 +9,7 @@
 #include <boost/math/tools/minima.hpp>
 
 #include "base/text.h"
-#include "numeric/detail/common.h"
+#include "numeric/common.h"
 #include "plot/plot.h"
 
 namespace orvo {

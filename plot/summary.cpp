@@ -7,7 +7,7 @@
 #include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
-#include "numeric/detail/common.h"
+#include "numeric/common.h"
 #include "plot/detail/messages.h"
 #include "plot/plot.h"
 

@@ -1,32 +1,9 @@
 #pragma once
-#include <span>
-#include <string>
-#include <string_view>
+#include "console/help_pages.h"
 
-#include "console/detail/routes.h"
-
-// The help pages: fixed texts carried as data. A page is a list of blocks joined in order; most
-// blocks begin with an empty line, and the console shows the page with a prompt line after it.
-//
-// What a user can type is marked in the blocks with backquotes, which the console never shows:
-//   `c(5,2)=`10           a line to type; text right after the closing mark (up to a blank or a
-//                         line end) is how its answer begins
-//   `3%%`=`(3%)%`         two expressions that the page says are equal
-// The marked lines of one block are meant to be typed in order into one console, so a block can
-// define something and then use it. The tests type them all.
+// The data of each help page (console/help/).
 namespace orvo::detail {
 
-inline constexpr char kExampleMark = '`';
-
-using HelpBlocks = std::span<const std::string_view>;
-
-// The blocks of one page, marks included; empty for a topic that has no page.
-HelpBlocks HelpPageBlocks(HelpTopic topic);
-
-// The page as the console shows it: the blocks joined, without the marks and without the prompt.
-std::string HelpPageText(HelpTopic topic);
-
-// The data of each page (console/help/).
 HelpBlocks OperatorBlocks();
 HelpBlocks FunctionBlocks();
 HelpBlocks PhysicsBlocks();

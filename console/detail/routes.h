@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "console/classify.h"
+#include "console/help_pages.h"
 #include "engine/command_env.h"
 
 namespace orvo {
@@ -24,20 +25,6 @@ struct Route {
   std::string_view word;  // matched as a prefix of the text after the family's character
   Handler run;
   int arg = 0;  // a handler's variant (integration method, help topic, ...)
-};
-
-// The help pages, as a Route's `arg` of HelpHandler names them.
-enum HelpTopic : int {
-  kHelpOper,
-  kHelpFunc,
-  kHelpPhys,
-  kHelpGeom,
-  kHelpChem,
-  kHelpAtom,
-  kHelpOther,
-  kHelpAmpersand,
-  kHelpHash,
-  kHelpAt,
 };
 
 // The "&" words (numerical tools and help pages), tested in order; a longer word is never

@@ -3,7 +3,7 @@
 #include <span>
 #include <vector>
 
-#include "numeric/detail/common.h"
+#include "numeric/common.h"
 
 namespace orvo::detail {
 

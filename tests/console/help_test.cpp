@@ -7,19 +7,16 @@
 #include <vector>
 
 #include "base/text.h"
-#include "console/detail/help_pages.h"
+#include "console/help_pages.h"
 #include "engine/evaluator.h"
 #include "tests/support/console_harness.h"
 
 namespace orvo::test {
 namespace {
 
-using detail::HelpTopic;
-
 constexpr HelpTopic kTopics[] = {
-    detail::kHelpOper, detail::kHelpFunc, detail::kHelpPhys,  detail::kHelpGeom,
-    detail::kHelpChem, detail::kHelpAtom, detail::kHelpOther, detail::kHelpAmpersand,
-    detail::kHelpHash, detail::kHelpAt,
+    kHelpOper, kHelpFunc,  kHelpPhys,      kHelpGeom, kHelpChem,
+    kHelpAtom, kHelpOther, kHelpAmpersand, kHelpHash, kHelpAt,
 };
 
 std::string TopicName(HelpTopic topic) {
@@ -44,7 +41,7 @@ TEST(HelpPages, OtherSpellingsOpenThePage) {
 // Every name of the function-name table shows on some page with its bracket.
 TEST(HelpPages, EveryFunctionNameAppearsWithItsParameters) {
   std::string all;
-  for (HelpTopic topic : kTopics) all += detail::HelpPageText(topic);
+  for (HelpTopic topic : kTopics) all += HelpPageText(topic);
   auto isNameChar = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); };
   std::vector<FunctionName> names = FunctionNames();
   ASSERT_EQ(names.size(), 184u);
@@ -77,7 +74,7 @@ std::string FailureIn(std::string_view answer) {
   return "";
 }
 
-// What a block marks (see console/detail/help_pages.h): `line=`answer is a line to type and how
+// What a block marks (see console/help_pages.h): `line=`answer is a line to type and how
 // its answer begins; `left`=`right` says two expressions are equal.
 struct Example {
   std::string line, answerStart, right;
@@ -85,11 +82,11 @@ struct Example {
 std::vector<Example> ExamplesOf(std::string_view block) {
   // Each marked text, with the text up to the next mark.
   std::vector<std::pair<std::string, std::string>> marks;
-  std::size_t open = block.find(detail::kExampleMark);
+  std::size_t open = block.find(kExampleMark);
   while (open != std::string_view::npos) {
-    const std::size_t close = block.find(detail::kExampleMark, open + 1);
+    const std::size_t close = block.find(kExampleMark, open + 1);
     if (close == std::string_view::npos) break;
-    const std::size_t next = block.find(detail::kExampleMark, close + 1);
+    const std::size_t next = block.find(kExampleMark, close + 1);
     marks.emplace_back(block.substr(open + 1, close - open - 1),
                        block.substr(close + 1, next - close - 1));
     open = next;
@@ -114,9 +111,8 @@ class HelpPageExamples : public ::testing::TestWithParam<HelpTopic> {};
 // failure and begin as the page shows; the expressions said to be equal give equal answers.
 TEST_P(HelpPageExamples, WorkAsThePageSays) {
   int checked = 0;
-  for (std::string_view block : detail::HelpPageBlocks(GetParam())) {
-    EXPECT_EQ(std::count(block.begin(), block.end(), detail::kExampleMark) % 2, 0)
-        << FirstLine(block);
+  for (std::string_view block : HelpPageBlocks(GetParam())) {
+    EXPECT_EQ(std::count(block.begin(), block.end(), kExampleMark) % 2, 0) << FirstLine(block);
     EXPECT_EQ(block.find("``"), std::string_view::npos) << FirstLine(block);
     ConsoleHarness console;
     for (const Example& example : ExamplesOf(block)) {
@@ -138,7 +134,7 @@ TEST_P(HelpPageExamples, WorkAsThePageSays) {
       }
     }
   }
-  if (GetParam() != detail::kHelpAtom) {
+  if (GetParam() != kHelpAtom) {
     EXPECT_GT(checked, 0) << "a page without examples";
   }
 }
