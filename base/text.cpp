@@ -27,6 +27,16 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (std::size_t at; (at = text.find(separator)) != std::string_view::npos;) {
+    parts.push_back(text.substr(0, at));
+    text.remove_prefix(at + 1);
+  }
+  parts.push_back(text);
+  return parts;
+}
+
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
   if (from.empty() || text.find(from) == std::string::npos) return;
   std::string result;

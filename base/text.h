@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvo {
 
@@ -19,6 +20,9 @@ void ToLowerAsciiInPlace(std::string& text);
 
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool EndsWith(std::string_view text, std::string_view suffix);
+
+// Splits `text` at every `separator`: "a,,b" gives "a", "", "b", and "" one empty part.
+std::vector<std::string_view> Split(std::string_view text, char separator);
 
 // Replaces every occurrence of `from` (not empty) by `to`, scanning left to right.
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to);

@@ -10,7 +10,7 @@
 #include <numbers>
 
 #include "functions/detail/kernels.h"
-#include "functions/detail/quiet_policy.h"
+#include "functions/quiet_policy.h"
 
 namespace orvo::detail {
 namespace {

@@ -20,7 +20,7 @@
 #include <cmath>
 
 #include "functions/detail/kernels.h"
-#include "functions/detail/quiet_policy.h"
+#include "functions/quiet_policy.h"
 
 namespace orvo::detail {
 namespace {

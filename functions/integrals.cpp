@@ -4,7 +4,7 @@
 #include <complex>
 
 #include "functions/detail/kernels.h"
-#include "functions/detail/quiet_policy.h"
+#include "functions/quiet_policy.h"
 
 namespace orvo::detail {
 namespace {

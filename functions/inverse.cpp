@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "functions/detail/kernels.h"
-#include "functions/detail/quiet_policy.h"
+#include "functions/quiet_policy.h"
 
 namespace orvo::detail {
 namespace {

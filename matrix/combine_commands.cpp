@@ -4,10 +4,8 @@
 #include "matrix/detail/commands.h"
 #include "matrix/detail/messages.h"
 
-namespace orvo::matrix_detail {
+namespace orvo::detail {
 namespace {
-
-namespace msg = matrix_msg;
 
 bool ShapesFit(const Matrix& a, const Matrix& b, int op) {
   if (op == kTimes) return a.cols() == b.rows();
@@ -91,4 +89,4 @@ CommandAnswer ScalarCommand(Context& context, std::string_view text, const Comma
           MatrixText(mat0, context.precision)};
 }
 
-}  // namespace orvo::matrix_detail
+}  // namespace orvo::detail

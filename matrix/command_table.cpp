@@ -6,7 +6,7 @@
 #include "matrix/detail/messages.h"
 
 namespace orvo {
-namespace matrix_detail {
+namespace detail {
 namespace {
 
 // Every "@" command word and what it runs. No word starts another, so the order does not matter.
@@ -114,17 +114,17 @@ bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, st
   return evaluator.Succeeded();
 }
 
-}  // namespace matrix_detail
+}  // namespace detail
 
 std::string_view MatrixCommandWord(std::string_view text) {
-  for (const matrix_detail::Command& command : matrix_detail::kCommands) {
+  for (const detail::Command& command : detail::kCommands) {
     if (StartsWith(text, command.routeWord)) return command.routeWord;
   }
   return {};
 }
 
 CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text) {
-  using namespace matrix_detail;
+  using namespace detail;
   Context context{matrices, env.precision, env.rng};
   for (const Command& command : kCommands) {
     if (!StartsWith(text, command.routeWord)) continue;
@@ -132,7 +132,7 @@ CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::str
     std::string_view rest = text.substr(command.routeWord.size());
     return Frame(command.run(context, CleanText(rest, isDefinition), command));
   }
-  return Frame(FailedAnswer(std::string(matrix_msg::kNoSuchCommand)));
+  return Frame(FailedAnswer(std::string(msg::kNoSuchCommand)));
 }
 
 }  // namespace orvo

@@ -7,10 +7,8 @@
 #include "matrix/detail/commands.h"
 #include "matrix/detail/messages.h"
 
-namespace orvo::matrix_detail {
+namespace orvo::detail {
 namespace {
-
-namespace msg = matrix_msg;
 
 // Functions of one number, by ComplexOp.
 constexpr Complex (*kFunctions[])(Complex) = {
@@ -107,4 +105,4 @@ CommandAnswer ComplexRootsCommand(Context& context, std::string_view text, const
           MatrixText(context.matrices[0], context.precision)};
 }
 
-}  // namespace orvo::matrix_detail
+}  // namespace orvo::detail

@@ -12,8 +12,7 @@
 namespace orvo {
 namespace {
 
-namespace msg = matrix_msg;
-using matrix_detail::EvaluateText;
+using detail::EvaluateText;
 
 // The system is shown with printf's default "%g".
 constexpr int kShownDigits = 6;

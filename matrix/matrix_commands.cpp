@@ -9,10 +9,8 @@
 #include "matrix/detail/commands.h"
 #include "matrix/detail/messages.h"
 
-namespace orvo::matrix_detail {
+namespace orvo::detail {
 namespace {
-
-namespace msg = matrix_msg;
 
 // Definitions show their elements with printf's default "%g", whatever the precision setting.
 constexpr int kDefinitionDigits = 6;
@@ -93,7 +91,7 @@ CommandAnswer DefineCommand(Context& context, std::string_view text, const Comma
   // The matrix is defined even when elements failed: they hold -1, and the messages say which.
   context.matrices[k] = m;
   if (!errorLines.empty()) return FailedAnswer(errorLines);
-  return {Fill(msg::kDefined, {FormatInt(k), FormatInt(rows), FormatInt(cols)}) +
+  return {Fill(msg::kMatrixDefined, {FormatInt(k), FormatInt(rows), FormatInt(cols)}) +
           MatrixText(m, kDefinitionDigits)};
 }
 
@@ -241,4 +239,4 @@ CommandAnswer EigenCommand(Context& context, std::string_view text, const Comman
       found == 0};
 }
 
-}  // namespace orvo::matrix_detail
+}  // namespace orvo::detail

@@ -1,7 +1,7 @@
 #include "numeric/common.h"
 #include "base/text.h"
 
-namespace orvo::detail {
+namespace orvo {
 
 Sampler::Sampler(Random& rng, Interrupt& interrupt, std::string_view f, double y, double z)
     : evaluator_(rng), poll_(interrupt, kPollPeriod) {
@@ -74,4 +74,4 @@ int SplitAtSemicolons(std::string_view text, int count, std::string_view* parts)
   return found;
 }
 
-}  // namespace orvo::detail
+}  // namespace orvo

@@ -9,7 +9,7 @@
 
 // Pieces shared by the numerical tools: the user's function evaluated point by point, the
 // interrupt polling, and the reading of command arguments.
-namespace orvo::detail {
+namespace orvo {
 
 // Counts work and asks the user's interrupt once per `period` units: asking may repaint a
 // window, so it is not done per evaluation.
@@ -81,4 +81,4 @@ CommandAnswer ErrorAnswer(std::string_view errors);
 // rest. Returns how many ";" were found (at most `count`).
 int SplitAtSemicolons(std::string_view text, int count, std::string_view* parts);
 
-}  // namespace orvo::detail
+}  // namespace orvo

@@ -111,7 +111,7 @@ struct Piece {
 };
 
 // One Gauss-Kronrod 7/15 estimate with QUADPACK's error estimate. False on a fault.
-bool Kronrod(detail::Sampler& f, double a, double b, Piece& piece) {
+bool Kronrod(Sampler& f, double a, double b, Piece& piece) {
   const double centre = (a + b) / 2;
   const double half = (b - a) / 2;
   std::array<double, 15> values{};
@@ -151,8 +151,7 @@ class Confirmation {
  public:
   enum class Verdict { kAgrees, kDiffers, kFault };
 
-  Confirmation(detail::Sampler& f, const Interval& in, bool enabled)
-      : f_(f), in_(in), enabled_(enabled) {}
+  Confirmation(Sampler& f, const Interval& in, bool enabled) : f_(f), in_(in), enabled_(enabled) {}
 
   // Compares the method's value with the estimate, made on the first call.
   Verdict Check(double value, double change) {
@@ -213,7 +212,7 @@ class Confirmation {
         error_ <= std::max(in_.tolerance * std::fabs(estimate_), 2 * kRoundingNoise * absolute_);
   }
 
-  detail::Sampler& f_;
+  Sampler& f_;
   const Interval& in_;
   bool enabled_;
   bool made_ = false;
@@ -229,8 +228,7 @@ enum class Pass { kDone, kSpent, kFault };
 
 // The sum of f at the n midpoints a + (k + 1/2) h, one step each, while the budget lasts.
 // Simpson and Romberg refine by the same midpoints.
-Pass Midpoints(detail::Sampler& f, double a, double h, long long n, int budget, int& steps,
-               double& sum) {
+Pass Midpoints(Sampler& f, double a, double h, long long n, int budget, int& steps, double& sum) {
   sum = 0;
   for (long long k = 0; k < n; ++k) {
     if (steps >= budget) return Pass::kSpent;
@@ -244,7 +242,7 @@ Pass Midpoints(detail::Sampler& f, double a, double h, long long n, int budget, 
 
 // The method's value stands: with the verdict of the independent estimate when it is known.
 NumericStatus Finish(double value, Confirmation::Verdict verdict, Confirmation& confirmation,
-                     detail::Sampler& f, IntegrationResult& result, std::string& errors) {
+                     Sampler& f, IntegrationResult& result, std::string& errors) {
   if (f.cancelled()) return f.Fail(errors);
   result.value = value;
   result.confirmed = verdict == Confirmation::Verdict::kAgrees;
@@ -254,7 +252,7 @@ NumericStatus Finish(double value, Confirmation::Verdict verdict, Confirmation& 
 }
 
 // A fault at an end point: the message, and a hint when the integrand can be evaluated inside.
-NumericStatus EndPointFault(detail::Sampler& f, const Interval& in, std::string& errors) {
+NumericStatus EndPointFault(Sampler& f, const Interval& in, std::string& errors) {
   NumericStatus status = f.Fail(errors);
   double inside = 0;
   if (status == NumericStatus::kFailed && f.At((in.a + in.b) / 2, inside)) {
@@ -279,7 +277,7 @@ template <class Rule>
 NumericStatus HalveTrapezium(Random& rng, Interrupt& interrupt, const IntegrationTask& task,
                              IntegrationResult& result, std::string& errors) {
   Interval in = Begin(task, result);
-  detail::Sampler f(rng, interrupt, task.f, task.y, task.z);
+  Sampler f(rng, interrupt, task.f, task.y, task.z);
   Confirmation confirmation(f, in, task.confirm);
   Rule rule;
   int budget = task.budget;
@@ -361,7 +359,7 @@ NumericStatus NumericTools::IntegrateTrapezium(CurveMode mode, const Integration
                                                IntegrationResult& result,
                                                std::string& errors) const {
   Interval in = Begin(task, result);
-  detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
+  Sampler f(rng_, interrupt_, task.f, task.y, task.z);
   // The independent estimate integrates f itself: it confirms areas only.
   Confirmation confirmation(f, in, task.confirm && mode == CurveMode::kArea);
   result.steps = 1;
@@ -414,7 +412,7 @@ NumericStatus NumericTools::IntegrateRomberg(const IntegrationTask& task, Integr
 NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, IntegrationResult& result,
                                            std::string& errors) const {
   Interval in = Begin(task, result);
-  detail::Sampler f(rng_, interrupt_, task.f, task.y, task.z);
+  Sampler f(rng_, interrupt_, task.f, task.y, task.z);
   Confirmation confirmation(f, in, task.confirm);
   double previous = result.value;
   // One more sub-interval per pass: the budget allows some 450 passes.
@@ -473,19 +471,19 @@ NumericStatus NumericTools::Integrate(IntegrationMethod method, const Integratio
 CommandAnswer IntegrateCommand(const CommandEnv& env, std::string_view text,
                                IntegrationMethod method) {
   std::string_view parts[3];
-  int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), 2, parts);
+  int found = SplitAtSemicolons(StripClosingBracket(text), 2, parts);
   // Bounds are read with the default variables, not the user's.
   Evaluator bounds(env.rng);
   std::string errors;
   double a = 0;
   double b = 0;
-  detail::EvaluateLeadingPair(bounds, parts, found, a, b, errors);
+  EvaluateLeadingPair(bounds, parts, found, a, b, errors);
   if (found < 2) {
     AppendMessage(errors, msg::kIntegralMissing);
   } else if (parts[2].find(';') != std::string_view::npos) {
     AppendMessage(errors, msg::kIntegralExcessive);
   }
-  if (!errors.empty()) return detail::ErrorAnswer(errors);
+  if (!errors.empty()) return ErrorAnswer(errors);
 
   IntegrationTask task{parts[2], a, b, std::pow(10.0, -env.precision), kStepBudget, env.y, env.z};
   IntegrationResult result;

@@ -7,8 +7,8 @@
 #include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
-#include "numeric/detail/aberth.h"
 #include "numeric/common.h"
+#include "numeric/detail/aberth.h"
 #include "numeric/detail/messages.h"
 #include "numeric/numeric.h"
 
@@ -47,7 +47,7 @@ bool Near(Complex u, Complex v, double tol) {
 
 // One start of the Newton iteration. True with `z` = an accepted root.
 bool NewtonStart(const Deflation& p, const std::vector<PolynomialRoot>& known, double tol,
-                 Complex& z, detail::CancelPoll& poll) {
+                 Complex& z, CancelPoll& poll) {
   for (int m = 1;;) {
     Complex value = EvaluatePolynomial(p.degree, p.a, z);
     Complex slope = EvaluatePolynomial(p.degree - 1, p.b, z);
@@ -76,7 +76,7 @@ bool NewtonStart(const Deflation& p, const std::vector<PolynomialRoot>& known, d
 // polynomial without its zero roots, each printed to the digits its disc allows. A part inside
 // the disc is 0. False (and the list as it was) when that iteration does not settle either.
 bool Fallback(std::span<const double> coefficients, int zeros, int precision,
-              PolynomialRootList& list, detail::CancelPoll& poll) {
+              PolynomialRootList& list, CancelPoll& poll) {
   std::vector<double> ascending(coefficients.rbegin() + zeros, coefficients.rend());
   while (!ascending.empty() && ascending.back() == 0) ascending.pop_back();
   std::vector<detail::RootEstimate> found;
@@ -134,7 +134,7 @@ NumericStatus NumericTools::SearchPolynomialRoots(std::span<const double> coeffi
   std::vector<PolynomialRoot>& roots = list.roots;
   roots.assign(zeros, {Complex::fromReal(0), precision});
 
-  detail::CancelPoll poll(interrupt_, kPollPeriod);
+  CancelPoll poll(interrupt_, kPollPeriod);
   // Without a single root the tolerance is made ten times larger, down to one digit.
   for (int digits = precision;; --digits) {
     double tol = std::pow(10.0, -digits);
@@ -205,20 +205,14 @@ CommandAnswer NumericTools::PolynomialRoots(std::span<const double> coefficients
 
 CommandAnswer PolynomialRootsCommand(const CommandEnv& env, std::string_view text) {
   // An empty part is 0, so "&prt()" is the constant 0: no root lines.
-  text = detail::StripClosingBracket(text);
+  const std::vector<std::string_view> parts = Split(StripClosingBracket(text), ';');
   Evaluator evaluator(env.rng);  // coefficients are read with the default variables
   std::string errors;
-  std::vector<double> coefficients;
-  for (std::size_t from = 0;;) {
-    std::size_t at = text.find(';', from);
-    std::string_view part = text.substr(from, at == std::string_view::npos ? at : at - from);
-    double value = 0;
-    detail::EvaluateArgument(evaluator, part, value, errors);
-    coefficients.push_back(value);
-    if (at == std::string_view::npos) break;
-    from = at + 1;
+  std::vector<double> coefficients(parts.size());
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    EvaluateArgument(evaluator, parts[i], coefficients[i], errors);
   }
-  if (!errors.empty()) return detail::ErrorAnswer(errors);
+  if (!errors.empty()) return ErrorAnswer(errors);
 
   if (static_cast<int>(coefficients.size()) - 1 >= kWaitFromDegree && env.show) {
     env.show(msg::kPolynomialWait);

@@ -42,7 +42,7 @@ NumericStatus NumericTools::SearchRoots(std::string_view f, double a, double b, 
                                         double y, double z, std::vector<double>& roots,
                                         std::string& errors) const {
   roots.clear();
-  detail::Sampler fx(rng_, interrupt_, f, y, z);
+  Sampler fx(rng_, interrupt_, f, y, z);
   double value = 0;
   if (!fx.At(0, value)) {
     if (fx.cancelled() || fx.status() > 0) return fx.Fail(errors);
@@ -105,32 +105,23 @@ CommandAnswer NumericTools::FindRoots(std::string_view f, double a, double b, in
 }
 
 CommandAnswer FindRootsCommand(const CommandEnv& env, std::string_view text) {
-  text = detail::StripClosingBracket(text);
+  std::string_view parts[3];
+  const int found = SplitAtSemicolons(StripClosingBracket(text), 2, parts);
   Evaluator bounds(env.rng);  // the bounds are read with the default variables
   std::string errors;
   double a = kDefaultFrom;
   double b = kDefaultTo;
-  std::string_view f = text;
-  if (std::size_t first = text.find(';'); first != std::string_view::npos) {
-    detail::EvaluateArgument(bounds, text.substr(0, first), a, errors);
-    std::string_view rest = text.substr(first + 1);
-    if (std::size_t second = rest.find(';'); second != std::string_view::npos) {
-      detail::EvaluateArgument(bounds, rest.substr(0, second), b, errors);
-      f = rest.substr(second + 1);
-    } else {
-      // There is no two-part form: this leaves the function empty.
-      a = kDefaultFrom;
-      b = kDefaultTo;
-      f = {};
-    }
-  }
+  EvaluateLeadingPair(bounds, parts, found, a, b, errors);
+  // The function stands alone or after both bounds; there is no two-part form, so one ";"
+  // leaves it empty.
+  const std::string_view f = found == 1 ? std::string_view() : parts[found];
   // An empty text evaluates to 0, which every starting point would solve.
   if (f.empty()) {
     AppendMessage(errors, msg::kRootsMissing);
   } else if (f.find(';') != std::string_view::npos) {
     AppendMessage(errors, msg::kRootsExcessive);
   }
-  if (!errors.empty()) return detail::ErrorAnswer(errors);
+  if (!errors.empty()) return ErrorAnswer(errors);
   if (a == b) {
     a = kDefaultFrom;
     b = kDefaultTo;

@@ -11,7 +11,7 @@ namespace orvo {
 
 NumericStatus NumericTools::SequenceSum(std::string_view f, double a, double st, double n, double y,
                                         double z, double& sum, std::string& errors) const {
-  detail::Sampler term(rng_, interrupt_, f, y, z);
+  Sampler term(rng_, interrupt_, f, y, z);
   sum = 0;
   // A fault of form shows at any x; one of value at x = 0 may not concern the terms at all.
   double value = 0;
@@ -27,13 +27,13 @@ NumericStatus NumericTools::SequenceSum(std::string_view f, double a, double st,
 
 CommandAnswer SequenceSumCommand(const CommandEnv& env, std::string_view text) {
   std::string_view parts[4];
-  int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), 3, parts);
+  int found = SplitAtSemicolons(StripClosingBracket(text), 3, parts);
   Evaluator elements(env.rng);  // a and n are read with the default variables
   std::string errors;
   double a = 0;
   double n = 0;
   double st = 1;
-  detail::EvaluateLeadingPair(elements, parts, found, a, n, errors);
+  EvaluateLeadingPair(elements, parts, found, a, n, errors);
   // The step is read as a plain number, as atof reads it: "1/2" is 1.
   if (found >= 3) st = ParseDouble(parts[2]);
   if (found < 3) {
@@ -43,7 +43,7 @@ CommandAnswer SequenceSumCommand(const CommandEnv& env, std::string_view text) {
   }
   if (st == 0) st = 1;
   if (std::floor(n) <= 0) n = 1;
-  if (!errors.empty()) return detail::ErrorAnswer(errors);
+  if (!errors.empty()) return ErrorAnswer(errors);
 
   NumericTools tools(env.rng, env.interrupt);
   double sum = 0;

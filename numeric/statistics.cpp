@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include <boost/math/distributions/students_t.hpp>
-#include <boost/math/policies/policy.hpp>
 
 #include "base/message.h"
 #include "base/number_text.h"
+#include "base/shell_sort.h"
 #include "base/text.h"
+#include "functions/quiet_policy.h"
 #include "numeric/common.h"
 #include "numeric/detail/messages.h"
 #include "numeric/numeric.h"
@@ -33,37 +34,12 @@ constexpr std::array<double, 48> kGrubbs05 = {
 constexpr int kGrubbsFirstN = 3;
 constexpr double kGrubbsLevel = 0.05;
 
-// Numeric code reports through values, never exceptions: every Boost error gives NaN or inf.
-using NoThrow = boost::math::policies::policy<
-    boost::math::policies::domain_error<boost::math::policies::ignore_error>,
-    boost::math::policies::pole_error<boost::math::policies::ignore_error>,
-    boost::math::policies::overflow_error<boost::math::policies::ignore_error>,
-    boost::math::policies::underflow_error<boost::math::policies::ignore_error>,
-    boost::math::policies::denorm_error<boost::math::policies::ignore_error>,
-    boost::math::policies::rounding_error<boost::math::policies::ignore_error>,
-    boost::math::policies::evaluation_error<boost::math::policies::ignore_error>,
-    boost::math::policies::indeterminate_result_error<boost::math::policies::ignore_error>>;
-
 // The formula behind the table: G = (n-1)/sqrt(n) sqrt(t^2 / (n-2+t^2)), t the upper 0.05/n
 // quantile of Student's t with n-2 degrees of freedom.
 double GrubbsFormula(int n) {
-  boost::math::students_t_distribution<double, NoThrow> student(n - 2);
+  boost::math::students_t_distribution<double, QuietPolicy> student(n - 2);
   double t = boost::math::quantile(boost::math::complement(student, kGrubbsLevel / n));
   return (n - 1) / std::sqrt(static_cast<double>(n)) * std::sqrt(t * t / (n - 2 + t * t));
-}
-
-// Ascending Shell sort (gaps n/2, n/4, ..., 1). A value moves left only past strictly larger
-// ones, so it terminates and stays defined with not-a-number values in the sample.
-void ShellSort(std::span<double> values) {
-  const std::size_t n = values.size();
-  for (std::size_t gap = n / 2; gap > 0; gap /= 2) {
-    for (std::size_t i = gap; i < n; ++i) {
-      double moving = values[i];
-      std::size_t j = i;
-      for (; j >= gap && moving < values[j - gap]; j -= gap) values[j] = values[j - gap];
-      values[j] = moving;
-    }
-  }
 }
 
 bool Outlying(double x, double mean, double deviation, double critical) {
@@ -108,7 +84,7 @@ std::string Moments(double t, std::span<const double> values, int precision, dou
 
 std::string OrderAndOutliers(double a, std::span<double> values, double mean, double deviation,
                              int precision) {
-  ShellSort(values);
+  ShellSort(values, [](double a, double b) { return a < b; });
   const std::size_t n = values.size();
   double median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
   std::string text =
@@ -136,39 +112,32 @@ std::string OrderAndOutliers(double a, std::span<double> values, double mean, do
 CommandAnswer StatisticsCommand(const CommandEnv& env, std::string_view text) {
   std::size_t bar = text.find('|');
   const bool levelGiven = bar != std::string_view::npos;
-  std::string_view valuesText =
-      detail::StripClosingBracket(levelGiven ? text.substr(bar + 1) : text);
+  std::string_view valuesText = StripClosingBracket(levelGiven ? text.substr(bar + 1) : text);
 
   Evaluator evaluator(env.rng);  // the level and the values are read with the default variables
   std::string errors;
   double a = kDefaultLevel;
-  if (levelGiven && !detail::EvaluateArgument(evaluator, text.substr(0, bar), a, errors)) a = -1;
+  if (levelGiven && !EvaluateArgument(evaluator, text.substr(0, bar), a, errors)) a = -1;
   if (!(a > 0 && a < 1)) a = kDefaultLevel;
 
-  std::vector<std::string_view> parts;
-  for (std::size_t from = 0;;) {
-    std::size_t at = valuesText.find(';', from);
-    parts.push_back(valuesText.substr(from, at == std::string_view::npos ? at : at - from));
-    if (at == std::string_view::npos) break;
-    from = at + 1;
-  }
+  const std::vector<std::string_view> parts = Split(valuesText, ';');
   std::vector<double> values(parts.size());
   if (parts.size() < 2) {
     AppendMessage(errors, msg::kStatisticsTooFew);
   } else {
     for (std::size_t i = 0; i < parts.size(); ++i) {
-      detail::EvaluateArgument(evaluator, parts[i], values[i], errors);
+      EvaluateArgument(evaluator, parts[i], values[i], errors);
     }
   }
-  if (!errors.empty()) return detail::ErrorAnswer(errors);
+  if (!errors.empty()) return ErrorAnswer(errors);
 
   // The quantile comes from the function library's inverse t distribution.
   const int freedom = static_cast<int>(values.size()) - 1;
   std::string quantile = Fill(kQuantileCall, {FormatGDigits(a, 6), FormatInt(freedom)});
   Evaluator tEvaluator(env.rng);
   double t = 0;
-  if (!detail::EvaluateArgument(tEvaluator, quantile, t, errors)) {
-    return detail::ErrorAnswer(errors);
+  if (!EvaluateArgument(tEvaluator, quantile, t, errors)) {
+    return ErrorAnswer(errors);
   }
 
   double mean = 0;

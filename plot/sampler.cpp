@@ -47,10 +47,10 @@ class Probe {
 
   long count() const { return count_; }
   bool cancelled() const { return sampler_.cancelled(); }
-  detail::Sampler& sampler() { return sampler_; }
+  Sampler& sampler() { return sampler_; }
 
  private:
-  detail::Sampler sampler_;
+  Sampler sampler_;
   PlotCurve& curve_;
   long count_ = 0;
 };

@@ -150,13 +150,13 @@ CommandAnswer PlotCommand(const CommandEnv& env, std::string_view text, PlotRequ
                           std::vector<PlotCurve>& curves) {
   constexpr int kParts = kMaxPlotFunctions + 2;
   std::string_view parts[kParts + 1];
-  int found = detail::SplitAtSemicolons(detail::StripClosingBracket(text), kParts, parts);
+  int found = SplitAtSemicolons(StripClosingBracket(text), kParts, parts);
   // Bounds are read with the default variables, not the user's, as the other "&" commands do.
   Evaluator bounds(env.rng);
   std::string errors;
   double a = 0;
   double b = 0;
-  detail::EvaluateLeadingPair(bounds, parts, found, a, b, errors);
+  EvaluateLeadingPair(bounds, parts, found, a, b, errors);
   if (found < 2) {
     AppendMessage(errors, msg::kPlotMissing);
   } else if (found == kParts) {
@@ -164,7 +164,7 @@ CommandAnswer PlotCommand(const CommandEnv& env, std::string_view text, PlotRequ
   } else if (errors.empty() && a == b) {
     AppendMessage(errors, msg::kPlotEqualBounds);
   }
-  if (!errors.empty()) return detail::ErrorAnswer(errors);
+  if (!errors.empty()) return ErrorAnswer(errors);
   if (a > b) std::swap(a, b);
 
   PlotRequest asked{a, b, {}, env.y, env.z, env.precision};
@@ -173,7 +173,7 @@ CommandAnswer PlotCommand(const CommandEnv& env, std::string_view text, PlotRequ
     asked.functions.emplace_back(parts[i]);
     NumericStatus status = SampleCurve(parts[i], a, b, env.y, env.z, SampleOptions{}, env.rng,
                                        env.interrupt, sampled[i - 2], errors);
-    if (status != NumericStatus::kOk) return detail::ErrorAnswer(errors);
+    if (status != NumericStatus::kOk) return ErrorAnswer(errors);
   }
   CommandAnswer answer{std::string(kNewLine) + PlotSummary(sampled, env.precision) + "\\\\"};
   answer.failed =

@@ -15,8 +15,6 @@
 namespace orvo {
 namespace {
 
-namespace m = msg::definitions;
-
 // What every definition line of a file begins with.
 constexpr std::string_view kDefineWord = "#define(";
 
@@ -82,12 +80,13 @@ CommandAnswer DefineCommand(DefinitionContext& context, std::string_view text) {
   bool failed = true;
   std::size_t semicolon = cleaned.find(';');
   if (semicolon == std::string::npos) {
-    answer = std::string(m::kIllegalDefine) + std::string(kNewLine) + std::string(m::kUseSemicolon);
+    answer =
+        std::string(msg::kIllegalDefine) + std::string(kNewLine) + std::string(msg::kUseSemicolon);
   } else if (std::string name = cleaned.substr(0, cleaned.find('('));
              FindByName(store, name) >= 0) {
-    answer = Fill(m::kAlreadyDefined, {CapEcho(name)});
+    answer = Fill(msg::kAlreadyDefined, {CapEcho(name)});
   } else if (store.full()) {
-    answer = m::kStoreFull;
+    answer = msg::kStoreFull;
   } else {
     std::string head = cleaned.substr(0, semicolon);
     std::string body = cleaned.substr(semicolon + 1);
@@ -97,7 +96,7 @@ CommandAnswer DefineCommand(DefinitionContext& context, std::string_view text) {
       answer = std::string(kNewLine) + message;
     } else {
       CopyDefinition(store.definitions[++store.lastDefinition], definition);
-      answer = Fill(m::kDefined, {CapEcho(head), CapEcho(body)});
+      answer = Fill(msg::kDefined, {CapEcho(head), CapEcho(body)});
       failed = false;
       SortDefinitions(store);
     }
@@ -114,52 +113,52 @@ CommandAnswer UndefCommand(DefinitionContext& context, std::string_view text) {
   name = detail::WithoutBlanks(name.substr(0, name.find('(')));
 
   if (name.empty()) {
-    if (!context.dialogs.AskYesNo(m::kUndefineAllQuestion)) return Answer(m::kNoneUndefined);
+    if (!context.dialogs.AskYesNo(msg::kUndefineAllQuestion)) return Answer(msg::kNoneUndefined);
     store = DefinitionStore{};
-    return Answer(m::kAllUndefined);
+    return Answer(msg::kAllUndefined);
   }
   int found = FindByName(store, name);
   if (found < 0) {
-    return Answer(Fill(m::kNotFound, {CapEcho(name)}), true);
+    return Answer(Fill(msg::kNotFound, {CapEcho(name)}), true);
   }
   // Moving the later slots down keeps them sorted.
   for (int i = found; i < store.lastDefinition; ++i) {
     CopyDefinition(store.definitions[i], store.definitions[i + 1]);
   }
   store.definitions[store.lastDefinition--] = FunctionDefinition{};
-  return Answer(Fill(m::kUndefined, {CapEcho(name)}));
+  return Answer(Fill(msg::kUndefined, {CapEcho(name)}));
 }
 
 CommandAnswer SaveDefinitions(DefinitionContext& context) {
   const DefinitionStore& store = context.store;
-  if (store.empty()) return Answer(std::string(kNewLine) + std::string(m::kNoDefinitions));
+  if (store.empty()) return Answer(std::string(kNewLine) + std::string(msg::kNoDefinitions));
   detail::MakeFolder(context.folders.home);
   std::optional<std::string> path =
-      context.dialogs.ChooseFileToSave(m::kFileFilter, m::kFileSuffix, context.folders.home);
-  if (!path || path->empty()) return Answer(m::kDefinitionsNotSaved, true);
+      context.dialogs.ChooseFileToSave(msg::kFileFilter, msg::kFileSuffix, context.folders.home);
+  if (!path || path->empty()) return Answer(msg::kDefinitionsNotSaved, true);
   *path = InStartFolder(context, *path);
 
   std::string bytes;
   for (int i = 0; i < store.count(); ++i) bytes += FileLine(store.definitions[i]);
   WriteResult written = WriteFileSafely(*path, bytes);
   if (!written.ok) {
-    return Answer(std::string(m::kDefinitionsNotSaved) + std::string(m::kSaveFailure) +
+    return Answer(std::string(msg::kDefinitionsNotSaved) + std::string(msg::kSaveFailure) +
                       CapEcho(*path) + ": " + written.reason,
                   true);
   }
-  return Answer(m::kDefinitionsSaved);
+  return Answer(msg::kDefinitionsSaved);
 }
 
 std::string ViewDefinitions(const DefinitionStore& store) {
   std::string listing;
   if (store.empty()) {
-    listing = std::string(m::kNoDefinitions) + std::string(kNewLine);
+    listing = std::string(msg::kNoDefinitions) + std::string(kNewLine);
   }
   for (int i = 0; i < store.count(); ++i) {
     const FunctionDefinition& definition = store.definitions[i];
     listing +=
-        Fill(m::kListing, {FormatInt(i + 1), definition.name, ToLowerAscii(definition.parameters),
-                           ToLowerAscii(definition.expression)});
+        Fill(msg::kListing, {FormatInt(i + 1), definition.name, ToLowerAscii(definition.parameters),
+                             ToLowerAscii(definition.expression)});
   }
   if (store.lastDefinition != 0) listing.insert(0, kNewLine);
   // The listing already ends with a line break: only the prompt's backslashes follow.
@@ -175,8 +174,8 @@ CommandAnswer LoadFile(DefinitionContext& context, const std::string& path,
   // Read into a scratch store: the definitions in use go only when something replaces them.
   DefinitionStore loaded = file.ok() ? ReadDefinitions(file.bytes, context.rng) : DefinitionStore{};
   if (loaded.empty()) {
-    return Answer(echo + std::string(m::kNothingLoaded) + std::string(m::kReason) +
-                      (file.ok() ? std::string(m::kNoValidDefinition) : file.reason),
+    return Answer(echo + std::string(msg::kNothingLoaded) + std::string(msg::kReason) +
+                      (file.ok() ? std::string(msg::kNoValidDefinition) : file.reason),
                   true);
   }
   context.store = std::move(loaded);
@@ -190,7 +189,7 @@ CommandAnswer LoadFile(DefinitionContext& context, const std::string& path,
 CommandAnswer LoadDefinitionsByDialog(DefinitionContext& context) {
   detail::MakeFolder(context.folders.home);
   std::optional<std::string> path =
-      context.dialogs.ChooseFileToOpen(m::kFileFilter, context.folders.home);
+      context.dialogs.ChooseFileToOpen(msg::kFileFilter, context.folders.home);
   // Cancelled: a prompt all the same, or the next line would be read as part of this one.
   if (!path || path->empty()) return {std::string(kPromptEnding)};
   // The console line shows the name as it was chosen.
@@ -214,14 +213,14 @@ CommandAnswer IncludeDefinitions(DefinitionContext& context, std::string_view te
   }
   if (!name.empty() && std::filesystem::path(name).extension().empty()) {
     for (std::size_t i = 0, n = candidates.size(); i < n; ++i) {
-      candidates.push_back(candidates[i] + std::string(m::kDefinitionExtension));
+      candidates.push_back(candidates[i] + std::string(msg::kDefinitionExtension));
     }
   }
   for (const std::string& path : candidates) {
     if (detail::PathExists(path)) return LoadDefinitionFile(context, path, true);
   }
   return Answer(std::string(kNewLine) + CapEcho(detail::JoinPath(context.folders.home, name)) +
-                    std::string(m::kNoSuchFile),
+                    std::string(msg::kNoSuchFile),
                 true);
 }
 

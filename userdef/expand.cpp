@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/shell_sort.h"
 #include "base/text.h"
 #include "userdef/detail/names.h"
 #include "userdef/userdef.h"
@@ -189,10 +190,10 @@ CallExpansion ExpandCall(const FunctionDefinition& definition, std::string_view 
     std::size_t index;  // which argument replaces it
   };
   std::vector<Parameter> parameters;
-  const std::vector<std::string_view> names = detail::SplitParameters(definition.parameters);
+  const std::vector<std::string_view> names = Split(definition.parameters, ',');
   for (std::size_t i = 0; i < names.size(); ++i) parameters.push_back({names[i], i});
-  detail::ShellSortLongestFirst(parameters,
-                                [](const Parameter& parameter) { return parameter.name.size(); });
+  ShellSort(std::span(parameters),
+            [](const Parameter& a, const Parameter& b) { return a.name.size() > b.name.size(); });
 
   result = definition.expression;
   std::string replacement;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/message.h"
+#include "base/shell_sort.h"
 #include "base/text.h"
 #include "engine/evaluator.h"
 #include "userdef/detail/messages.h"
@@ -13,8 +14,6 @@
 
 namespace orvo {
 namespace {
-
-namespace m = msg::definitions;
 
 // Characters that may not appear in a parameter list.
 constexpr std::string_view kParameterForbidden = "()[]{}+-*^/:%#<>=&|";
@@ -77,19 +76,6 @@ std::string WithoutBlanks(std::string_view text) {
   return result;
 }
 
-std::vector<std::string_view> SplitParameters(std::string_view parameters) {
-  std::vector<std::string_view> names;
-  std::size_t start = 0;
-  while (true) {
-    std::size_t comma = parameters.find(',', start);
-    names.push_back(
-        parameters.substr(start, comma == std::string_view::npos ? comma : comma - start));
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
-  }
-  return names;
-}
-
 }  // namespace detail
 
 std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headText,
@@ -97,15 +83,15 @@ std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headTe
   const std::string head = detail::WithoutBlanks(headText);
   const std::string body = detail::WithoutBlanks(bodyText);
   slot = FunctionDefinition{};
-  if (body.empty()) return std::string(m::kIllegalDefine);
+  if (body.empty()) return std::string(msg::kIllegalDefine);
   slot.expression = body;
 
   std::size_t open = head.find('(');
-  if (open == std::string::npos) return std::string(m::kIllegalDefine);
+  if (open == std::string::npos) return std::string(msg::kIllegalDefine);
   slot.name = head.substr(0, open);
   // A control character would hide in the listing and in the file (a NUL cut the name short).
   if (std::any_of(slot.name.begin(), slot.name.end(), IsControlCharacter)) {
-    return std::string(m::kIllegalDefine);
+    return std::string(msg::kIllegalDefine);
   }
   std::size_t close = head.find(')', open + 1);
   if (close != std::string::npos) slot.parameters = head.substr(open + 1, close - open - 1);
@@ -113,16 +99,16 @@ std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headTe
   // A plain text search, so a function "s" cannot use "sin" and an empty name always fails:
   // the expansion would otherwise find the name inside its own body again.
   if (slot.expression.find(slot.name) != std::string::npos) {
-    return Fill(m::kContainsName, {slot.name});
+    return Fill(msg::kContainsName, {slot.name});
   }
-  if (close == std::string::npos) return std::string(m::kIllegalDefine);
+  if (close == std::string::npos) return std::string(msg::kIllegalDefine);
 
   const std::string illegalParameters =
-      Fill(m::kIllegalParameters, {ToLowerAscii(slot.parameters)});
+      Fill(msg::kIllegalParameters, {ToLowerAscii(slot.parameters)});
   if (slot.parameters.find_first_of(kParameterForbidden) != std::string::npos) {
     return illegalParameters;
   }
-  const std::vector<std::string_view> names = detail::SplitParameters(slot.parameters);
+  const std::vector<std::string_view> names = Split(slot.parameters, ',');
   slot.lastParameter = static_cast<int>(names.size()) - 1;
   for (std::size_t i = 0; i + 1 < names.size(); ++i) {
     if (names[i].empty()) return illegalParameters;  // only the last name may be empty
@@ -144,7 +130,7 @@ std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headTe
   }
   if (!missing.empty()) {
     if (slot.parameters.empty()) return "";
-    return Fill(m::kMissingParameters, {missing, ToLowerAscii(slot.expression)});
+    return Fill(msg::kMissingParameters, {missing, ToLowerAscii(slot.expression)});
   }
 
   // A trial with every parameter as the variable z catches faults of form (unknown names,
@@ -173,8 +159,9 @@ void CopyDefinition(FunctionDefinition& target, const FunctionDefinition& source
 void SortDefinitions(DefinitionStore& store) {
   std::vector<FunctionDefinition> valid(store.definitions.begin(),
                                         store.definitions.begin() + store.count());
-  detail::ShellSortLongestFirst(
-      valid, [](const FunctionDefinition& definition) { return definition.name.size(); });
+  ShellSort(std::span(valid), [](const FunctionDefinition& a, const FunctionDefinition& b) {
+    return a.name.size() > b.name.size();
+  });
   for (std::size_t i = 0; i < valid.size(); ++i) CopyDefinition(store.definitions[i], valid[i]);
 }
 

@@ -9,7 +9,7 @@
 
 // What the "@" command handlers share: their context, the command table's row type and the text
 // helpers.
-namespace orvo::matrix_detail {
+namespace orvo::detail {
 
 // What a handler works on.
 struct Context {
@@ -20,12 +20,13 @@ struct Context {
 
 struct Command;
 // A handler gets the text after its command word and returns its answer, not yet framed.
-using Handler = CommandAnswer (*)(Context& context, std::string_view text, const Command& command);
+using CommandRun = CommandAnswer (*)(Context& context, std::string_view text,
+                                     const Command& command);
 
 // One row of the command table.
 struct Command {
   std::string_view routeWord;  // as routed: "1(", "det(", ...
-  Handler run;
+  CommandRun run;
   std::string_view word = {};   // the command's name in messages ("cholesky" for "chsky(")
   std::string_view title = {};  // the heading of its result
   int op = 0;                   // which operation of the handler's family
@@ -82,4 +83,4 @@ std::string_view SplitAt(std::string_view text, char separator, std::string_view
 // syntax checker's closing line. True when there were none.
 bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, std::string& errors);
 
-}  // namespace orvo::matrix_detail
+}  // namespace orvo::detail

@@ -3,13 +3,13 @@
 
 // Texts of the matrix, complex and linear-system commands, exactly as the console shows them.
 // "%d" and "%s" are filled in order by Fill (base/message.h).
-namespace orvo::matrix_msg {
+namespace orvo::msg {
 
 inline constexpr std::string_view kNoSuchCommand =
     "Error: There was no such @ function\r\nInput @= and press Enter to see @ functions";
 
 // Defining, viewing and copying.
-inline constexpr std::string_view kDefined = "Defined mat%d  %d * %d\r\n";
+inline constexpr std::string_view kMatrixDefined = "Defined mat%d  %d * %d\r\n";
 inline constexpr std::string_view kViewTitle = "mat%d\r\n";
 inline constexpr std::string_view kViewBadName =
     "Error: Illegal format of @(mat) function\r\nThe parameter should be mat0, mat1 or mat2";
@@ -93,4 +93,4 @@ inline constexpr std::string_view kLinearFormat = "\r\nError: Illegal format of 
 inline constexpr std::string_view kLinearSingular =
     "Error: The matrix is singular, there is no unique solution";
 
-}  // namespace orvo::matrix_msg
+}  // namespace orvo::msg

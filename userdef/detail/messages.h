@@ -2,7 +2,7 @@
 #include <string_view>
 
 // Texts of the user-defined functions, exactly as the console shows them.
-namespace orvo::msg::definitions {
+namespace orvo::msg {
 
 // Checks of a new definition.
 inline constexpr std::string_view kIllegalDefine = "Error: Illegal format of #define() function";
@@ -52,4 +52,4 @@ inline constexpr std::string_view kDefinitionExtension = ".def";
 inline constexpr std::string_view kFileFilter = "Definition files (*.def);;All files (*)";
 inline constexpr std::string_view kFileSuffix = "def";
 
-}  // namespace orvo::msg::definitions
+}  // namespace orvo::msg

@@ -3,9 +3,9 @@
 
 // Boost.Math reports failures by throwing unless told otherwise. Here every failure gives its
 // IEEE answer instead (a not-a-number outside the domain, an infinity past the double range, the
-// best value reached when a series runs out of steps), which the branches and the end of the
-// evaluation turn into their messages: no Boost call in the function library can throw.
-namespace orvo::detail {
+// best value reached when a series runs out of steps), which the callers turn into their
+// messages: no Boost call in Orvo can throw.
+namespace orvo {
 
 using QuietPolicy = boost::math::policies::policy<
     boost::math::policies::domain_error<boost::math::policies::ignore_error>,
@@ -17,4 +17,4 @@ using QuietPolicy = boost::math::policies::policy<
     boost::math::policies::rounding_error<boost::math::policies::ignore_error>,
     boost::math::policies::indeterminate_result_error<boost::math::policies::ignore_error>>;
 
-}  // namespace orvo::detail
+}  // namespace orvo
