@@ -16,43 +16,43 @@ constexpr Complex kNearZeroQuotient{kComplexHuge, kComplexHuge};
 
 }  // namespace
 
-double modulus(Complex z) {
+double Modulus(Complex z) {
   return std::sqrt(z.re * z.re + z.im * z.im);
 }
 
-Complex add(Complex a, Complex b) {
+Complex Add(Complex a, Complex b) {
   return {a.re + b.re, a.im + b.im};
 }
 
-Complex subtract(Complex a, Complex b) {
+Complex Subtract(Complex a, Complex b) {
   return {a.re - b.re, a.im - b.im};
 }
 
-Complex negate(Complex a) {
+Complex Negate(Complex a) {
   return {-a.re, -a.im};
 }
 
-Complex multiply(Complex a, Complex b) {
+Complex Multiply(Complex a, Complex b) {
   return {a.re * b.re - a.im * b.im, a.im * b.re + a.re * b.im};
 }
 
-Complex multiplyReal(Complex a, double d) {
+Complex MultiplyReal(Complex a, double d) {
   return {a.re * d, a.im * d};
 }
 
-Complex divide(Complex a, Complex b) {
+Complex Divide(Complex a, Complex b) {
   // The squared modulus is tested, so the limit on |b| itself is sqrt(5e-16).
   double q = b.im * b.im + b.re * b.re;
   if (std::fabs(q) < kComplexSmall) return kNearZeroQuotient;
   return {(a.im * b.im + a.re * b.re) / q, (a.im * b.re - a.re * b.im) / q};
 }
 
-Complex divideReal(Complex a, double d) {
+Complex DivideReal(Complex a, double d) {
   if (std::fabs(d) < kComplexSmall) return kNearZeroQuotient;
   return {a.re / d, a.im / d};
 }
 
-double argument(Complex z) {
+double Argument(Complex z) {
   double x = z.re;
   double y = z.im;
   if (x == 0) return y > 0 ? kHalfPi : y == 0 ? 0 : kThreeHalfPi;
@@ -62,78 +62,78 @@ double argument(Complex z) {
   return y > 0 ? kPi - t : kPi + t;
 }
 
-Complex cleanSmallParts(Complex w) {
+Complex CleanSmallParts(Complex w) {
   // Written as "not greater" so that a not-a-number part becomes 0 as well.
   if (!(std::fabs(w.re) > kComplexSmall)) w.re = 0;
   if (!(std::fabs(w.im) > kComplexSmall)) w.im = 0;
   return w;
 }
 
-Complex complexExp(Complex z) {
+Complex ComplexExp(Complex z) {
   double scale = std::exp(z.re);
-  return cleanSmallParts({scale * std::cos(z.im), scale * std::sin(z.im)});
+  return CleanSmallParts({scale * std::cos(z.im), scale * std::sin(z.im)});
 }
 
-Complex complexSin(Complex z) {
+Complex ComplexSin(Complex z) {
   double up = std::exp(z.im);
   double down = std::exp(-z.im);
-  return cleanSmallParts({std::sin(z.re) * (up + down) * 0.5, std::cos(z.re) * (up - down) * 0.5});
+  return CleanSmallParts({std::sin(z.re) * (up + down) * 0.5, std::cos(z.re) * (up - down) * 0.5});
 }
 
-Complex complexCos(Complex z) {
+Complex ComplexCos(Complex z) {
   double up = std::exp(z.im);
   double down = std::exp(-z.im);
-  return cleanSmallParts(
+  return CleanSmallParts(
       {std::cos(z.re) * (down + up) * 0.5, std::sin(z.re) * (up - down) * (-0.5)});
 }
 
-Complex complexTan(Complex z) {
-  return cleanSmallParts(divide(complexSin(z), complexCos(z)));
+Complex ComplexTan(Complex z) {
+  return CleanSmallParts(Divide(ComplexSin(z), ComplexCos(z)));
 }
 
-Complex complexSinh(Complex z) {
-  return cleanSmallParts(divideReal(subtract(complexExp(z), complexExp(negate(z))), 2));
+Complex ComplexSinh(Complex z) {
+  return CleanSmallParts(DivideReal(Subtract(ComplexExp(z), ComplexExp(Negate(z))), 2));
 }
 
-Complex complexCosh(Complex z) {
-  return cleanSmallParts(divideReal(add(complexExp(z), complexExp(negate(z))), 2));
+Complex ComplexCosh(Complex z) {
+  return CleanSmallParts(DivideReal(Add(ComplexExp(z), ComplexExp(Negate(z))), 2));
 }
 
-Complex complexTanh(Complex z) {
-  Complex up = complexExp(z);
-  Complex down = complexExp(negate(z));
-  return cleanSmallParts(divide(subtract(up, down), add(up, down)));
+Complex ComplexTanh(Complex z) {
+  Complex up = ComplexExp(z);
+  Complex down = ComplexExp(Negate(z));
+  return CleanSmallParts(Divide(Subtract(up, down), Add(up, down)));
 }
 
-Complex complexLn(Complex z) {
-  return cleanSmallParts({std::log(modulus(z)), argument(z)});
+Complex ComplexLn(Complex z) {
+  return CleanSmallParts({std::log(Modulus(z)), Argument(z)});
 }
 
-Complex complexLg(Complex z) {
-  return cleanSmallParts({std::log10(modulus(z)), argument(z) / kLn10});
+Complex ComplexLg(Complex z) {
+  return CleanSmallParts({std::log10(Modulus(z)), Argument(z) / kLn10});
 }
 
-Complex complexLogBase(Complex base, Complex z) {
-  return cleanSmallParts(divide(complexLn(z), complexLn(base)));
+Complex ComplexLogBase(Complex base, Complex z) {
+  return CleanSmallParts(Divide(ComplexLn(z), ComplexLn(base)));
 }
 
-Complex complexPow(Complex a, Complex b) {
+Complex ComplexPow(Complex a, Complex b) {
   constexpr Complex kI{0, 1};
-  // With a = 0 the exponent holds -inf and not-a-number parts; the cleaning of complexExp turns
+  // With a = 0 the exponent holds -inf and not-a-number parts; the cleaning of ComplexExp turns
   // them into 0, so 0 to any power is 0.
   Complex exponent =
-      add(multiplyReal(b, std::log(modulus(a))), multiplyReal(multiply(kI, b), argument(a)));
-  return complexExp(exponent);
+      Add(MultiplyReal(b, std::log(Modulus(a))), MultiplyReal(Multiply(kI, b), Argument(a)));
+  return ComplexExp(exponent);
 }
 
-bool complexRoots(int n, Complex z, std::span<Complex> out) {
+bool ComplexRoots(int n, Complex z, std::span<Complex> out) {
   if (n <= 1 || out.size() < static_cast<std::size_t>(n)) return false;
   double theta = std::atan2(z.im, z.re);
-  double r = modulus(z);
+  double r = Modulus(z);
   if (r != 0) r = std::exp(std::log(r) * (1.0 / n));
   for (int k = 0; k < n; ++k) {
     double phi = (k * kTwoPi + theta) / n;
-    out[k] = cleanSmallParts({r * std::cos(phi), r * std::sin(phi)});
+    out[k] = CleanSmallParts({r * std::cos(phi), r * std::sin(phi)});
   }
   return true;
 }

@@ -24,40 +24,40 @@ inline constexpr double kComplexSmall = 5e-16;
 inline constexpr double kComplexHuge = 1e16;
 
 // Basic operations: exact double arithmetic, no rounding of small parts.
-double modulus(Complex z);
-Complex add(Complex a, Complex b);
-Complex subtract(Complex a, Complex b);
-Complex negate(Complex a);
-Complex multiply(Complex a, Complex b);
-Complex multiplyReal(Complex a, double d);
+double Modulus(Complex z);
+Complex Add(Complex a, Complex b);
+Complex Subtract(Complex a, Complex b);
+Complex Negate(Complex a);
+Complex Multiply(Complex a, Complex b);
+Complex MultiplyReal(Complex a, double d);
 // a / b; (1e16, 1e16) when |b|^2 < 5e-16, that is when |b| is below about 2.2e-8.
-Complex divide(Complex a, Complex b);
+Complex Divide(Complex a, Complex b);
 // a / d; (1e16, 1e16) when |d| < 5e-16.
-Complex divideReal(Complex a, double d);
+Complex DivideReal(Complex a, double d);
 // The polar angle in [0, 2pi); 0 for 0.
-double argument(Complex z);
+double Argument(Complex z);
 
 // Sets each part that is not greater than 5e-16 in magnitude (not-a-number included) to 0.
-Complex cleanSmallParts(Complex w);
+Complex CleanSmallParts(Complex w);
 
 // Elementary functions; each cleans its own result. The logarithms and the power take the branch
 // whose angle lies in [0, 2pi): ln(-i) = 4.712... i and (-1)^0.5 = i.
-Complex complexExp(Complex z);
-Complex complexSin(Complex z);
-Complex complexCos(Complex z);
-Complex complexTan(Complex z);
-Complex complexSinh(Complex z);
-Complex complexCosh(Complex z);
-Complex complexTanh(Complex z);
-Complex complexLn(Complex z);
-Complex complexLg(Complex z);
+Complex ComplexExp(Complex z);
+Complex ComplexSin(Complex z);
+Complex ComplexCos(Complex z);
+Complex ComplexTan(Complex z);
+Complex ComplexSinh(Complex z);
+Complex ComplexCosh(Complex z);
+Complex ComplexTanh(Complex z);
+Complex ComplexLn(Complex z);
+Complex ComplexLg(Complex z);
 // The logarithm of z to the given base.
-Complex complexLogBase(Complex base, Complex z);
+Complex ComplexLogBase(Complex base, Complex z);
 // a to the power b: e^(b (ln|a| + i arg a)).
-Complex complexPow(Complex a, Complex b);
+Complex ComplexPow(Complex a, Complex b);
 
 // All n-th roots of z into out[0..n-1], the principal one (in the atan2 sense) first, then
 // counter-clockwise. False, with nothing written, when n <= 1 or `out` holds fewer than n.
-bool complexRoots(int n, Complex z, std::span<Complex> out);
+bool ComplexRoots(int n, Complex z, std::span<Complex> out);
 
 }  // namespace orvo

@@ -45,9 +45,9 @@ CommandAnswer PairCommand(Context& context, std::string_view text, const Command
   if (!ShapesFit(left, right, command.op))
     return FailedAnswer(Fill(msg::kPairFailed, {command.title}));
 
-  Matrix result = command.op == kPlus    ? add(left, right)
-                  : command.op == kMinus ? subtract(left, right)
-                                         : multiply(left, right);
+  Matrix result = command.op == kPlus    ? Add(left, right)
+                  : command.op == kMinus ? Subtract(left, right)
+                                         : Multiply(left, right);
   context.matrices[0] = result;
   return {Fill(msg::kPairAnswer, {FormatInt(a), command.word, FormatInt(b)}) +
           MatrixText(context.matrices[0], context.precision)};
@@ -68,16 +68,16 @@ CommandAnswer ScalarCommand(Context& context, std::string_view text, const Comma
 
   switch (command.op) {
     case kAddScalar:
-      mat0 = addScalar(d, operand);
+      mat0 = AddScalar(d, operand);
       break;
     case kScalarMinus:
-      mat0 = scalarMinus(d, operand);
+      mat0 = ScalarMinus(d, operand);
       break;
     case kMultiplyScalar:
-      mat0 = multiplyScalar(d, operand);
+      mat0 = MultiplyScalar(d, operand);
       break;
     case kThreshold:
-      threshold(operand, d);
+      Threshold(operand, d);
       return {Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision)};
     case kSet:
       operand = MapElements(evaluator, operand);

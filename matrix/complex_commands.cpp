@@ -12,12 +12,12 @@ namespace {
 
 // Functions of one number, by ComplexOp.
 constexpr Complex (*kFunctions[])(Complex) = {
-    complexSin, complexCos,  complexTan,  complexLn,   complexLg,
-    complexExp, complexSinh, complexCosh, complexTanh,
+    ComplexSin, ComplexCos,  ComplexTan,  ComplexLn,   ComplexLg,
+    ComplexExp, ComplexSinh, ComplexCosh, ComplexTanh,
 };
 
 // Operations on two numbers, by ComplexOp from kPow on; the logarithm takes its base first.
-constexpr Complex (*kPairs[])(Complex, Complex) = {complexPow, multiply, divide, complexLogBase};
+constexpr Complex (*kPairs[])(Complex, Complex) = {ComplexPow, Multiply, Divide, ComplexLogBase};
 
 bool HoldsComplex(const Matrix& m) {
   return m.rows() == 1 && m.cols() == 2;
@@ -92,7 +92,7 @@ CommandAnswer ComplexRootsCommand(Context& context, std::string_view text, const
   if (n > Matrix::kMaxSize) return FailedAnswer(std::string(msg::kRootTooMany));
 
   std::array<Complex, Matrix::kMaxSize> roots{};
-  if (!complexRoots(n, ToComplex(context.matrices[k]), roots)) {
+  if (!ComplexRoots(n, ToComplex(context.matrices[k]), roots)) {
     return FailedAnswer(std::string(msg::kRootTooFew));
   }
   Matrix result(n, 2);

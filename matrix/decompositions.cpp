@@ -12,16 +12,16 @@ namespace {
 // as it is.
 constexpr double kReflectionLimit = 1e-15;
 
-double cleaned(double value) {
+double Cleaned(double value) {
   return std::fabs(value) < kCleanLimit ? 0.0 : value;
 }
 
 }  // namespace
 
-bool qrSplit(Matrix& a, Matrix& q) {
+bool QrSplit(Matrix& a, Matrix& q) {
   const int m = a.rows();
   const int n = a.cols();
-  q = identity(m);
+  q = Identity(m);
   // A square matrix is triangular after n - 1 reflections.
   const int reflections = m == n ? n - 1 : n;
   for (int k = 0; k < reflections; ++k) {
@@ -59,12 +59,12 @@ bool qrSplit(Matrix& a, Matrix& q) {
   for (int i = 0; i < m; ++i) {
     for (int j = i + 1; j < m; ++j) std::swap(q.at(i, j), q.at(j, i));
   }
-  cleanMatrix(q);
-  cleanMatrix(a);
+  CleanMatrix(q);
+  CleanMatrix(a);
   return true;
 }
 
-bool luSplit(Matrix a, Matrix& l, Matrix& u) {
+bool LuSplit(Matrix a, Matrix& l, Matrix& u) {
   const int n = a.rows();
   // The elimination runs over every column, so that a matrix with more columns than rows
   // reassembles as well; columns beyond cols are zero in a taller one.
@@ -78,7 +78,7 @@ bool luSplit(Matrix a, Matrix& l, Matrix& u) {
   }
   for (int i = 0; i < n; ++i) {
     for (int j = 0; j < width; ++j) {
-      double value = cleaned(a.at(i, j));
+      double value = Cleaned(a.at(i, j));
       double lower = j < i ? value : j == i ? 1.0 : 0.0;
       double upper = j < i ? 0.0 : value;
       if (j < l.cols() && i < l.rows()) l.at(i, j) = lower;
@@ -88,7 +88,7 @@ bool luSplit(Matrix a, Matrix& l, Matrix& u) {
   return true;
 }
 
-bool choleskySplit(Matrix& a) {
+bool CholeskySplit(Matrix& a) {
   if (!a.isSquare()) return false;
   const int n = a.rows();
   if (!(a.at(0, 0) > 0.0)) return false;

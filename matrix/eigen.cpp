@@ -16,7 +16,7 @@ constexpr double kReflectionLimit = 1e-15;
 // below only ever reads the Hessenberg part; without this step a general matrix would yield the
 // eigenvalues of a different one. Columns that are already zero below the subdiagonal are left
 // alone, so a Hessenberg matrix goes into the iteration unchanged.
-void reduceToHessenberg(Matrix& a) {
+void ReduceToHessenberg(Matrix& a) {
   const int n = a.rows();
   for (int k = 0; k + 2 < n; ++k) {
     bool zeroBelow = true;
@@ -60,7 +60,7 @@ void reduceToHessenberg(Matrix& a) {
 }
 
 // The eigenvalues of the 2 x 2 block at rows and columns m-2, m-1, into positions m-2 and m-1.
-void solveTrailingBlock(const Matrix& a, int m, std::span<double> wr, std::span<double> wi) {
+void SolveTrailingBlock(const Matrix& a, int m, std::span<double> wr, std::span<double> wi) {
   double p0 = a.at(m - 2, m - 2);
   double p1 = a.at(m - 1, m - 1);
   double b = -(p0 + p1);
@@ -94,21 +94,21 @@ struct Shifts {
 };
 
 // The eigenvalues of the trailing 2 x 2 block of the active rows.
-Shifts blockShifts(const Matrix& a, int m) {
+Shifts BlockShifts(const Matrix& a, int m) {
   return {a.at(m - 2, m - 2) + a.at(m - 1, m - 1),
           a.at(m - 2, m - 2) * a.at(m - 1, m - 1) - a.at(m - 2, m - 1) * a.at(m - 1, m - 2)};
 }
 
 // The ad hoc pair (the eigenvalues of [h, -0.4375 s; s, h] with h = a_m-1,m-1 + 0.75 s), s from
 // the last two subdiagonal elements, as in LAPACK's dlahqr. Needs m - l >= 3.
-Shifts exceptionalShifts(const Matrix& a, int m) {
+Shifts ExceptionalShifts(const Matrix& a, int m) {
   double s = std::fabs(a.at(m - 1, m - 2)) + std::fabs(a.at(m - 2, m - 3));
   double h = a.at(m - 1, m - 1) + 0.75 * s;
   return {2.0 * h, h * h + 0.4375 * s * s};
 }
 
 // One double-shift QR step on rows and columns l .. m-1.
-void doubleShiftStep(Matrix& a, int l, int m, Shifts shifts) {
+void DoubleShiftStep(Matrix& a, int l, int m, Shifts shifts) {
   for (int i = l + 2; i < m; ++i) a.at(i, i - 2) = 0.0;
   for (int i = l + 3; i < m; ++i) a.at(i, i - 3) = 0.0;
   for (int k = l; k <= m - 2; ++k) {
@@ -175,7 +175,7 @@ void doubleShiftStep(Matrix& a, int l, int m, Shifts shifts) {
 
 }  // namespace
 
-bool eigenValues(const Matrix& a, std::span<double> wr, std::span<double> wi, int maxIterations,
+bool EigenValues(const Matrix& a, std::span<double> wr, std::span<double> wi, int maxIterations,
                  int precision, int& found) {
   found = 0;
   const int n = a.cols();
@@ -184,7 +184,7 @@ bool eigenValues(const Matrix& a, std::span<double> wr, std::span<double> wi, in
   }
   const double eps = std::pow(10.0, -precision);
   Matrix w = a;
-  reduceToHessenberg(w);
+  ReduceToHessenberg(w);
 
   int m = n;
   int iterations = 0;
@@ -201,16 +201,16 @@ bool eigenValues(const Matrix& a, std::span<double> wr, std::span<double> wi, in
       m -= 1;
       iterations = 0;
     } else if (l == m - 2) {
-      solveTrailingBlock(w, m, wr, wi);
+      SolveTrailingBlock(w, m, wr, wi);
       m -= 2;
       iterations = 0;
     } else {
       // The limit counts steps since the last deflation.
       if (iterations >= maxIterations) break;
       ++iterations;
-      doubleShiftStep(
+      DoubleShiftStep(
           w, l, m,
-          iterations % kExceptionalShiftEvery == 0 ? exceptionalShifts(w, m) : blockShifts(w, m));
+          iterations % kExceptionalShiftEvery == 0 ? ExceptionalShifts(w, m) : BlockShifts(w, m));
     }
   }
   found = n - m;

@@ -140,8 +140,8 @@ bool SolveLinear(const System& system, int precision, std::string& roots) {
     b.at(i, 0) = system.equations[i].rhs;
   }
   Matrix inverted;
-  if (!inverse(a, inverted)) return false;
-  Matrix x = multiply(inverted, b);
+  if (!Inverse(a, inverted)) return false;
+  Matrix x = Multiply(inverted, b);
   roots = std::string(kNewLine);
   for (int i = 0; i < n; ++i)
     roots += Fill(msg::kLinearRoot, {FormatInt(i + 1), FormatG(x.at(i, 0), precision)});

@@ -13,7 +13,7 @@ constexpr double kEliminationLimit = 1e-15;
 
 // Sets elements of rows first.., columns firstCol.. with magnitude up to the elimination limit to
 // 0; says whether any element is left above it.
-bool cleanBlock(Matrix& w, int firstRow, int firstCol) {
+bool CleanBlock(Matrix& w, int firstRow, int firstCol) {
   bool any = false;
   for (int r = firstRow; r < w.rows(); ++r) {
     for (int c = firstCol; c < w.cols(); ++c) {
@@ -27,16 +27,16 @@ bool cleanBlock(Matrix& w, int firstRow, int firstCol) {
   return any;
 }
 
-void swapRows(Matrix& w, int r1, int r2, int firstCol, int endCol) {
+void SwapRows(Matrix& w, int r1, int r2, int firstCol, int endCol) {
   for (int c = firstCol; c < endCol; ++c) std::swap(w.at(r1, c), w.at(r2, c));
 }
 
-void swapCols(Matrix& w, int c1, int c2, int endRow) {
+void SwapCols(Matrix& w, int c1, int c2, int endRow) {
   for (int r = 0; r < endRow; ++r) std::swap(w.at(r, c1), w.at(r, c2));
 }
 
 // The row of the largest magnitude in column `col` from row `first` down; the first wins a tie.
-int pivotRow(const Matrix& w, int first, int col) {
+int PivotRow(const Matrix& w, int first, int col) {
   int best = first;
   for (int r = first + 1; r < w.rows(); ++r) {
     if (std::fabs(w.at(r, col)) > std::fabs(w.at(best, col))) best = r;
@@ -45,7 +45,7 @@ int pivotRow(const Matrix& w, int first, int col) {
 }
 
 // Subtracts multiples of row `pivot` from the rows below it, clearing column `col` under it.
-void eliminateBelow(Matrix& w, int pivot, int col) {
+void EliminateBelow(Matrix& w, int pivot, int col) {
   for (int r = pivot + 1; r < w.rows(); ++r) {
     double f = -w.at(r, col) / w.at(pivot, col);
     w.at(r, col) = 0.0;
@@ -55,27 +55,27 @@ void eliminateBelow(Matrix& w, int pivot, int col) {
 
 // Number of pivots of a row-echelon elimination. A column with no usable pivot moves on to the
 // next column but keeps the row, so 0 1 / 0 1 has rank 1 and the zero matrix rank 0.
-int pivotCount(Matrix w) {
-  cleanBlock(w, 0, 0);
+int PivotCount(Matrix w) {
+  CleanBlock(w, 0, 0);
   int row = 0;
   for (int col = 0; col < w.cols() && row < w.rows(); ++col) {
-    int best = pivotRow(w, row, col);
+    int best = PivotRow(w, row, col);
     if (!(std::fabs(w.at(best, col)) > kEliminationLimit)) continue;
-    if (best != row) swapRows(w, row, best, col, w.cols());
-    eliminateBelow(w, row, col);
+    if (best != row) SwapRows(w, row, best, col, w.cols());
+    EliminateBelow(w, row, col);
     ++row;
-    cleanBlock(w, row, col + 1);
+    CleanBlock(w, row, col + 1);
   }
   return row;
 }
 
 template <typename Fn>
-Matrix elementWise(const Matrix& a, Fn fn) {
+Matrix ElementWise(const Matrix& a, Fn fn) {
   Matrix result(a.rows(), a.cols());
   for (int i = 0; i < a.rows(); ++i) {
     for (int j = 0; j < a.cols(); ++j) result.at(i, j) = fn(a.at(i, j), i, j);
   }
-  cleanMatrix(result);
+  CleanMatrix(result);
   return result;
 }
 
@@ -84,7 +84,7 @@ Matrix elementWise(const Matrix& a, Fn fn) {
 Matrix::Matrix(int rows, int cols)
     : rows_(std::clamp(rows, 1, kMaxSize)), cols_(std::clamp(cols, 1, kMaxSize)) {}
 
-void cleanMatrix(Matrix& a) {
+void CleanMatrix(Matrix& a) {
   for (int i = 0; i < a.rows(); ++i) {
     for (int j = 0; j < a.cols(); ++j) {
       if (std::fabs(a.at(i, j)) < kCleanLimit) a.at(i, j) = 0.0;
@@ -92,23 +92,23 @@ void cleanMatrix(Matrix& a) {
   }
 }
 
-Matrix identity(int n) {
+Matrix Identity(int n) {
   Matrix result(n, n);
   for (int i = 0; i < result.rows(); ++i) result.at(i, i) = 1.0;
   return result;
 }
 
-Matrix add(const Matrix& a, const Matrix& b) {
+Matrix Add(const Matrix& a, const Matrix& b) {
   if (a.rows() != b.rows() || a.cols() != b.cols()) return Matrix(a.rows(), a.cols());
-  return elementWise(a, [&b](double x, int i, int j) { return x + b.at(i, j); });
+  return ElementWise(a, [&b](double x, int i, int j) { return x + b.at(i, j); });
 }
 
-Matrix subtract(const Matrix& a, const Matrix& b) {
+Matrix Subtract(const Matrix& a, const Matrix& b) {
   if (a.rows() != b.rows() || a.cols() != b.cols()) return Matrix(a.rows(), a.cols());
-  return elementWise(a, [&b](double x, int i, int j) { return x - b.at(i, j); });
+  return ElementWise(a, [&b](double x, int i, int j) { return x - b.at(i, j); });
 }
 
-Matrix multiply(const Matrix& a, const Matrix& b) {
+Matrix Multiply(const Matrix& a, const Matrix& b) {
   Matrix result(a.rows(), b.cols());
   if (a.cols() != b.rows()) return result;
   for (int i = 0; i < a.rows(); ++i) {
@@ -118,23 +118,23 @@ Matrix multiply(const Matrix& a, const Matrix& b) {
       result.at(i, j) = sum;
     }
   }
-  cleanMatrix(result);
+  CleanMatrix(result);
   return result;
 }
 
-Matrix addScalar(double d, const Matrix& a) {
-  return elementWise(a, [d](double x, int, int) { return d + x; });
+Matrix AddScalar(double d, const Matrix& a) {
+  return ElementWise(a, [d](double x, int, int) { return d + x; });
 }
 
-Matrix scalarMinus(double d, const Matrix& a) {
-  return elementWise(a, [d](double x, int, int) { return d - x; });
+Matrix ScalarMinus(double d, const Matrix& a) {
+  return ElementWise(a, [d](double x, int, int) { return d - x; });
 }
 
-Matrix multiplyScalar(double d, const Matrix& a) {
-  return elementWise(a, [d](double x, int, int) { return d * x; });
+Matrix MultiplyScalar(double d, const Matrix& a) {
+  return ElementWise(a, [d](double x, int, int) { return d * x; });
 }
 
-Matrix transpose(const Matrix& a) {
+Matrix Transpose(const Matrix& a) {
   Matrix result(a.cols(), a.rows());
   for (int i = 0; i < a.rows(); ++i) {
     for (int j = 0; j < a.cols(); ++j) result.at(j, i) = a.at(i, j);
@@ -142,7 +142,7 @@ Matrix transpose(const Matrix& a) {
   return result;
 }
 
-bool minor(const Matrix& a, int row, int col, Matrix& result) {
+bool Minor(const Matrix& a, int row, int col, Matrix& result) {
   if (a.rows() < 2 || a.cols() < 2 || row < 1 || row > a.rows() || col < 1 || col > a.cols()) {
     return false;
   }
@@ -159,7 +159,7 @@ bool minor(const Matrix& a, int row, int col, Matrix& result) {
   return true;
 }
 
-void threshold(Matrix& a, double d) {
+void Threshold(Matrix& a, double d) {
   for (int i = 0; i < a.rows(); ++i) {
     for (int j = 0; j < a.cols(); ++j) {
       double magnitude = std::fabs(a.at(i, j));
@@ -168,28 +168,28 @@ void threshold(Matrix& a, double d) {
   }
 }
 
-Matrix echelon(const Matrix& a, int& swapCount) {
+Matrix Echelon(const Matrix& a, int& swapCount) {
   Matrix w = a;
   swapCount = 0;
   int s = 0;
   // The first step always runs; each further one needs a row left and a non-zero remaining
   // block, so there are at most rows steps.
   for (;;) {
-    int best = pivotRow(w, s, s);
+    int best = PivotRow(w, s, s);
     if (s < w.cols() && best != s) {
-      swapRows(w, s, best, s, w.cols());
+      SwapRows(w, s, best, s, w.cols());
       ++swapCount;
     }
-    if (w.at(s, s) != 0.0) eliminateBelow(w, s, s);
+    if (w.at(s, s) != 0.0) EliminateBelow(w, s, s);
     ++s;
-    bool remaining = cleanBlock(w, s, s);
+    bool remaining = CleanBlock(w, s, s);
     if (!(s < w.rows() && remaining)) break;
   }
   w.setStepCount(s);
   return w;
 }
 
-double determinant(const Matrix& a) {
+double Determinant(const Matrix& a) {
   if (!a.isSquare()) return 1.0;
   const Matrix& m = a;
   switch (a.rows()) {
@@ -204,21 +204,21 @@ double determinant(const Matrix& a) {
       break;
   }
   int swaps = 0;
-  Matrix u = echelon(a, swaps);
+  Matrix u = Echelon(a, swaps);
   double product = std::pow(-1.0, swaps);
   for (int i = 0; i < a.rows(); ++i) product *= u.at(i, i);
   return product;
 }
 
-int rowRank(const Matrix& a) {
-  return pivotCount(a);
+int RowRank(const Matrix& a) {
+  return PivotCount(a);
 }
 
-int columnRank(const Matrix& a) {
-  return pivotCount(transpose(a));
+int ColumnRank(const Matrix& a) {
+  return PivotCount(Transpose(a));
 }
 
-bool inverse(const Matrix& a, Matrix& result) {
+bool Inverse(const Matrix& a, Matrix& result) {
   const int n = a.cols();
   Matrix w = a;
   std::array<int, Matrix::kMaxSize> pivotRows{};
@@ -241,8 +241,8 @@ bool inverse(const Matrix& a, Matrix& result) {
       result.setStepCount(a.stepCount());
       return false;
     }
-    if (pivotRows[k] != k) swapRows(w, k, pivotRows[k], 0, n);
-    if (pivotCols[k] != k) swapCols(w, k, pivotCols[k], n);
+    if (pivotRows[k] != k) SwapRows(w, k, pivotRows[k], 0, n);
+    if (pivotCols[k] != k) SwapCols(w, k, pivotCols[k], n);
     w.at(k, k) = 1.0 / w.at(k, k);
     for (int j = 0; j < n; ++j) {
       if (j != k) w.at(k, j) *= w.at(k, k);
@@ -260,10 +260,10 @@ bool inverse(const Matrix& a, Matrix& result) {
   // Undo the exchanges in reverse: a row exchange of the input is a column exchange of the
   // inverse and the other way round.
   for (int k = n - 1; k >= 0; --k) {
-    if (pivotCols[k] != k) swapRows(w, k, pivotCols[k], 0, n);
-    if (pivotRows[k] != k) swapCols(w, k, pivotRows[k], n);
+    if (pivotCols[k] != k) SwapRows(w, k, pivotCols[k], 0, n);
+    if (pivotRows[k] != k) SwapCols(w, k, pivotRows[k], n);
   }
-  cleanMatrix(w);
+  CleanMatrix(w);
   result = w;
   return true;
 }

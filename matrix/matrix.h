@@ -56,63 +56,63 @@ using MatrixSet = std::array<Matrix, 3>;
 // Near-zero rule of matrix arithmetic: elements of magnitude below 5e-15 (the double just above
 // it, to be exact) become exactly 0, so that 0.1 + 0.2 - 0.3 shows as 0.
 inline constexpr double kCleanLimit = 5.000000000000001e-15;
-void cleanMatrix(Matrix& a);
+void CleanMatrix(Matrix& a);
 
 // n x n identity.
-Matrix identity(int n);
+Matrix Identity(int n);
 
 // Element-wise sum and difference (A's shape); all 0 when the shapes differ.
-Matrix add(const Matrix& a, const Matrix& b);
-Matrix subtract(const Matrix& a, const Matrix& b);
+Matrix Add(const Matrix& a, const Matrix& b);
+Matrix Subtract(const Matrix& a, const Matrix& b);
 // A.rows x B.cols product; all 0 when A.cols differs from B.rows.
-Matrix multiply(const Matrix& a, const Matrix& b);
+Matrix Multiply(const Matrix& a, const Matrix& b);
 // d + a_ij, d - a_ij and d * a_ij.
-Matrix addScalar(double d, const Matrix& a);
-Matrix scalarMinus(double d, const Matrix& a);
-Matrix multiplyScalar(double d, const Matrix& a);
-Matrix transpose(const Matrix& a);
+Matrix AddScalar(double d, const Matrix& a);
+Matrix ScalarMinus(double d, const Matrix& a);
+Matrix MultiplyScalar(double d, const Matrix& a);
+Matrix Transpose(const Matrix& a);
 
 // A without row `row` and column `col` (both 1-based, as the user types them), whatever the
 // shape. False, with `result` untouched, when a number lies outside the matrix or the matrix has
 // a single row or column (nothing would be left).
-bool minor(const Matrix& a, int row, int col, Matrix& result);
+bool Minor(const Matrix& a, int row, int col, Matrix& result);
 
 // In place: elements with magnitude below d (and elements that are not numbers) become 0.
-void threshold(Matrix& a, double d);
+void Threshold(Matrix& a, double d);
 
 // Gaussian elimination with partial pivoting to upper triangular form. The result's stepCount is
 // the number of elimination steps; a step counts even when its pivot column is zero, and the
 // elimination stops once the remaining block is zero within 1e-15. `swapCount` receives the
 // number of row exchanges.
-Matrix echelon(const Matrix& a, int& swapCount);
+Matrix Echelon(const Matrix& a, int& swapCount);
 
 // Determinant of a square matrix (closed forms for 2 and 3, elimination otherwise); 1 for a
 // matrix that is not square.
-double determinant(const Matrix& a);
+double Determinant(const Matrix& a);
 
 // Ranks by a row-echelon elimination in which a pivot column that is zero (within 1e-15) moves
 // on to the next column without using up a row: the rank is the number of pivots.
-int rowRank(const Matrix& a);
-int columnRank(const Matrix& a);
+int RowRank(const Matrix& a);
+int ColumnRank(const Matrix& a);
 
 // Gauss-Jordan inverse with full pivoting, on the leading cols x cols block. False, with
 // `result` the all-zero matrix of A's shape, when a pivot is exactly 0 (A is singular).
-bool inverse(const Matrix& a, Matrix& result);
+bool Inverse(const Matrix& a, Matrix& result);
 
 // Decompositions. Each works in place on the caller's working copies and says whether it
 // succeeded; on failure the copies are partly transformed and should be discarded.
 //
 // Householder QR: A (m x n) becomes R, Q (the caller's m x m) the orthogonal factor, A = Q * R.
 // Fails on a zero reflection, which includes every matrix with more columns than rows.
-bool qrSplit(Matrix& a, Matrix& q);
+bool QrSplit(Matrix& a, Matrix& q);
 // Doolittle LU without pivoting on n = A.rows: L (the caller's n x n) unit lower triangular, U
 // (the caller's matrix of A's shape) upper triangular with A = L * U. Fails on an exactly zero
 // pivot among the first n - 1.
-bool luSplit(Matrix a, Matrix& l, Matrix& u);
+bool LuSplit(Matrix a, Matrix& l, Matrix& u);
 // Cholesky: a square A becomes the lower triangular G with G * G^T = A; only the diagonal and
 // the lower triangle are read. Fails on a diagonal value that is not positive and on a matrix
 // that is not square.
-bool choleskySplit(Matrix& a);
+bool CholeskySplit(Matrix& a);
 
 // All eigenvalues of a square matrix by the double-shift QR iteration, deflating from the bottom
 // right. The tolerance is 10^-precision; each eigenvalue (or pair) gets at most maxIterations
@@ -120,7 +120,7 @@ bool choleskySplit(Matrix& a);
 // n-1 of wr (real parts) and wi (imaginary parts), which must hold n values. A matrix that is not
 // upper Hessenberg is first reduced to that form by an orthogonal similarity transformation.
 // False (found = 0) when A is not square.
-bool eigenValues(const Matrix& a, std::span<double> wr, std::span<double> wi, int maxIterations,
+bool EigenValues(const Matrix& a, std::span<double> wr, std::span<double> wi, int maxIterations,
                  int precision, int& found);
 
 }  // namespace orvo

@@ -120,22 +120,22 @@ CommandAnswer SingleCommand(Context& context, std::string_view text, const Comma
     case kInverse: {
       if (!operand->isSquare()) return FailedAnswer(Fill(msg::kNotSquare, {FormatInt(k)}));
       Matrix result;
-      if (!inverse(*operand, result)) return FailedAnswer(Fill(msg::kSingular, {FormatInt(k)}));
+      if (!Inverse(*operand, result)) return FailedAnswer(Fill(msg::kSingular, {FormatInt(k)}));
       mat0 = result;
       break;
     }
     case kTranspose:
-      mat0 = transpose(*operand);
+      mat0 = Transpose(*operand);
       break;
     case kGauss: {
       int swaps = 0;
-      mat0 = echelon(*operand, swaps);
+      mat0 = Echelon(*operand, swaps);
       break;
     }
     case kQr: {
       Matrix r = *operand;
       Matrix q(operand->rows(), operand->rows());
-      if (!qrSplit(r, q)) return FailedAnswer(Fill(msg::kQrFailed, {FormatInt(k)}));
+      if (!QrSplit(r, q)) return FailedAnswer(Fill(msg::kQrFailed, {FormatInt(k)}));
       *operand = q;
       mat0 = r;
       return {Fill(msg::kQrAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
@@ -144,7 +144,7 @@ CommandAnswer SingleCommand(Context& context, std::string_view text, const Comma
     case kLu: {
       Matrix l(operand->rows(), operand->rows());
       Matrix u(operand->rows(), operand->cols());
-      if (!luSplit(*operand, l, u)) return FailedAnswer(Fill(msg::kLuFailed, {FormatInt(k)}));
+      if (!LuSplit(*operand, l, u)) return FailedAnswer(Fill(msg::kLuFailed, {FormatInt(k)}));
       *operand = l;
       mat0 = u;
       return {Fill(msg::kLuAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
@@ -152,7 +152,7 @@ CommandAnswer SingleCommand(Context& context, std::string_view text, const Comma
     }
     case kCholesky: {
       Matrix g = *operand;
-      if (!choleskySplit(g)) return FailedAnswer(Fill(msg::kCholeskyFailed, {FormatInt(k)}));
+      if (!CholeskySplit(g)) return FailedAnswer(Fill(msg::kCholeskyFailed, {FormatInt(k)}));
       mat0 = g;
       break;
     }
@@ -183,7 +183,7 @@ CommandAnswer SubCommand(Context& context, std::string_view text, const Command&
   if (col < 1 || col > operand->cols())
     return FailedAnswer(Fill(msg::kSubBadColumn, {FormatInt(operand->cols())}));
   Matrix result;
-  if (!minor(*operand, row, col, result)) return FailedAnswer(std::string(msg::kSubMissing));
+  if (!Minor(*operand, row, col, result)) return FailedAnswer(std::string(msg::kSubMissing));
   context.matrices[0] = result;
   return {OperandAndResult(context, k, command.title)};
 }
@@ -196,13 +196,13 @@ CommandAnswer MeasureCommand(Context& context, std::string_view text, const Comm
   switch (command.op) {
     case kDeterminant:
       if (!operand->isSquare()) return FailedAnswer(Fill(msg::kNotSquare, {FormatInt(k)}));
-      value = determinant(*operand);
+      value = Determinant(*operand);
       break;
     case kColumnRank:
-      value = columnRank(*operand);
+      value = ColumnRank(*operand);
       break;
     case kRowRank:
-      value = rowRank(*operand);
+      value = RowRank(*operand);
       break;
     default:
       break;
@@ -219,7 +219,7 @@ CommandAnswer EigenCommand(Context& context, std::string_view text, const Comman
   std::array<double, Matrix::kMaxSize> wr{};
   std::array<double, Matrix::kMaxSize> wi{};
   int found = 0;
-  if (!eigenValues(*operand, wr, wi, kEigenIterations, context.precision, found)) {
+  if (!EigenValues(*operand, wr, wi, kEigenIterations, context.precision, found)) {
     return FailedAnswer(Fill(msg::kNotSquare, {FormatInt(k)}));
   }
   std::string answer = Fill(msg::kEigenTitle, {FormatInt(k)});

@@ -28,13 +28,13 @@ struct Deflation {
   int degree = 0;
 
   void Derive() {
-    for (int j = 1; j <= degree; ++j) b[j - 1] = multiplyReal(a[j], j);
+    for (int j = 1; j <= degree; ++j) b[j - 1] = MultiplyReal(a[j], j);
   }
 
   // Divides by (x - root) by synthetic division; the remainder is dropped.
   void DivideOut(Complex root) {
     b[degree - 1] = a[degree];
-    for (int j = degree - 1; j >= 1; --j) b[j - 1] = add(multiply(b[j], root), a[j]);
+    for (int j = degree - 1; j >= 1; --j) b[j - 1] = Add(Multiply(b[j], root), a[j]);
     for (int j = 0; j < degree; ++j) a[j] = b[j];
     --degree;
     Derive();
@@ -51,13 +51,13 @@ bool NewtonStart(const Deflation& p, const std::vector<PolynomialRoot>& known, d
   for (int m = 1;;) {
     Complex value = EvaluatePolynomial(p.degree, p.a, z);
     Complex slope = EvaluatePolynomial(p.degree - 1, p.b, z);
-    Complex step = divide(value, slope);  // a near-zero slope gives a huge step: the start wanders
+    Complex step = Divide(value, slope);  // a near-zero slope gives a huge step: the start wanders
     if (poll.Stop(2L * (p.degree + 1))) return false;
     if (std::fabs(value.re) < tol && std::fabs(value.im) < tol && std::fabs(step.re) < tol &&
         std::fabs(step.im) < tol) {
       // Parts below the tolerance are noise, but a root below 1 keeps its own digits: the
       // root 1e-8 of x^2-1e8x+1 is not 0.
-      double noise = 5 * tol * std::min(1.0, modulus(z));
+      double noise = 5 * tol * std::min(1.0, Modulus(z));
       if (std::fabs(z.re) < noise) z.re = 0;
       if (std::fabs(z.im) < noise) z.im = 0;
       // A repeated real root is a multiple root; a repeated complex one is a conjugate already
@@ -66,7 +66,7 @@ bool NewtonStart(const Deflation& p, const std::vector<PolynomialRoot>& known, d
       for (const PolynomialRoot& root : known) repeated = repeated || Near(root.value, z, tol);
       if (z.im == 0 || !repeated) return true;
     }
-    z = subtract(z, step);
+    z = Subtract(z, step);
     // A start that has left the finite numbers can only end abandoned; leave at once.
     if (++m > kMaxUpdates || !std::isfinite(z.re) || !std::isfinite(z.im)) return false;
   }
@@ -103,7 +103,7 @@ bool Fallback(std::span<const double> coefficients, int zeros, int precision,
 
 Complex EvaluatePolynomial(int degree, std::span<const Complex> c, Complex z) {
   Complex s = c[degree];
-  for (int i = degree - 1; i >= 0; --i) s = add(multiply(s, z), c[i]);
+  for (int i = degree - 1; i >= 0; --i) s = Add(Multiply(s, z), c[i]);
   return s;
 }
 

@@ -12,7 +12,7 @@ namespace {
 TEST(QrSplit, AZeroColumnFails) {
   Matrix q;
   Matrix zeroColumn = MatrixOf(3, 2, {0, 1, 0, 2, 0, 3});
-  EXPECT_FALSE(qrSplit(zeroColumn, q));
+  EXPECT_FALSE(QrSplit(zeroColumn, q));
 }
 
 TEST(QrSplit, RandomMatricesReassembleWithAnOrthogonalQ) {
@@ -22,7 +22,7 @@ TEST(QrSplit, RandomMatricesReassembleWithAnOrthogonalQ) {
       Matrix a = RandomMatrix(m, n, rng);
       Matrix r = a;
       Matrix q;
-      ASSERT_TRUE(qrSplit(r, q)) << m << " x " << n;
+      ASSERT_TRUE(QrSplit(r, q)) << m << " x " << n;
       EXPECT_TRUE(UpperTriangular(r)) << m << " x " << n;
       EXPECT_MATRIX_NEAR(Product(q, r), a, 1e-13) << m << " x " << n;
       EXPECT_MATRIX_NEAR(Product(Transposed(q), q), Identity(m), 1e-13) << m << " x " << n;
@@ -33,7 +33,7 @@ TEST(QrSplit, RandomMatricesReassembleWithAnOrthogonalQ) {
 TEST(LuSplit, ALastZeroPivotStillSplits) {
   Matrix l(2, 2);
   Matrix u(2, 2);
-  ASSERT_TRUE(luSplit(MatrixOf(2, 2, {1, 2, 2, 4}), l, u));
+  ASSERT_TRUE(LuSplit(MatrixOf(2, 2, {1, 2, 2, 4}), l, u));
   EXPECT_MATRIX_NEAR(u, MatrixOf(2, 2, {1, 2, 0, 0}), 0);
 }
 
@@ -49,7 +49,7 @@ TEST(LuSplit, RandomMatricesOfEveryShapeReassemble) {
       }
       Matrix l(n, n);
       Matrix u(n, cols);
-      ASSERT_TRUE(luSplit(shaped, l, u)) << n << " x " << cols;
+      ASSERT_TRUE(LuSplit(shaped, l, u)) << n << " x " << cols;
       EXPECT_TRUE(UpperTriangular(Transposed(l)));
       EXPECT_TRUE(UpperTriangular(u));
       for (int i = 0; i < n; ++i) EXPECT_EQ(l.at(i, i), 1.0);
@@ -60,9 +60,9 @@ TEST(LuSplit, RandomMatricesOfEveryShapeReassemble) {
 
 TEST(CholeskySplit, ZeroOrNotSquareFails) {
   Matrix zero(3, 3);
-  EXPECT_FALSE(choleskySplit(zero));
+  EXPECT_FALSE(CholeskySplit(zero));
   Matrix notSquare = MatrixOf(2, 3, {4, 2, 1, 2, 3, 1});
-  EXPECT_FALSE(choleskySplit(notSquare));
+  EXPECT_FALSE(CholeskySplit(notSquare));
 }
 
 TEST(CholeskySplit, RandomPositiveDefiniteMatricesReassemble) {
@@ -72,7 +72,7 @@ TEST(CholeskySplit, RandomPositiveDefiniteMatricesReassemble) {
     Matrix a = Product(b, Transposed(b));
     for (int i = 0; i < n; ++i) a.at(i, i) += 1;
     Matrix g = a;
-    ASSERT_TRUE(choleskySplit(g)) << n;
+    ASSERT_TRUE(CholeskySplit(g)) << n;
     EXPECT_TRUE(UpperTriangular(Transposed(g)));
     EXPECT_MATRIX_NEAR(Product(g, Transposed(g)), a, 1e-13) << n;
   }

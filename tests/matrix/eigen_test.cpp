@@ -24,7 +24,7 @@ struct Result {
 
 Result Eigen(const Matrix& m, int precision = 8, int maxIterations = 2000) {
   Result r{};
-  r.ok = eigenValues(m, r.wr, r.wi, maxIterations, precision, r.found);
+  r.ok = EigenValues(m, r.wr, r.wi, maxIterations, precision, r.found);
   return r;
 }
 
@@ -146,7 +146,7 @@ TEST(EigenValues, GeneralMatrixMatchesTraceAndDeterminant) {
     }
     EXPECT_NEAR(sum.real(), trace, 1e-9) << n;
     EXPECT_NEAR(sum.imag(), 0, 1e-9) << n;
-    EXPECT_NEAR(product.real(), determinant(m), 1e-9) << n;
+    EXPECT_NEAR(product.real(), Determinant(m), 1e-9) << n;
   }
 }
 

@@ -24,8 +24,8 @@ std::vector<double> FromRoots(const std::vector<Complex>& roots) {
   for (Complex r : roots) {
     std::vector<Complex> next(c.size() + 1);
     for (std::size_t i = 0; i < c.size(); ++i) {
-      next[i] = add(next[i], c[i]);
-      next[i + 1] = subtract(next[i + 1], multiply(c[i], r));
+      next[i] = Add(next[i], c[i]);
+      next[i + 1] = Subtract(next[i + 1], Multiply(c[i], r));
     }
     c = next;
   }
@@ -58,7 +58,7 @@ TEST_F(PolynomialRoots, FindsConstructedRoots) {
     for (std::size_t i = 0; i < list.roots.size(); ++i) {
       const Complex& found = list.roots[i].value;
       double nearest = std::numeric_limits<double>::infinity();
-      for (Complex r : roots) nearest = std::min(nearest, modulus(subtract(found, r)));
+      for (Complex r : roots) nearest = std::min(nearest, Modulus(Subtract(found, r)));
       EXPECT_LT(nearest, 1e-6) << "trial " << trial << " root " << i;
       if (i > 0) {
         EXPECT_LE(std::fabs(list.roots[i - 1].value.im), std::fabs(found.im));
@@ -100,14 +100,14 @@ TEST_F(PolynomialRoots, AgreeWithReferenceRoots) {
         std::size_t best = 0;
         double distance = 1e300;
         for (std::size_t i = 0; i < p.roots.size(); ++i) {
-          double d = modulus(subtract(found.value, p.roots[i].first));
+          double d = Modulus(Subtract(found.value, p.roots[i].first));
           if (!used[i] && d < distance) {
             best = i;
             distance = d;
           }
         }
         used[best] = true;
-        double size = modulus(p.roots[best].first);
+        double size = Modulus(p.roots[best].first);
         double allowed = std::max({std::pow(10.0, 1 - found.digits) * size,
                                    10 * p.roots[best].second, std::pow(10.0, -found.digits)});
         EXPECT_LE(distance, allowed)
