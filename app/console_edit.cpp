@@ -1,4 +1,5 @@
 #include "app/console_edit.h"
+#include "app/prompt_line.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,14 +22,6 @@ namespace {
 
 // On-screen keyboards for F3, the first found on the search path wins.
 constexpr std::array kOnScreenKeyboards = {"onboard", "florence"};
-
-// The document keeps a paragraph separator between blocks (and a line separator where one was
-// typed or pasted); the command console sees both as "\r\n".
-std::string ToConsoleText(QString text) {
-  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-  return text.toStdString();
-}
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

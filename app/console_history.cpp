@@ -8,9 +8,15 @@
 namespace orvo::app {
 
 // Off the prompt line Enter copies the command of the block it is in: running the empty prompt
-// instead would clear the screen.
+// instead would clear the screen. The block's answer record knows the command; a block without
+// one (a loaded screen, a help page, an edited answer) is read from its text.
 void ConsoleEdit::CopyOldCommand() {
-  QString command = CommandOfBlock(document()->toRawText(), textCursor().position());
+  const QString text = document()->toRawText();
+  const qsizetype position = textCursor().position();
+  const Answer* answer = session_.FindAnswer(BlockText(text, position));
+  QString command = answer != nullptr && !answer->command.empty()
+                        ? QString::fromStdString(answer->command)
+                        : CommandOfBlock(text, position);
   if (command.isEmpty()) {
     MoveCaretToEnd();
   } else {

@@ -48,15 +48,22 @@ void MainWindow::ToggleStatusLine() {
   WindowSettings().setValue(kStatusLineKey, status_->isVisible());
 }
 
+// The values of the last answer's record, one a line; nothing after a failure or an answer
+// without a value (a setting, a page, a definition).
 void MainWindow::CopyLastAnswer() {
-  std::optional<std::string> value = LastAnswerValue(console_->Text());
-  if (!value) {
+  const Answer* answer = console_->session().LastAnswer();
+  if (answer == nullptr) {
     status_->Say(QString::fromUtf8(text::kNothingToCopy));
     return;
   }
-  QString copied = QString::fromStdString(*value);
-  QGuiApplication::clipboard()->setText(copied);
-  status_->Say(QString::fromUtf8(text::kCopied).arg(copied));
+  if (answer->values.empty()) {
+    status_->Say(QString::fromUtf8(text::kNoValueToCopy));
+    return;
+  }
+  QStringList values;
+  for (const AnswerValue& value : answer->values) values << QString::fromStdString(value.text);
+  QGuiApplication::clipboard()->setText(values.join(u'\n'));
+  status_->Say(QString::fromUtf8(text::kCopied).arg(values.join(QStringLiteral(", "))));
 }
 
 }  // namespace orvo::app

@@ -27,6 +27,19 @@ bool IsSetting(const QString& line) {
 
 }  // namespace
 
+std::string ToConsoleText(QString text) {
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+  return text.toStdString();
+}
+
+std::string BlockText(QStringView text, qsizetype position) {
+  const qsizetype start = text.first(position).lastIndexOf(u'\\') + 1;
+  qsizetype end = text.indexOf(u'\\', start);
+  if (end < 0) end = text.size();
+  return ToConsoleText(text.sliced(start, end - start).toString());
+}
+
 QString CommandOfBlock(QStringView text, qsizetype position) {
   const qsizetype start = text.first(position).lastIndexOf(u'\\') + 1;
   qsizetype end = text.indexOf(u'\\', start);

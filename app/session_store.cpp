@@ -53,7 +53,7 @@ void SessionStore::Restore() {
     Refuse(FromUtf8(reason));
     return;
   }
-  RestoreSession(data, console_.session().state());
+  RestoreSession(data, console_.session());
   console_.recall().Assign(data.recall);
   console_.ShowScreen(Screen{FromUtf8(data.console), std::numeric_limits<int>::max()});
   console_.screens().Clear();
@@ -79,9 +79,11 @@ void SessionStore::Refuse(const QString& reason) {
 }
 
 bool SessionStore::HasWork() const {
-  const ConsoleState& state = console_.session().state();
+  SessionData data = CaptureSession(console_.session(), "", {});
+  // The records of answers no longer on the screen are no work to keep.
+  data.answers.clear();
   return !console_.document()->isEmpty() || !console_.recall().Entries().empty() ||
-         WriteSessionText(CaptureSession(state, "", {})) != WriteSessionText(SessionData{});
+         WriteSessionText(data) != WriteSessionText(SessionData{});
 }
 
 void SessionStore::KeepAsBackup() {
@@ -94,6 +96,7 @@ void SessionStore::StartNew() {
   KeepAsBackup();
   ConsoleSession& session = console_.session();
   session.state() = ConsoleState(session.rng());
+  session.RestoreAnswers({});
   console_.recall().Assign({});
   console_.ShowScreen(Screen{});
   console_.screens().Clear();
@@ -102,7 +105,7 @@ void SessionStore::StartNew() {
 
 std::string SessionStore::Snapshot() const {
   return WriteSessionText(
-      CaptureSession(console_.session().state(), console_.Text(), console_.recall().Entries()));
+      CaptureSession(console_.session(), console_.Text(), console_.recall().Entries()));
 }
 
 void SessionStore::SaveNow() {

@@ -18,6 +18,7 @@ inline constexpr char kMenuView[] = "&VIEW";
 inline constexpr char kWorking[] = "Working... Esc cancels";
 inline constexpr char kCopied[] = "Copied the last answer: %1";  // %1: the value
 inline constexpr char kNothingToCopy[] = "No answer to copy";
+inline constexpr char kNoValueToCopy[] = "The last answer has no value to copy";
 inline constexpr char kPlaceholder[] =
     "Type an expression ending in = and press Enter \u00B7 F1 help";
 

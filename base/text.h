@@ -7,8 +7,6 @@ namespace orvo {
 
 // The line break of console text.
 inline constexpr std::string_view kNewLine = "\r\n";
-// What every answer ends with: a line break and the two backslashes of the prompt line.
-inline constexpr std::string_view kPromptEnding = "\r\n\\\\";
 
 // Appends one message to a caller-owned error text, on its own line when the text already
 // holds something.

@@ -1,69 +1,34 @@
 #include "base/text.h"
 #include "cli/cli.h"
-#include "console/classify.h"
-#include "console/preview.h"
+#include "console/answer.h"
 
 namespace orvo::cli {
-
-std::string AnswerBox::TextAfterLastBackslash() const {
-  std::size_t slash = text_.rfind('\\');
-  return slash == std::string::npos ? text_ : text_.substr(slash + 1);
-}
-
-void AnswerBox::ReplaceSelection(std::string_view text) {
-  if (caret_ < mark_) rewritten_ = true;
-  text_.insert(caret_, text);
-  caret_ += text.size();
-}
-
-void AnswerBox::SetText(std::string_view text) {
-  text_.assign(text);
-  caret_ = text_.size();
-  rewritten_ = true;
-}
-
-void AnswerBox::Mark() {
-  mark_ = text_.size();
-  rewritten_ = false;
-}
-
-std::string_view AnswerBox::SinceMark() const {
-  std::string_view text(text_);
-  return rewritten_ || mark_ > text.size() ? text : text.substr(mark_);
-}
 
 Answer LineSession::Type(std::string_view line) {
   box_.MoveCaretToEnd();
   box_.ReplaceSelection(line);
-  box_.Mark();
+  const std::uint64_t before = session_.AnswerCount();
   session_.PressEnter(false);
-
-  std::string_view added = box_.SinceMark();
-  if (EndsWith(added, "\r\n")) added.remove_suffix(2);  // the Enter key's own line break
-  if (EndsWith(added, "\\\\")) added.remove_suffix(2);  // the prompt
-  if (EndsWith(added, "\r\n")) added.remove_suffix(2);
-  if (StartsWith(added, "\r\n")) added.remove_prefix(2);
-
+  const orvo::Answer* record = session_.AnswerCount() != before ? session_.LastAnswer() : nullptr;
   Answer answer;
-  answer.failed = session_.LastAnswerFailed();
-  const LineClass typed = Classify(session_.TypedCommand());
-  // How an expression was read when the forgiving syntax dropped a sign or an operator.
-  if (typed.kind == LineKind::kExpression) {
-    if (std::string note = ReadingNote(ReadingOf(typed.line)); !note.empty()) {
-      answer.notes.push_back(std::move(note));
-    }
+  if (record == nullptr) return answer;  // Enter on an empty line: the screen was cleared
+  answer.notes = record->notes;
+  // An unconfirmed integral counts as a failure for the exit status: it is not to be relied on.
+  answer.failed = record->failed || record->warned;
+  answer.unfinished =
+      record->kind == LineKind::kText && line.find('=') == std::string_view::npos;
+  std::string_view content = AnswerContent(*record);
+  // A page that replaced the screen is printed from its first line of text.
+  if (record->placement == Placement::kReplacesScreen && StartsWith(content, kNewLine)) {
+    content.remove_prefix(kNewLine.size());
   }
-  std::size_t start = 0;
-  while (start <= added.size()) {
-    std::size_t end = added.find("\r\n", start);
-    std::string_view piece =
-        added.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    answer.text += piece;
-    if (end == std::string_view::npos) break;
+  for (std::size_t start = 0; start <= content.size();) {
+    std::size_t end = std::min(content.find(kNewLine, start), content.size());
+    answer.text += content.substr(start, end - start);
+    if (end == content.size()) break;
     answer.text += '\n';
-    start = end + 2;
+    start = end + kNewLine.size();
   }
-  answer.unfinished = typed.kind == LineKind::kText && line.find('=') == std::string_view::npos;
   return answer;
 }
 

@@ -68,29 +68,6 @@ class LineDialogs final : public Dialogs {
   std::ostream* shown_;
 };
 
-// The console text of the command-line face. It remembers where the typed line ended, so an
-// answer is read from what was appended after it: typing n lines costs time in proportion to n.
-class AnswerBox final : public TextBox {
- public:
-  std::string Text() const override { return text_; }
-  std::string TextAfterLastBackslash() const override;
-  void ReplaceSelection(std::string_view text) override;
-  void SetText(std::string_view text) override;
-  void MoveCaretToEnd() override { caret_ = text_.size(); }
-
-  // Remembers the end of the text.
-  void Mark();
-  // What was added since Mark(), or the whole text when anything before the mark changed (a new
-  // screen: help, load, clear).
-  std::string_view SinceMark() const;
-
- private:
-  std::string text_;
-  std::size_t caret_ = 0;
-  std::size_t mark_ = 0;
-  bool rewritten_ = false;
-};
-
 // The braille chart a terminal shows under a "&plot" answer, labels included.
 struct ChartSize {
   int columns = 72;
@@ -147,7 +124,7 @@ class LineSession {
   std::string WriteLastPlot(const std::string& path) const;
 
  private:
-  AnswerBox box_;
+  StringTextBox box_;
   LineDialogs dialogs_;
   ConsoleSession session_;
   unsigned chartsShown_ = 0;

@@ -60,30 +60,24 @@ std::string_view DefinitionWord(std::string_view text) {
   return {};
 }
 
-bool DefinitionHandler(ConsoleSession& session, const Route&, std::string_view text) {
+CommandAnswer DefinitionHandler(ConsoleSession& session, const Route&, std::string_view text) {
   for (const CommandWord& command : kCommands) {
     if (StartsWith(text, command.word)) {
       DefinitionContext context = ContextOf(session);
-      return AppendAnswer(session, command.run(session, context, text.substr(command.word.size())));
+      return command.run(session, context, text.substr(command.word.size()));
     }
   }
-  session.Append(msg::kNoSuchHash);
-  return true;
+  return FailedAnswer(std::string(msg::kNoSuchHash));
 }
 
-std::optional<std::string> ExpandDefinitions(ConsoleSession& session, const LineClass& line) {
-  std::optional<std::string> expanded = ExpandLine(session.state().definitions, line);
-  if (!expanded) {
-    session.Append(std::string(kNewLine) + std::string(msg::kExpansionTooLong) +
-                   std::string(kPromptEnding));
-  }
-  return expanded;
+CommandAnswer ExpansionTooLong() {
+  return FailedAnswer(std::string(msg::kExpansionTooLong));
 }
 
 void LoadDroppedDefinitions(ConsoleSession& session, const std::string& path) {
   DefinitionContext context = ContextOf(session);
   session.box().SetText("");
-  session.Append(LoadDefinitionFile(context, path, false).text);
+  session.Deliver(LoadDefinitionFile(context, path, false));
   session.Append(kNewLine);  // the caret goes to a new line below the prompt
 }
 

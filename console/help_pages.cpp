@@ -44,14 +44,10 @@ std::string HelpPageText(HelpTopic topic) {
 namespace detail {
 
 // A page is never a failure, whatever its lines begin with ("Error function" on &func=).
-bool HelpHandler(ConsoleSession& session, const Route& route, std::string_view) {
+CommandAnswer HelpHandler(ConsoleSession&, const Route& route, std::string_view) {
   std::string page = HelpPageText(static_cast<HelpTopic>(route.arg));
-  if (page.empty()) {
-    session.Append(kPromptEnding);
-    return false;
-  }
-  session.box().SetText(page + std::string(kPromptEnding));
-  return false;
+  if (page.empty()) return {"", Placement::kAtCaret};
+  return {std::move(page), Placement::kReplacesScreen};
 }
 
 }  // namespace detail

@@ -5,8 +5,8 @@
 
 namespace orvo::detail {
 
-bool MatrixHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendAnswer(session, MatrixCommand(session.Env(), session.state().matrices, text));
+CommandAnswer MatrixHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return MatrixCommand(session.Env(), session.state().matrices, text);
 }
 
 }  // namespace orvo::detail

@@ -1,5 +1,5 @@
 // The "&" commands of the numerical tools: each hands its text to the numeric module and
-// appends the answer.
+// returns its answer.
 #include "base/text.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
@@ -9,32 +9,31 @@
 
 namespace orvo::detail {
 
-bool IntegrateHandler(ConsoleSession& session, const Route& route, std::string_view text) {
-  return AppendAnswer(
-      session, IntegrateCommand(session.Env(), text, static_cast<IntegrationMethod>(route.arg)));
+CommandAnswer IntegrateHandler(ConsoleSession& session, const Route& route, std::string_view text) {
+  return IntegrateCommand(session.Env(), text, static_cast<IntegrationMethod>(route.arg));
 }
 
-bool SequenceSumHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendAnswer(session, SequenceSumCommand(session.Env(), text));
+CommandAnswer SequenceSumHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return SequenceSumCommand(session.Env(), text);
 }
 
-bool RootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendAnswer(session, FindRootsCommand(session.Env(), text));
+CommandAnswer RootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return FindRootsCommand(session.Env(), text);
 }
 
-bool PolynomialRootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendAnswer(session, PolynomialRootsCommand(session.Env(), text));
+CommandAnswer PolynomialRootsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return PolynomialRootsCommand(session.Env(), text);
 }
 
-bool StatisticsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendAnswer(session, StatisticsCommand(session.Env(), text));
+CommandAnswer StatisticsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return StatisticsCommand(session.Env(), text);
 }
 
-bool LinearEquationsHandler(ConsoleSession& session, const Route&, std::string_view text) {
-  return AppendAnswer(session, LinearEquationsCommand(session.Env(), text));
+CommandAnswer LinearEquationsHandler(ConsoleSession& session, const Route&, std::string_view text) {
+  return LinearEquationsCommand(session.Env(), text);
 }
 
-bool PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
+CommandAnswer PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
   PlotRequest request;
   std::vector<PlotCurve> curves;
   CommandAnswer answer = PlotCommand(session.Env(), text, request, curves);
@@ -45,7 +44,7 @@ bool PlotHandler(ConsoleSession& session, const Route&, std::string_view text) {
     state.plotCurves = std::move(curves);
     ++state.plotCount;
   }
-  return AppendAnswer(session, answer);
+  return answer;
 }
 
 }  // namespace orvo::detail

@@ -40,14 +40,6 @@ constexpr std::string_view kNoSuchCommand[] = {
     "Error: There was no such @ function",
 };
 constexpr std::string_view kNoteSeparator = "  \u00B7  ";
-constexpr std::string_view kMessageStarts[] = {"Error", "Warning", "Waring"};
-constexpr std::string_view kPrompt = "\\\\";
-
-std::string_view Trim(std::string_view text) {
-  std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 bool IsSign(char c) {
   return c == '+' || c == '-';
@@ -181,34 +173,6 @@ std::string ReadingNote(const Reading& reading) {
   std::string note = "read as " + reading.readAs + " (" + reading.reasons;
   if (!reading.write.empty()) note += ": write " + reading.write;
   return note + ")";
-}
-
-std::optional<std::string> LastAnswerValue(std::string_view consoleText) {
-  std::size_t end = consoleText.rfind(kPrompt);
-  if (end == std::string_view::npos) return std::nullopt;
-  std::size_t start = end < 2 ? std::string_view::npos : consoleText.rfind(kPrompt, end - 2);
-  start = start == std::string_view::npos ? 0 : start + kPrompt.size();
-  std::vector<std::string_view> lines;
-  std::string_view block = consoleText.substr(start, end - start);
-  for (std::size_t at = 0; at <= block.size();) {
-    std::size_t next = std::min(block.find(kNewLine, at), block.size());
-    std::string_view line = Trim(block.substr(at, next - at));
-    if (!line.empty()) lines.push_back(line);
-    at = next + kNewLine.size();
-  }
-  auto isMessage = [](std::string_view line) {
-    return std::any_of(std::begin(kMessageStarts), std::end(kMessageStarts),
-                       [&](std::string_view start) { return StartsWith(line, start); });
-  };
-  for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-    std::size_t equals = line->rfind('=');
-    if (isMessage(*line) || equals == std::string_view::npos) continue;
-    std::string_view value = Trim(line->substr(equals + 1));
-    if (!value.empty()) return std::string(value);
-  }
-  // A tool whose last line is a result of its own, such as a matrix row.
-  if (lines.size() < 2 || isMessage(lines.back())) return std::nullopt;
-  return std::string(lines.back());
 }
 
 PreviewSnapshot SnapshotForPreview(const ConsoleSession& session) {

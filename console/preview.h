@@ -52,9 +52,4 @@ inline std::string PreviewLine(const ConsoleSession& session, std::string_view l
   return PreviewLine(SnapshotForPreview(session), line);
 }
 
-// The value of the last answer in the console text, for copying: the text after the last "=" of
-// the last answered line, or else the last line of a tool's answer. Nothing when the last
-// answer is a message or there is none.
-std::optional<std::string> LastAnswerValue(std::string_view consoleText);
-
 }  // namespace orvo

@@ -30,12 +30,9 @@ constexpr Route kAmpersand[] = {
 };
 
 // The "&" words: the tools of the numeric module and the help pages.
-bool AmpersandHandler(ConsoleSession& session, const Route&, std::string_view text) {
+CommandAnswer AmpersandHandler(ConsoleSession& session, const Route&, std::string_view text) {
   const Route* route = FindRoute(kAmpersand, text);
-  if (route == nullptr) {
-    session.Append(msg::kNoSuchAmpersand);
-    return true;
-  }
+  if (route == nullptr) return FailedAnswer(std::string(msg::kNoSuchAmpersand));
   return route->run(session, *route, text.substr(route->word.size()));
 }
 
@@ -60,11 +57,6 @@ std::span<const Route> AmpersandRoutes() {
 
 const Route* FamilyPage(char family) {
   return family == '&' ? &kFamilyPages[0] : family == '#' ? &kFamilyPages[1] : &kFamilyPages[2];
-}
-
-bool AppendAnswer(ConsoleSession& session, const CommandAnswer& answer) {
-  session.Append(answer.text);
-  return answer.failed;
 }
 
 const Route* FamilyRoute(char family) {

@@ -2,9 +2,11 @@
 
 #include <utility>
 
+#include "base/number_text.h"
 #include "base/text.h"
 #include "console/detail/messages.h"
 #include "console/detail/routes.h"
+#include "console/preview.h"
 
 namespace orvo {
 
@@ -14,13 +16,9 @@ ConsoleSession::ConsoleSession(TextBox& box, Dialogs& dialogs, Interrupt& interr
 
 CommandEnv ConsoleSession::Env() {
   const Evaluator& user = state_.evaluator;
-  return CommandEnv{user.GetX(),
-                    user.GetY(),
-                    user.GetZ(),
-                    state_.precision,
-                    rng_,
-                    interrupt_,
-                    [this](std::string_view text) { box_.ReplaceSelection(text); }};
+  return CommandEnv{
+      user.GetY(), user.GetZ(), state_.precision,
+      rng_,        interrupt_,  [this](std::string_view text) { box_.ReplaceSelection(text); }};
 }
 
 bool ConsoleSession::HandleEnterKey(bool numberPad) {
@@ -37,77 +35,108 @@ void ConsoleSession::PressEnter(bool numberPad) {
 bool ConsoleSession::OnEnter(bool numberPad) {
   lastFailed_ = false;
   if (numberPad) box_.ReplaceSelection("=");
-  typed_ = CleanCommand(box_.TextAfterLastBackslash());
+  lineText_ = box_.TextAfterLastBackslash();
+  typed_ = CleanCommand(lineText_);
   const LineClass line = Classify(typed_);
-  switch (line.kind) {
-    case LineKind::kEmpty:
-      box_.SetText("");  // Enter with nothing typed clears the screen
-      return true;
-    case LineKind::kText:
-      Append(kPromptEnding);
-      break;
-    case LineKind::kSetting:
-    case LineKind::kScreen:
-      RunSetting(line);
-      break;
-    case LineKind::kRoots:
-      RunRoots(line);
-      break;
-    case LineKind::kCommand:
-      RunCommand(line);
-      break;
-    case LineKind::kExpression:
-      RunExpression(line);
-      break;
+  kind_ = line.kind;
+  if (line.kind == LineKind::kEmpty) {
+    box_.SetText("");  // Enter with nothing typed clears the screen
+    return true;
   }
+  Deliver(Run(line));
   return false;
 }
 
-void ConsoleSession::RunRoots(const LineClass& line) {
-  std::optional<std::string> expanded = detail::ExpandDefinitions(*this, line);
-  if (!expanded) {
-    lastFailed_ = true;
-    return;
+CommandAnswer ConsoleSession::Run(const LineClass& line) {
+  switch (line.kind) {
+    case LineKind::kEmpty:
+    case LineKind::kText:
+      return {"", Placement::kAtCaret};
+    case LineKind::kSetting:
+    case LineKind::kScreen:
+      return RunSetting(line);
+    case LineKind::kRoots:
+    case LineKind::kCommand:
+    case LineKind::kExpression:
+      break;
   }
-  std::string command = std::move(*expanded) + ")";
-  detail::Route route{"", command.find('x') != std::string::npos ? detail::RootsHandler
-                                                                 : detail::PolynomialRootsHandler};
-  lastFailed_ = route.run(*this, route, command);
+  std::optional<std::string> expanded = ExpandLine(state_.definitions, line);
+  if (!expanded) return detail::ExpansionTooLong();
+  if (line.kind == LineKind::kRoots) return RunRoots(line, std::move(*expanded));
+  if (line.kind == LineKind::kCommand) return RunCommand(line, std::move(*expanded));
+  return RunExpression(line, std::move(*expanded));
+}
+
+CommandAnswer ConsoleSession::RunRoots(const LineClass&, std::string expanded) {
+  expanded += ")";
+  detail::Route route{"", expanded.find('x') != std::string::npos ? detail::RootsHandler
+                                                                  : detail::PolynomialRootsHandler};
+  return route.run(*this, route, expanded);
 }
 
 // "&", "#" and "@" lead to their family's handler, or to its page when nothing follows.
-void ConsoleSession::RunCommand(const LineClass& line) {
-  std::optional<std::string> expanded = detail::ExpandDefinitions(*this, line);
-  if (!expanded) {
-    lastFailed_ = true;
-    return;
-  }
-  std::string_view rest = std::string_view(*expanded).substr(1);
+CommandAnswer ConsoleSession::RunCommand(const LineClass& line, std::string expanded) {
+  std::string_view rest = std::string_view(expanded).substr(1);
   const detail::Route& route =
       rest.empty() ? *detail::FamilyPage(line.family) : *detail::FamilyRoute(line.family);
-  lastFailed_ = route.run(*this, route, rest);
+  return route.run(*this, route, rest);
 }
 
-void ConsoleSession::RunExpression(const LineClass& line) {
-  std::optional<std::string> expanded = detail::ExpandDefinitions(*this, line);
-  if (!expanded) {
-    lastFailed_ = true;
-    return;
-  }
-  std::string text;
+CommandAnswer ConsoleSession::RunExpression(const LineClass&, std::string expanded) {
   std::string errors;
-  state_.evaluator.SetExpression(*expanded);
-  state_.evaluator.EvaluateToText(text, state_.precision, errors);
-  if (state_.evaluator.Succeeded()) {
-    Append(text + std::string(kPromptEnding));
-  } else {
-    lastFailed_ = true;
-    Append(std::string(kNewLine) + errors + std::string(kPromptEnding));
+  double value = 0;
+  state_.evaluator.SetExpression(expanded);
+  state_.evaluator.Evaluate(value, errors);
+  if (!state_.evaluator.Succeeded()) return FailedAnswer(std::move(errors));
+  std::string text = FormatG(value, state_.precision);
+  return {text, Placement::kAfterEquals, false, false, {{"", text, value, true}}};
+}
+
+void ConsoleSession::Deliver(CommandAnswer answer) {
+  Answer record;
+  record.command = typed_;
+  record.kind = kind_;
+  record.placement = answer.placement;
+  record.bytes = FrameAnswer(answer.placement, answer.content);
+  record.failed = answer.failed;
+  record.warned = answer.warned;
+  if (!answer.failed) record.values = std::move(answer.values);
+  if (kind_ == LineKind::kExpression) {
+    std::string note = ReadingNote(ReadingOf(Classify(typed_).line));
+    if (!note.empty()) record.notes.push_back(std::move(note));
   }
+  if (answer.placement == Placement::kReplacesScreen) {
+    box_.SetText(record.bytes);
+  } else {
+    box_.ReplaceSelection(record.bytes);
+    std::string_view bytes = record.bytes;
+    record.block = lineText_ + std::string(bytes.substr(0, bytes.size() - 2));
+  }
+  lastFailed_ = record.failed;
+  answers_.push_back(std::move(record));
+  ++answerCount_;
+  if (answers_.size() > kMaxAnswers) answers_.pop_front();
+}
+
+const Answer* ConsoleSession::FindAnswer(std::string_view block) const {
+  for (auto answer = answers_.rbegin(); answer != answers_.rend(); ++answer) {
+    if (!answer->block.empty() && answer->block == block) return &*answer;
+  }
+  return nullptr;
+}
+
+void ConsoleSession::RestoreAnswers(std::deque<Answer> answers) {
+  answers_ = std::move(answers);
+  while (answers_.size() > kMaxAnswers) answers_.pop_front();
 }
 
 void ConsoleSession::OnDropFiles(const std::vector<std::string>& paths) {
-  if (!paths.empty()) detail::LoadDroppedDefinitions(*this, paths.front());
+  if (paths.empty()) return;
+  // Not a typed line: the answer's record has no command.
+  typed_.clear();
+  lineText_.clear();
+  kind_ = LineKind::kCommand;
+  detail::LoadDroppedDefinitions(*this, paths.front());
 }
 
 void ConsoleSession::ShowHelpIndex() {

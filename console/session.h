@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -6,10 +8,11 @@
 #include "base/dialogs.h"
 #include "base/interrupt.h"
 #include "base/random.h"
+#include "command/command.h"
+#include "console/answer.h"
 #include "console/classify.h"
 #include "console/console_state.h"
 #include "console/text_box.h"
-#include "engine/command_env.h"
 #include "userdef/userdef.h"
 
 // The command console: what happens when the user presses Enter, and everything the calculator
@@ -62,6 +65,23 @@ class ConsoleSession {
   // screens brought back are never failures, whatever their lines say.
   bool LastAnswerFailed() const { return lastFailed_; }
 
+  // The records of the answers, oldest first: at most kMaxAnswers, the oldest dropped first.
+  static constexpr std::size_t kMaxAnswers = 1000;
+  const std::deque<Answer>& Answers() const { return answers_; }
+  // How many answers the session has given since it began, the dropped records included.
+  std::uint64_t AnswerCount() const { return answerCount_; }
+  // The last answer's record; nullptr before the first.
+  const Answer* LastAnswer() const { return answers_.empty() ? nullptr : &answers_.back(); }
+  // The newest record of the answer that wrote `block` (see Answer::block; line breaks as
+  // "\r\n"), or nullptr: a block of a loaded screen, a help page or an edited answer has none.
+  const Answer* FindAnswer(std::string_view block) const;
+  // Puts back the records of a restored session.
+  void RestoreAnswers(std::deque<Answer> answers);
+
+  // Frames a command's answer, puts it into the console and keeps its record: the one way an
+  // answer reaches the console.
+  void Deliver(CommandAnswer answer);
+
   // The command being run as it was typed: cleaned like every command, but with its case kept
   // (file names on Linux are case-sensitive).
   const std::string& TypedCommand() const { return typed_; }
@@ -72,10 +92,11 @@ class ConsoleSession {
   CommandEnv Env();
 
  private:
-  void RunSetting(const LineClass& line);
-  void RunRoots(const LineClass& line);
-  void RunCommand(const LineClass& line);
-  void RunExpression(const LineClass& line);
+  CommandAnswer Run(const LineClass& line);
+  CommandAnswer RunSetting(const LineClass& line);
+  CommandAnswer RunRoots(const LineClass& line, std::string expanded);
+  CommandAnswer RunCommand(const LineClass& line, std::string expanded);
+  CommandAnswer RunExpression(const LineClass& line, std::string expanded);
 
   TextBox& box_;
   Dialogs& dialogs_;
@@ -84,6 +105,10 @@ class ConsoleSession {
   Random rng_;  // one per session, never reseeded
   bool lastFailed_ = false;
   std::string typed_;
+  std::string lineText_;  // the line as it stood after the last backslash when Enter was pressed
+  LineKind kind_ = LineKind::kEmpty;
+  std::deque<Answer> answers_;
+  std::uint64_t answerCount_ = 0;
   ConsoleState state_{rng_};
 };
 

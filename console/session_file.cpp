@@ -172,6 +172,88 @@ std::string ReadConsole(Parse& parse, std::string_view rest) {
   return "";
 }
 
+// A block that must come next, under its keyword.
+std::optional<std::string_view> ReadNamedBlock(Parse& parse, std::string_view keyword) {
+  std::optional<std::string_view> line = parse.reader.Line();
+  if (!line || !StartsWith(*line, std::string(keyword) + " ")) return std::nullopt;
+  return ReadBlock(parse, line->substr(keyword.size() + 1));
+}
+
+// Counts in a record beyond these are refused: a 20 x 20 matrix has 400 values.
+constexpr int kMaxValues = 400;
+constexpr int kMaxNotes = 16;
+
+std::string ReadAnswer(Parse& parse, std::string_view rest) {
+  std::vector<std::string_view> words = Words(rest);
+  int kind = 0;
+  int placement = 0;
+  int failed = 0;
+  int warned = 0;
+  int values = 0;
+  int notes = 0;
+  if (words.size() != 6 || !ReadNumber(words[0], kind) || !ReadNumber(words[1], placement) ||
+      !ReadNumber(words[2], failed) || !ReadNumber(words[3], warned) ||
+      !ReadNumber(words[4], values) || !ReadNumber(words[5], notes) || kind < 0 ||
+      kind > static_cast<int>(LineKind::kScreen) || placement < 0 ||
+      placement > static_cast<int>(Placement::kReplacesScreen) || failed < 0 || failed > 1 ||
+      warned < 0 || warned > 1 || values < 0 || values > kMaxValues || notes < 0 ||
+      notes > kMaxNotes) {
+    return std::string(why::kBadValue);
+  }
+  Answer answer;
+  answer.kind = static_cast<LineKind>(kind);
+  answer.placement = static_cast<Placement>(placement);
+  answer.failed = failed == 1;
+  answer.warned = warned == 1;
+  std::optional<std::string_view> command = ReadNamedBlock(parse, "command");
+  std::optional<std::string_view> bytes = command ? ReadNamedBlock(parse, "bytes") : std::nullopt;
+  std::optional<std::string_view> block = bytes ? ReadNamedBlock(parse, "block") : std::nullopt;
+  if (!block) return std::string(why::kCutShort);
+  answer.command = *command;
+  answer.bytes = *bytes;
+  answer.block = *block;
+  for (int i = 0; i < values; ++i) {
+    std::optional<std::string_view> line = parse.reader.Line();
+    std::vector<std::string_view> head = line ? Words(*line) : std::vector<std::string_view>();
+    AnswerValue value;
+    int main = 0;
+    if (head.size() != 3 || head[0] != "value" || !ReadNumber(head[1], main) || main < 0 ||
+        main > 1 || !ReadNumber(head[2], value.value)) {
+      return std::string(why::kBadValue);
+    }
+    value.main = main == 1;
+    std::optional<std::string_view> name = ReadNamedBlock(parse, "name");
+    std::optional<std::string_view> text = name ? ReadNamedBlock(parse, "text") : std::nullopt;
+    if (!text) return std::string(why::kCutShort);
+    value.name = *name;
+    value.text = *text;
+    answer.values.push_back(std::move(value));
+  }
+  for (int i = 0; i < notes; ++i) {
+    std::optional<std::string_view> note = ReadNamedBlock(parse, "note");
+    if (!note) return std::string(why::kCutShort);
+    answer.notes.emplace_back(*note);
+  }
+  parse.data.answers.push_back(std::move(answer));
+  return "";
+}
+
+void AppendAnswer(std::string& out, const Answer& answer) {
+  out += "answer " + std::to_string(static_cast<int>(answer.kind)) + " " +
+         std::to_string(static_cast<int>(answer.placement)) + " " +
+         std::to_string(answer.failed ? 1 : 0) + " " + std::to_string(answer.warned ? 1 : 0) + " " +
+         std::to_string(answer.values.size()) + " " + std::to_string(answer.notes.size()) + "\n";
+  AppendBlock(out, "command", answer.command);
+  AppendBlock(out, "bytes", answer.bytes);
+  AppendBlock(out, "block", answer.block);
+  for (const AnswerValue& value : answer.values) {
+    out += "value " + std::to_string(value.main ? 1 : 0) + " " + Number(value.value) + "\n";
+    AppendBlock(out, "name", value.name);
+    AppendBlock(out, "text", value.text);
+  }
+  for (const std::string& note : answer.notes) AppendBlock(out, "note", note);
+}
+
 std::string ReadPrecision(Parse& parse, std::string_view rest) {
   int& precision = parse.data.precision;
   return ReadNumber(rest, precision) && precision >= ConsoleState::kMinPrecision &&
@@ -203,6 +285,7 @@ constexpr Entry kEntries[] = {
     {"matrix", false, ReadMatrix},
     {"screen", false, ReadScreen},
     {"recall", false, ReadRecall},
+    {"answer", false, ReadAnswer},
     {"console", true, ReadConsole},
 };
 
@@ -226,8 +309,9 @@ std::string_view CutConsoleText(std::string_view text, std::size_t limit) {
   return text.substr(start);
 }
 
-SessionData CaptureSession(const ConsoleState& state, std::string_view console,
+SessionData CaptureSession(const ConsoleSession& session, std::string_view console,
                            std::vector<std::string> recall) {
+  const ConsoleState& state = session.state();
   SessionData data;
   data.x = state.evaluator.GetX();
   data.y = state.evaluator.GetY();
@@ -240,11 +324,20 @@ SessionData CaptureSession(const ConsoleState& state, std::string_view console,
     data.screens[i] = CutConsoleText(state.screens[i]);
   }
   data.recall = std::move(recall);
+  // The newest records, as many as fit in the console text's limit.
+  std::size_t kept = 0;
+  for (auto answer = session.Answers().rbegin(); answer != session.Answers().rend(); ++answer) {
+    kept += answer->bytes.size() + answer->block.size() + answer->command.size();
+    if (kept > kMaxConsoleBytes) break;
+    data.answers.push_front(*answer);
+  }
   data.console = CutConsoleText(console);
   return data;
 }
 
-void RestoreSession(const SessionData& data, ConsoleState& state) {
+void RestoreSession(const SessionData& data, ConsoleSession& session) {
+  session.RestoreAnswers(data.answers);
+  ConsoleState& state = session.state();
   state.evaluator.SetX(data.x);
   state.evaluator.SetY(data.y);
   state.evaluator.SetZ(data.z);
@@ -284,6 +377,7 @@ std::string WriteSessionText(const SessionData& data) {
     }
   }
   for (const std::string& command : data.recall) AppendBlock(out, "recall", command);
+  for (const Answer& answer : data.answers) AppendAnswer(out, answer);
   AppendBlock(out, "console", data.console);
   out.append(kEnd).append("\n");
   return out;

@@ -16,67 +16,55 @@ bool InSlotRange(int n) {
   return n >= 1 && n <= ConsoleState::kScreenSlots;
 }
 
-// Each handler gets the whole command and the word that chose it; it answers and returns
-// whether the answer reports a failure.
+// Each handler gets the whole command and the word that chose it, and returns its answer.
+
 // The screen slot named after the word, "save3" -> 3.
 int SlotNumber(std::string_view command, std::string_view word) {
   return ParseInt(command.substr(word.size()));
 }
 
-bool SaveScreen(ConsoleSession& session, std::string_view command, std::string_view word) {
+// Only the prompt line: the setting took effect.
+CommandAnswer Done() {
+  return {"", Placement::kAtCaret};
+}
+
+CommandAnswer SaveScreen(ConsoleSession& session, std::string_view command, std::string_view word) {
   auto& screens = session.state().screens;
   int n = SlotNumber(command, word);
-  if (!InSlotRange(n)) {
-    session.Append(msg::kSaveRange);
-    return true;
-  }
-  if (!screens[n - 1].empty()) {
-    session.Append(Fill(msg::kSlotUsed, {FormatInt(n)}));
-    return true;
-  }
+  if (!InSlotRange(n)) return FailedAnswer(std::string(msg::kSaveRange));
+  if (!screens[n - 1].empty()) return FailedAnswer(Fill(msg::kSlotUsed, {FormatInt(n)}));
   screens[n - 1] = session.box().Text() + std::string(kPromptEnding);
-  session.box().SetText("");
-  session.Append(Fill(msg::kSaved, {FormatInt(n)}));
-  return false;
+  return {Fill(msg::kSaved, {FormatInt(n)}), Placement::kReplacesScreen};
 }
 
-bool LoadScreen(ConsoleSession& session, std::string_view command, std::string_view word) {
+CommandAnswer LoadScreen(ConsoleSession& session, std::string_view command, std::string_view word) {
   auto& screens = session.state().screens;
   int n = SlotNumber(command, word);
-  if (!InSlotRange(n)) {
-    session.Append(msg::kLoadRange);
-    return true;
-  }
-  if (screens[n - 1].empty()) {
-    session.Append(Fill(msg::kNotSaved, {FormatInt(n)}));
-    return true;
-  }
-  session.box().SetText("");
-  session.Append(screens[n - 1]);
-  return false;
+  if (!InSlotRange(n)) return FailedAnswer(std::string(msg::kLoadRange));
+  if (screens[n - 1].empty()) return FailedAnswer(Fill(msg::kNotSaved, {FormatInt(n)}));
+  // A saved screen ends with the prompt line the save added; the answer's framing gives it back.
+  std::string_view screen = screens[n - 1];
+  if (EndsWith(screen, kPromptEnding)) screen.remove_suffix(kPromptEnding.size());
+  return {std::string(screen), Placement::kReplacesScreen};
 }
 
-bool DeleteScreen(ConsoleSession& session, std::string_view command, std::string_view word) {
+CommandAnswer DeleteScreen(ConsoleSession& session, std::string_view command,
+                           std::string_view word) {
   int n = SlotNumber(command, word);
-  if (!InSlotRange(n)) {
-    session.Append(msg::kSaveRange);
-    return true;
-  }
+  if (!InSlotRange(n)) return FailedAnswer(std::string(msg::kSaveRange));
   session.state().screens[n - 1].clear();
-  session.Append(Fill(msg::kDeleted, {FormatInt(n)}));
-  return false;
+  return {Fill(msg::kDeleted, {FormatInt(n)})};
 }
 
-bool SetBracketCheck(ConsoleSession& session, std::string_view, std::string_view word) {
-  session.state().bracketCheck = word == "bracketon";
-  session.Append(session.state().bracketCheck ? msg::kBracketsOn : msg::kBracketsOff);
-  return false;
+CommandAnswer SetBracketCheck(ConsoleSession& session, bool on) {
+  session.state().bracketCheck = on;
+  return {std::string(on ? msg::kBracketsOn : msg::kBracketsOff)};
 }
 
 // x=, y=, z=: the value of the text after the first "x=", which may use the variables
 // themselves (x=x+1). A failing expression leaves the variable as it was and says why.
-bool SetVariable(ConsoleSession& session, std::string_view command, std::string_view word,
-                 void (Evaluator::*set)(double)) {
+CommandAnswer SetVariable(ConsoleSession& session, std::string_view command, std::string_view word,
+                          void (Evaluator::*set)(double)) {
   Evaluator& user = session.state().evaluator;
   std::string valueText(command.substr(command.find(word) + word.size()));
   double value = 0;
@@ -88,78 +76,62 @@ bool SetVariable(ConsoleSession& session, std::string_view command, std::string_
     std::string errors;
     user.SetExpression(valueText);
     user.Evaluate(value, errors);
-    if (!user.Succeeded()) {
-      session.Append(std::string(kNewLine) + std::string(CutAtErrorTrailer(errors)) +
-                     std::string(kPromptEnding));
-      return true;
-    }
+    if (!user.Succeeded()) return FailedAnswer(std::string(CutAtErrorTrailer(errors)));
   }
   (user.*set)(value);
-  session.Append(kPromptEnding);
-  return false;
+  return Done();
 }
 
-bool SetPrecision(ConsoleSession& session, std::string_view command, std::string_view word) {
+CommandAnswer SetPrecision(ConsoleSession& session, std::string_view command,
+                           std::string_view word) {
   int n = ParseInt(command.substr(command.find(word) + word.size()));
   session.state().precision =
       std::clamp(n, ConsoleState::kMinPrecision, ConsoleState::kMaxPrecision);
-  session.Append(kPromptEnding);
-  return false;
+  return Done();
+}
+
+CommandAnswer ResetVariable(ConsoleSession& session, void (Evaluator::*set)(double)) {
+  (session.state().evaluator.*set)(0);
+  return Done();
 }
 
 }  // namespace
 
 // The words and the order they are tried in are the classifier's (console/classify.cpp).
-void ConsoleSession::RunSetting(const LineClass& line) {
+CommandAnswer ConsoleSession::RunSetting(const LineClass& line) {
   const std::string& command = line.line;
   const std::string_view word = line.word;
-  bool failed = false;
   switch (line.setting) {
     case Setting::kNone:
-      Append(kPromptEnding);
-      break;
+      return Done();
     case Setting::kSave:
-      failed = SaveScreen(*this, command, word);
-      break;
+      return SaveScreen(*this, command, word);
     case Setting::kLoad:
-      failed = LoadScreen(*this, command, word);
-      break;
+      return LoadScreen(*this, command, word);
     case Setting::kDelete:
-      failed = DeleteScreen(*this, command, word);
-      break;
+      return DeleteScreen(*this, command, word);
     case Setting::kBracketOn:
+      return SetBracketCheck(*this, true);
     case Setting::kBracketOff:
-      failed = SetBracketCheck(*this, command, word);
-      break;
+      return SetBracketCheck(*this, false);
     case Setting::kSetX:
-      failed = SetVariable(*this, command, word, &Evaluator::SetX);
-      break;
+      return SetVariable(*this, command, word, &Evaluator::SetX);
     case Setting::kSetY:
-      failed = SetVariable(*this, command, word, &Evaluator::SetY);
-      break;
+      return SetVariable(*this, command, word, &Evaluator::SetY);
     case Setting::kSetZ:
-      failed = SetVariable(*this, command, word, &Evaluator::SetZ);
-      break;
+      return SetVariable(*this, command, word, &Evaluator::SetZ);
     case Setting::kSetPrecision:
-      failed = SetPrecision(*this, command, word);
-      break;
+      return SetPrecision(*this, command, word);
     case Setting::kShowPrecision:
-      Append(std::to_string(state_.precision) + std::string(kPromptEnding));
-      break;
+      return {std::to_string(state_.precision), Placement::kAfterEquals};
     case Setting::kResetX:
-      state_.evaluator.SetX(0);
-      Append(kPromptEnding);
-      break;
+      return ResetVariable(*this, &Evaluator::SetX);
     case Setting::kResetY:
-      state_.evaluator.SetY(0);
-      Append(kPromptEnding);
-      break;
+      return ResetVariable(*this, &Evaluator::SetY);
     case Setting::kResetZ:
-      state_.evaluator.SetZ(0);
-      Append(kPromptEnding);
-      break;
+      return ResetVariable(*this, &Evaluator::SetZ);
   }
-  if (failed) lastFailed_ = true;
+  return Done();
 }
 
 }  // namespace orvo

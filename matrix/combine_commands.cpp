@@ -49,8 +49,9 @@ CommandAnswer PairCommand(Context& context, std::string_view text, const Command
                   : command.op == kMinus ? Subtract(left, right)
                                          : Multiply(left, right);
   context.matrices[0] = result;
-  return {Fill(msg::kPairAnswer, {FormatInt(a), command.word, FormatInt(b)}) +
-          MatrixText(context.matrices[0], context.precision)};
+  return Shown(Fill(msg::kPairAnswer, {FormatInt(a), command.word, FormatInt(b)}) +
+                   MatrixText(context.matrices[0], context.precision),
+               context.matrices[0], context.precision);
 }
 
 CommandAnswer ScalarCommand(Context& context, std::string_view text, const Command& command) {
@@ -78,15 +79,21 @@ CommandAnswer ScalarCommand(Context& context, std::string_view text, const Comma
       break;
     case kThreshold:
       Threshold(operand, d);
-      return {Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision)};
+      return Shown(
+          Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision),
+          operand, context.precision);
     case kSet:
       operand = MapElements(evaluator, operand);
-      return {Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision)};
+      return Shown(
+          Fill(msg::kChangedInPlace, {FormatInt(k)}) + MatrixText(operand, context.precision),
+          operand, context.precision);
     default:
       break;
   }
-  return {Fill(msg::kScalarAnswer, {FormatG(d, context.precision), command.word, FormatInt(k)}) +
-          MatrixText(mat0, context.precision)};
+  return Shown(
+      Fill(msg::kScalarAnswer, {FormatG(d, context.precision), command.word, FormatInt(k)}) +
+          MatrixText(mat0, context.precision),
+      mat0, context.precision);
 }
 
 }  // namespace orvo::detail

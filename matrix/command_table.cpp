@@ -63,12 +63,13 @@ std::string CleanText(std::string_view text, bool keepBracket) {
   return clean;
 }
 
-// An answer starts on its own line and ends with exactly one line break before the prompt's
-// backslashes.
-CommandAnswer Frame(CommandAnswer answer) {
-  if (!StartsWith(answer.text, kNewLine)) answer.text.insert(0, kNewLine);
-  if (!EndsWith(answer.text, kNewLine)) answer.text += kNewLine;
-  answer.text += "\\\\";
+// An answer goes below the command. The handlers' texts may begin or end with a line break of
+// their own, which the console's framing gives already.
+CommandAnswer Content(CommandAnswer answer) {
+  std::string& text = answer.content;
+  if (StartsWith(text, kNewLine)) text.erase(0, kNewLine.size());
+  if (EndsWith(text, kNewLine)) text.resize(text.size() - kNewLine.size());
+  answer.placement = Placement::kBelow;
   return answer;
 }
 
@@ -91,6 +92,19 @@ std::string MatrixText(const Matrix& m, int digits) {
     text += kNewLine;
   }
   return text;
+}
+
+CommandAnswer Shown(std::string content, const Matrix& result, int digits) {
+  CommandAnswer answer{std::move(content)};
+  const bool single = result.rows() == 1 && result.cols() == 1;
+  for (int i = 0; i < result.rows(); ++i) {
+    for (int j = 0; j < result.cols(); ++j) {
+      std::string name = "[" + FormatInt(i + 1) + "," + FormatInt(j + 1) + "]";
+      answer.values.push_back(
+          {std::move(name), FormatG(result.at(i, j), digits), result.at(i, j), single});
+    }
+  }
+  return answer;
 }
 
 std::string_view SplitAt(std::string_view text, char separator, std::string_view& head,
@@ -130,9 +144,9 @@ CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::str
     if (!StartsWith(text, command.routeWord)) continue;
     bool isDefinition = command.run == DefineCommand;
     std::string_view rest = text.substr(command.routeWord.size());
-    return Frame(command.run(context, CleanText(rest, isDefinition), command));
+    return Content(command.run(context, CleanText(rest, isDefinition), command));
   }
-  return Frame(FailedAnswer(std::string(msg::kNoSuchCommand)));
+  return Content(FailedAnswer(std::string(msg::kNoSuchCommand)));
 }
 
 }  // namespace orvo

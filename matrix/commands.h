@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/command_env.h"
+#include "command/command.h"
 #include "matrix/matrix.h"
 
 // The console commands of the matrix module: the "@" family on mat0, mat1, mat2 (complex

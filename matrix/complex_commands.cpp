@@ -51,8 +51,10 @@ CommandAnswer ComplexFunctionCommand(Context& context, std::string_view text,
   if (!HoldsComplex(context.matrices[k]))
     return FailedAnswer(Fill(msg::kNotComplex, {FormatInt(k)}));
   context.matrices[0] = FromComplex(kFunctions[command.op](ToComplex(context.matrices[k])));
-  return {Operand(context, k) + Fill(msg::kComplexFunctionResult, {command.word, FormatInt(k)}) +
-          MatrixText(context.matrices[0], context.precision)};
+  return Shown(Operand(context, k) +
+                   Fill(msg::kComplexFunctionResult, {command.word, FormatInt(k)}) +
+                   MatrixText(context.matrices[0], context.precision),
+               context.matrices[0], context.precision);
 }
 
 CommandAnswer ComplexPairCommand(Context& context, std::string_view text, const Command& command) {
@@ -69,8 +71,10 @@ CommandAnswer ComplexPairCommand(Context& context, std::string_view text, const 
   Complex w =
       kPairs[command.op - kPow](ToComplex(context.matrices[a]), ToComplex(context.matrices[b]));
   context.matrices[0] = FromComplex(w);
-  return {Operand(context, a) + Operand(context, b) + Fill(msg::kComplexResult, {command.word}) +
-          MatrixText(context.matrices[0], context.precision)};
+  return Shown(Operand(context, a) + Operand(context, b) +
+                   Fill(msg::kComplexResult, {command.word}) +
+                   MatrixText(context.matrices[0], context.precision),
+               context.matrices[0], context.precision);
 }
 
 CommandAnswer ComplexRootsCommand(Context& context, std::string_view text, const Command&) {
@@ -101,8 +105,9 @@ CommandAnswer ComplexRootsCommand(Context& context, std::string_view text, const
     result.at(i, 1) = roots[i].im;
   }
   context.matrices[0] = result;
-  return {Operand(context, k) + Fill(msg::kComplexResult, {word}) +
-          MatrixText(context.matrices[0], context.precision)};
+  return Shown(Operand(context, k) + Fill(msg::kComplexResult, {word}) +
+                   MatrixText(context.matrices[0], context.precision),
+               context.matrices[0], context.precision);
 }
 
 }  // namespace orvo::detail

@@ -129,9 +129,10 @@ std::string SystemText(const System& system) {
   return text;
 }
 
-// x = inverse(A) * b, one line "x[i]=..." per unknown after a leading line break. False when A
-// is singular.
-bool SolveLinear(const System& system, int precision, std::string& roots) {
+// x = inverse(A) * b, one line "x[i]=..." per unknown after a leading line break, and its value.
+// False when A is singular.
+bool SolveLinear(const System& system, int precision, std::string& roots,
+                 std::vector<AnswerValue>& values) {
   const int n = system.rows;
   Matrix a(n, n);
   Matrix b(n, n);
@@ -142,9 +143,12 @@ bool SolveLinear(const System& system, int precision, std::string& roots) {
   Matrix inverted;
   if (!Inverse(a, inverted)) return false;
   Matrix x = Multiply(inverted, b);
-  roots = std::string(kNewLine);
-  for (int i = 0; i < n; ++i)
-    roots += Fill(msg::kLinearRoot, {FormatInt(i + 1), FormatG(x.at(i, 0), precision)});
+  for (int i = 0; i < n; ++i) {
+    AnswerValue value{Fill(msg::kLinearRoot, {FormatInt(i + 1)}), FormatG(x.at(i, 0), precision),
+                      x.at(i, 0), i == 0};
+    roots += std::string(kNewLine) + value.name + "=" + value.text;
+    values.push_back(std::move(value));
+  }
   return true;
 }
 
@@ -153,31 +157,27 @@ bool SolveLinear(const System& system, int precision, std::string& roots) {
 CommandAnswer LinearEquationsCommand(const CommandEnv& env, std::string_view text) {
   while (EndsWith(text, "=")) text.remove_suffix(1);
   System system = Reader(text, env.rng).Read();
-  const std::string prompt(kPromptEnding);
-
-  if (!system.errorLines.empty())
-    return FailedAnswer(std::string(kNewLine) + system.errorLines + prompt);
+  if (!system.errorLines.empty()) return FailedAnswer(system.errorLines);
   const std::string readIn = std::string(msg::kLinearReadIn) + SystemText(system);
   if (system.status == ReadStatus::kColumns)
-    return FailedAnswer(readIn + std::string(msg::kLinearColumns) + prompt);
+    return FailedAnswer(readIn + std::string(msg::kLinearColumns));
   if (system.status == ReadStatus::kRows)
-    return FailedAnswer(readIn + std::string(msg::kLinearRows) + prompt);
+    return FailedAnswer(readIn + std::string(msg::kLinearRows));
   if (system.rows == 0 || system.status == ReadStatus::kNoRightHandSide) {
-    return FailedAnswer(std::string(msg::kLinearFormat) + prompt);
+    return FailedAnswer(std::string(msg::kLinearFormat));
   }
   if (system.rows != system.columns) {
     return FailedAnswer(
-        readIn + Fill(msg::kLinearNotSquare, {FormatInt(system.rows), FormatInt(system.columns)}) +
-        prompt);
+        readIn + Fill(msg::kLinearNotSquare, {FormatInt(system.rows), FormatInt(system.columns)}));
   }
-  if (system.status == ReadStatus::kFormat)
-    return FailedAnswer(std::string(msg::kLinearFormat) + prompt);
+  if (system.status == ReadStatus::kFormat) return FailedAnswer(std::string(msg::kLinearFormat));
+  CommandAnswer answer;
   std::string roots;
-  if (!SolveLinear(system, env.precision, roots)) {
-    return FailedAnswer(readIn + std::string(msg::kLinearSingular) + prompt);
+  if (!SolveLinear(system, env.precision, roots, answer.values)) {
+    return FailedAnswer(readIn + std::string(msg::kLinearSingular));
   }
-  // The roots end with a line break of their own: only the backslashes follow.
-  return {readIn + std::string(msg::kLinearRoots) + roots + "\\\\"};
+  answer.content = readIn + std::string(msg::kLinearRoots) + roots;
+  return answer;
 }
 
 }  // namespace orvo

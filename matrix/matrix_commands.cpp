@@ -91,15 +91,17 @@ CommandAnswer DefineCommand(Context& context, std::string_view text, const Comma
   // The matrix is defined even when elements failed: they hold -1, and the messages say which.
   context.matrices[k] = m;
   if (!errorLines.empty()) return FailedAnswer(errorLines);
-  return {Fill(msg::kMatrixDefined, {FormatInt(k), FormatInt(rows), FormatInt(cols)}) +
-          MatrixText(m, kDefinitionDigits)};
+  return Shown(Fill(msg::kMatrixDefined, {FormatInt(k), FormatInt(rows), FormatInt(cols)}) +
+                   MatrixText(m, kDefinitionDigits),
+               m, kDefinitionDigits);
 }
 
 CommandAnswer ViewCommand(Context& context, std::string_view text, const Command&) {
   int k = MatrixNumber(text, true);
   if (k < 0) return FailedAnswer(std::string(msg::kViewBadName));
-  return {Fill(msg::kViewTitle, {FormatInt(k)}) +
-          MatrixText(context.matrices[k], context.precision)};
+  return Shown(
+      Fill(msg::kViewTitle, {FormatInt(k)}) + MatrixText(context.matrices[k], context.precision),
+      context.matrices[k], context.precision);
 }
 
 CommandAnswer CopyCommand(Context& context, std::string_view text, const Command&) {
@@ -138,8 +140,10 @@ CommandAnswer SingleCommand(Context& context, std::string_view text, const Comma
       if (!QrSplit(r, q)) return FailedAnswer(Fill(msg::kQrFailed, {FormatInt(k)}));
       *operand = q;
       mat0 = r;
-      return {Fill(msg::kQrAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
-              std::string(msg::kQrResult) + MatrixText(mat0, digits)};
+      return Shown(Fill(msg::kQrAnswer, {FormatInt(k), FormatInt(k)}) +
+                       MatrixText(*operand, digits) + std::string(msg::kQrResult) +
+                       MatrixText(mat0, digits),
+                   mat0, digits);
     }
     case kLu: {
       Matrix l(operand->rows(), operand->rows());
@@ -147,8 +151,10 @@ CommandAnswer SingleCommand(Context& context, std::string_view text, const Comma
       if (!LuSplit(*operand, l, u)) return FailedAnswer(Fill(msg::kLuFailed, {FormatInt(k)}));
       *operand = l;
       mat0 = u;
-      return {Fill(msg::kLuAnswer, {FormatInt(k), FormatInt(k)}) + MatrixText(*operand, digits) +
-              std::string(msg::kLuResult) + MatrixText(mat0, digits)};
+      return Shown(Fill(msg::kLuAnswer, {FormatInt(k), FormatInt(k)}) +
+                       MatrixText(*operand, digits) + std::string(msg::kLuResult) +
+                       MatrixText(mat0, digits),
+                   mat0, digits);
     }
     case kCholesky: {
       Matrix g = *operand;
@@ -159,7 +165,7 @@ CommandAnswer SingleCommand(Context& context, std::string_view text, const Comma
     default:
       break;
   }
-  return {OperandAndResult(context, k, command.title)};
+  return Shown(OperandAndResult(context, k, command.title), context.matrices[0], context.precision);
 }
 
 CommandAnswer SubCommand(Context& context, std::string_view text, const Command& command) {
@@ -185,7 +191,7 @@ CommandAnswer SubCommand(Context& context, std::string_view text, const Command&
   Matrix result;
   if (!Minor(*operand, row, col, result)) return FailedAnswer(std::string(msg::kSubMissing));
   context.matrices[0] = result;
-  return {OperandAndResult(context, k, command.title)};
+  return Shown(OperandAndResult(context, k, command.title), context.matrices[0], context.precision);
 }
 
 CommandAnswer MeasureCommand(Context& context, std::string_view text, const Command& command) {
@@ -207,9 +213,13 @@ CommandAnswer MeasureCommand(Context& context, std::string_view text, const Comm
     default:
       break;
   }
-  return {Fill(msg::kMeasure,
-               {FormatInt(k), command.title, FormatG(value, context.precision), FormatInt(k)}) +
-          MatrixText(*operand, context.precision)};
+  const std::string shown = FormatG(value, context.precision);
+  return {Fill(msg::kMeasure, {FormatInt(k), command.title, shown, FormatInt(k)}) +
+              MatrixText(*operand, context.precision),
+          Placement::kBelow,
+          false,
+          false,
+          {{std::string(command.title), shown, value, true}}};
 }
 
 CommandAnswer EigenCommand(Context& context, std::string_view text, const Command& command) {
@@ -236,7 +246,7 @@ CommandAnswer EigenCommand(Context& context, std::string_view text, const Comman
   }
   return {
       answer + Fill(msg::kEigenOperand, {FormatInt(k)}) + MatrixText(*operand, context.precision),
-      found == 0};
+      Placement::kBelow, found == 0};
 }
 
 }  // namespace orvo::detail

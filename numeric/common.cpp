@@ -55,11 +55,9 @@ bool EvaluateArgument(Evaluator& evaluator, std::string_view text, double& value
 }
 
 CommandAnswer ErrorAnswer(std::string_view errors) {
-  std::string text;
-  if (!StartsWith(errors, kNewLine)) text = kNewLine;
-  text += errors;
-  text += kPromptEnding;
-  return FailedAnswer(std::move(text));
+  // A list that begins with its own line break already starts below the command.
+  if (StartsWith(errors, kNewLine)) errors.remove_prefix(kNewLine.size());
+  return FailedAnswer(std::string(errors));
 }
 
 int SplitAtSemicolons(std::string_view text, int count, std::string_view* parts) {

@@ -489,20 +489,23 @@ CommandAnswer IntegrateCommand(const CommandEnv& env, std::string_view text,
   IntegrationResult result;
   NumericTools tools(env.rng, env.interrupt);
   if (tools.Integrate(method, task, result, errors) != NumericStatus::kOk) {
-    return {std::string(kNewLine) + errors + std::string(kPromptEnding), true};
+    return FailedAnswer(errors);
   }
-  CommandAnswer answer{
-      Fill(msg::kIntegralAnswer, {FormatG(result.value, env.precision), FormatInt(result.steps),
-                                  FormatGDigits(result.change, 6)})};
+  const std::string area = FormatG(result.value, env.precision);
+  const std::string times = FormatInt(result.steps);
+  const std::string eps = FormatGDigits(result.change, 6);
+  CommandAnswer answer{Fill(msg::kIntegralAnswer, {area, times, eps}), Placement::kAfterEquals};
+  answer.values = {{"", area, result.value, true},
+                   {"Times", times, static_cast<double>(result.steps), false},
+                   {"Eps", eps, result.change, false}};
   // A value that the independent estimate does not confirm is not to be relied on.
-  answer.failed = !result.independentFault.empty() || !result.confirmed;
+  answer.warned = !result.independentFault.empty() || !result.confirmed;
   if (!result.independentFault.empty()) {
-    answer.text +=
+    answer.content +=
         Fill(msg::kIntegralUnconfirmedFault, {CutAtErrorTrailer(result.independentFault)});
   } else if (!result.confirmed) {
-    answer.text += Fill(msg::kIntegralUnconfirmed, {FormatG(result.independent, env.precision)});
+    answer.content += Fill(msg::kIntegralUnconfirmed, {FormatG(result.independent, env.precision)});
   }
-  answer.text += kPromptEnding;
   return answer;
 }
 

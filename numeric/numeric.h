@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/complex.h"
-#include "engine/command_env.h"
+#include "command/command.h"
 
 // The numerical tools behind the "&" commands: integrals, sequence sums, roots of f(x) = 0,
 // polynomial roots and sample statistics. Each command takes the text after its command word
@@ -135,14 +135,15 @@ Complex EvaluatePolynomial(int degree, std::span<const Complex> c, Complex z);
 // Statistics of a sample of at least two values, the parts of the "&st" answer. Numbers are
 // printed with `precision` significant digits.
 //
-// The mean, sum, deviation and confidence-interval lines (no line break at the end); `t` is the
-// two-sided t quantile for the sample's degrees of freedom.
+// The mean, sum, deviation and confidence-interval lines (no line break at the end), their values
+// added to `shown`; `t` is the two-sided t quantile for the sample's degrees of freedom.
 std::string Moments(double t, std::span<const double> values, int precision, double& mean,
-                    double& deviation);
-// Sorts `values`, then gives the max, min and median lines, "|", and the Grubbs outlier lines
-// (only for the significance level 0.05, the level of the critical-value table).
+                    double& deviation, std::vector<AnswerValue>& shown);
+// Sorts `values`, then gives the max, min and median lines (their values added to `shown`), "|",
+// and the Grubbs outlier lines (only for the significance level 0.05, the level of the
+// critical-value table).
 std::string OrderAndOutliers(double a, std::span<double> values, double mean, double deviation,
-                             int precision);
+                             int precision, std::vector<AnswerValue>& shown);
 // The one-sided Grubbs critical value at significance 0.05 for a sample of n values: the
 // classic table for n = 3..50 (1.0 below), its formula from Student's t beyond.
 double GrubbsCritical(int n);

@@ -187,20 +187,33 @@ CommandAnswer NumericTools::PolynomialRoots(std::span<const double> coefficients
   PolynomialRootList list;
   std::string errors;
   if (SearchPolynomialRoots(coefficients, precision, list, errors) != NumericStatus::kOk) {
-    return {errors + std::string(kNewLine), true};
+    return FailedAnswer(errors);
   }
-  if (list.failed) return {std::string(msg::kPolynomialFailed), true};
-  std::string text;
+  if (list.failed) return FailedAnswer(std::string(msg::kPolynomialFailed));
+  CommandAnswer answer;
   std::size_t degree = coefficients.empty() ? 0 : coefficients.size() - 1;
-  if (!list.roots.empty() && list.roots.size() < degree) text += msg::kPolynomialNotAll;
-  if (list.lowered) text += Fill(msg::kPolynomialLowered, {FormatInt(list.precision)});
+  if (!list.roots.empty() && list.roots.size() < degree) {
+    AddLine(answer.content, msg::kPolynomialNotAll);
+  }
+  if (list.lowered) {
+    AddLine(answer.content, Fill(msg::kPolynomialLowered, {FormatInt(list.precision)}));
+  }
+  bool mainFound = false;
   for (std::size_t i = 0; i < list.roots.size(); ++i) {
     const PolynomialRoot& root = list.roots[i];
-    text += Fill(msg::kPolynomialRoot,
-                 {FormatInt(static_cast<long long>(i) + 1), FormatG(root.value.re, root.digits),
-                  root.value.im >= 0 ? "+" : "", FormatG(root.value.im, root.digits)});
+    const std::string name = "x[" + FormatInt(static_cast<long long>(i) + 1) + "]";
+    const std::string im = FormatG(root.value.im, root.digits);
+    const std::string shown = Fill(msg::kPolynomialRoot, {FormatG(root.value.re, root.digits),
+                                                          root.value.im >= 0 ? "+" : "", im});
+    AddLine(answer.content, name + "=" + shown);
+    // The main value is the first root printed as real.
+    const bool real = !mainFound && ParseDouble(im) == 0;
+    mainFound = mainFound || real;
+    answer.values.push_back({name, shown, root.value.re, real});
   }
-  return {text};
+  // No root lines (a constant): only the prompt line follows.
+  if (answer.content.empty()) answer.placement = Placement::kAfterEquals;
+  return answer;
 }
 
 CommandAnswer PolynomialRootsCommand(const CommandEnv& env, std::string_view text) {
@@ -218,10 +231,7 @@ CommandAnswer PolynomialRootsCommand(const CommandEnv& env, std::string_view tex
     env.show(msg::kPolynomialWait);
   }
   NumericTools tools(env.rng, env.interrupt);
-  // The lines end with a line break already: the prompt's backslashes follow directly.
-  CommandAnswer answer = tools.PolynomialRoots(coefficients, env.precision);
-  answer.text = std::string(kNewLine) + answer.text + "\\\\";
-  return answer;
+  return tools.PolynomialRoots(coefficients, env.precision);
 }
 
 }  // namespace orvo

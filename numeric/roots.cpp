@@ -92,16 +92,18 @@ CommandAnswer NumericTools::FindRoots(std::string_view f, double a, double b, in
   std::vector<double> roots;
   std::string errors;
   if (SearchRoots(f, a, b, precision, y, z, roots, errors) != NumericStatus::kOk) {
-    return {errors + std::string(kNewLine), true};
+    return FailedAnswer(errors);
   }
-  if (roots.empty()) return {std::string(msg::kRootsFailed), true};
-  std::string text;
-  if (static_cast<int>(roots.size()) == kMaxRoots) text = msg::kRootsMayBeMore;
+  if (roots.empty()) return FailedAnswer(std::string(msg::kRootsFailed));
+  CommandAnswer answer;
+  if (static_cast<int>(roots.size()) == kMaxRoots) AddLine(answer.content, msg::kRootsMayBeMore);
   for (std::size_t i = 0; i < roots.size(); ++i) {
-    text += "x[" + FormatInt(static_cast<long long>(i) + 1) + "]=" + FormatG(roots[i], precision);
-    text += kNewLine;
+    std::string name = "x[" + FormatInt(static_cast<long long>(i) + 1) + "]";
+    std::string shown = FormatG(roots[i], precision);
+    AddLine(answer.content, name + "=" + shown);
+    answer.values.push_back({std::move(name), std::move(shown), roots[i], i == 0});
   }
-  return {text};
+  return answer;
 }
 
 CommandAnswer FindRootsCommand(const CommandEnv& env, std::string_view text) {
@@ -127,10 +129,7 @@ CommandAnswer FindRootsCommand(const CommandEnv& env, std::string_view text) {
     b = kDefaultTo;
   }
   NumericTools tools(env.rng, env.interrupt);
-  // The lines end with a line break already: the prompt's backslashes follow directly.
-  CommandAnswer answer = tools.FindRoots(f, a, b, env.precision, env.y, env.z);
-  answer.text = std::string(kNewLine) + answer.text + "\\\\";
-  return answer;
+  return tools.FindRoots(f, a, b, env.precision, env.y, env.z);
 }
 
 }  // namespace orvo

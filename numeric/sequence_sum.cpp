@@ -48,9 +48,10 @@ CommandAnswer SequenceSumCommand(const CommandEnv& env, std::string_view text) {
   NumericTools tools(env.rng, env.interrupt);
   double sum = 0;
   if (tools.SequenceSum(parts[3], a, st, n, env.y, env.z, sum, errors) != NumericStatus::kOk) {
-    return {std::string(kNewLine) + errors + std::string(kPromptEnding), true};
+    return FailedAnswer(errors);
   }
-  return {FormatG(sum, env.precision) + std::string(kPromptEnding)};
+  std::string shown = FormatG(sum, env.precision);
+  return {shown, Placement::kAfterEquals, false, false, {{"", shown, sum, true}}};
 }
 
 }  // namespace orvo

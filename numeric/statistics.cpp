@@ -56,7 +56,7 @@ double GrubbsCritical(int n) {
 }
 
 std::string Moments(double t, std::span<const double> values, int precision, double& mean,
-                    double& deviation) {
+                    double& deviation, std::vector<AnswerValue>& shown) {
   const double n = static_cast<double>(values.size());
   double sum = 0;
   for (double x : values) sum += x;
@@ -77,19 +77,26 @@ std::string Moments(double t, std::span<const double> values, int precision, dou
   deviation = std::sqrt(squares / (n - 1));
   double halfWidth = deviation * t / std::sqrt(n);
   std::string shownMean = FormatG(mean, precision);
+  std::string shownHalfWidth = FormatG(halfWidth, precision);
+  shown.push_back({"Mean", shownMean, mean, true});
+  shown.push_back({"Sum", FormatG(sum, precision), sum, false});
+  shown.push_back({"Standard deviation", FormatG(deviation, precision), deviation, false});
+  shown.push_back({"Average deviation", FormatG(absolute / n, precision), absolute / n, false});
+  shown.push_back(
+      {"Conf. interval (t dist.)", shownMean + " +- " + shownHalfWidth, halfWidth, false});
   return Fill(msg::kStatisticsMoments,
-              {shownMean, FormatG(sum, precision), FormatG(deviation, precision),
-               FormatG(absolute / n, precision), shownMean, FormatG(halfWidth, precision)});
+              {shownMean, shown[1].text, shown[2].text, shown[3].text, shownMean, shownHalfWidth});
 }
 
 std::string OrderAndOutliers(double a, std::span<double> values, double mean, double deviation,
-                             int precision) {
+                             int precision, std::vector<AnswerValue>& shown) {
   ShellSort(values, [](double a, double b) { return a < b; });
   const std::size_t n = values.size();
   double median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-  std::string text =
-      Fill(msg::kStatisticsOrder, {FormatG(values[n - 1], precision), FormatG(values[0], precision),
-                                   FormatG(median, precision)});
+  shown.push_back({"Max", FormatG(values[n - 1], precision), values[n - 1], false});
+  shown.push_back({"Min", FormatG(values[0], precision), values[0], false});
+  shown.push_back({"Median", FormatG(median, precision), median, false});
+  std::string text = Fill(msg::kStatisticsOrder, {shown[0].text, shown[1].text, shown[2].text});
   if (a != kGrubbsLevel) return text;  // the critical values are those of the 0.05 level
 
   double critical = GrubbsCritical(static_cast<int>(n));
@@ -142,16 +149,21 @@ CommandAnswer StatisticsCommand(const CommandEnv& env, std::string_view text) {
 
   double mean = 0;
   double deviation = 0;
-  std::string moments = Moments(t, values, env.precision, mean, deviation);
-  std::string order = OrderAndOutliers(a, values, mean, deviation, env.precision);
+  CommandAnswer answer;
+  std::vector<AnswerValue> moments;
+  std::string momentLines = Moments(t, values, env.precision, mean, deviation, moments);
+  std::string order = OrderAndOutliers(a, values, mean, deviation, env.precision, answer.values);
+  answer.values.insert(answer.values.end(), moments.begin(), moments.end());
   std::size_t split = order.find('|');
-  std::string answer = Fill(msg::kStatisticsLevel, {FormatGDigits(100 - 100 * a, 6)});
-  answer += order.substr(0, split);
-  answer += moments;
-  answer += kNewLine;
-  answer += order.substr(split + 1);
-  while (!answer.empty() && (answer.back() == '\r' || answer.back() == '\n')) answer.pop_back();
-  return {answer + std::string(kPromptEnding)};
+  answer.content = Fill(msg::kStatisticsLevel, {FormatGDigits(100 - 100 * a, 6)});
+  answer.content += order.substr(0, split);
+  answer.content += momentLines;
+  answer.content += kNewLine;
+  answer.content += order.substr(split + 1);
+  while (!answer.content.empty() &&
+         (answer.content.back() == '\r' || answer.content.back() == '\n'))
+    answer.content.pop_back();
+  return answer;
 }
 
 }  // namespace orvo

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/command_env.h"
+#include "command/command.h"
 #include "numeric/numeric.h"
 
 // Curves of functions of x: adaptive sampling with the features a reader looks for (zeros,
@@ -82,8 +82,8 @@ PlotRange ChooseRange(const std::vector<PlotCurve>& curves, double a, double b);
 // "Nice" tick positions (1, 2 or 5 times a power of ten) covering [from, to].
 std::vector<double> Ticks(double from, double to, int most);
 
-// The "&plot" answer lines for the curves, "f1", "f2", ... at `precision` digits, each line
-// ending with "\r\n".
+// The "&plot" answer lines for the curves, "f1", "f2", ... at `precision` digits, joined by
+// line breaks.
 std::string PlotSummary(const std::vector<PlotCurve>& curves, int precision);
 
 // "f1", "f2", ...: how answers, legends and charts name curve `index`.

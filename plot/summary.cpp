@@ -88,13 +88,13 @@ std::string PlotSummary(const std::vector<PlotCurve>& curves, int precision) {
     const PlotCurve& curve = curves[i];
     const std::string name = CurveName(i);
     if (!curve.HasValue()) {
-      text += Fill(msg::kPlotNoValue, {name}) + std::string(kNewLine);
-      if (!curve.message.empty()) text += curve.message + std::string(kNewLine);
+      AddLine(text, Fill(msg::kPlotNoValue, {name}));
+      if (!curve.message.empty()) AddLine(text, curve.message);
       continue;
     }
-    text += name + ": " + Extremes(curve, precision) + std::string(kNewLine);
+    AddLine(text, name + ": " + Extremes(curve, precision));
     std::string places = Places(curve, precision);
-    if (!places.empty()) text += name + ": " + places + std::string(kNewLine);
+    if (!places.empty()) AddLine(text, name + ": " + places);
   }
   return text;
 }
@@ -175,7 +175,7 @@ CommandAnswer PlotCommand(const CommandEnv& env, std::string_view text, PlotRequ
                                        env.interrupt, sampled[i - 2], errors);
     if (status != NumericStatus::kOk) return ErrorAnswer(errors);
   }
-  CommandAnswer answer{std::string(kNewLine) + PlotSummary(sampled, env.precision) + "\\\\"};
+  CommandAnswer answer{PlotSummary(sampled, env.precision)};
   answer.failed =
       std::any_of(sampled.begin(), sampled.end(), [](const PlotCurve& c) { return !c.HasValue(); });
   if (std::any_of(sampled.begin(), sampled.end(),

@@ -18,8 +18,9 @@ namespace {
 // What every definition line of a file begins with.
 constexpr std::string_view kDefineWord = "#define(";
 
+// The answers go below the command.
 CommandAnswer Answer(std::string_view text, bool failed = false) {
-  return {std::string(text) + std::string(kPromptEnding), failed};
+  return {std::string(text), Placement::kBelow, failed};
 }
 
 void DropOneClosingBracket(std::string& text) {
@@ -93,7 +94,7 @@ CommandAnswer DefineCommand(DefinitionContext& context, std::string_view text) {
     FunctionDefinition definition;
     std::string message = ValidateDefinition(definition, head, body, context.rng);
     if (!message.empty()) {
-      answer = std::string(kNewLine) + message;
+      answer = message;
     } else {
       CopyDefinition(store.definitions[++store.lastDefinition], definition);
       answer = Fill(msg::kDefined, {CapEcho(head), CapEcho(body)});
@@ -101,7 +102,6 @@ CommandAnswer DefineCommand(DefinitionContext& context, std::string_view text) {
       SortDefinitions(store);
     }
   }
-  if (!StartsWith(answer, kNewLine)) answer.insert(0, kNewLine);
   return Answer(answer, failed);
 }
 
@@ -131,7 +131,7 @@ CommandAnswer UndefCommand(DefinitionContext& context, std::string_view text) {
 
 CommandAnswer SaveDefinitions(DefinitionContext& context) {
   const DefinitionStore& store = context.store;
-  if (store.empty()) return Answer(std::string(kNewLine) + std::string(msg::kNoDefinitions));
+  if (store.empty()) return Answer(msg::kNoDefinitions);
   detail::MakeFolder(context.folders.home);
   std::optional<std::string> path =
       context.dialogs.ChooseFileToSave(msg::kFileFilter, msg::kFileSuffix, context.folders.home);
@@ -150,36 +150,35 @@ CommandAnswer SaveDefinitions(DefinitionContext& context) {
 }
 
 std::string ViewDefinitions(const DefinitionStore& store) {
-  std::string listing;
-  if (store.empty()) {
-    listing = std::string(msg::kNoDefinitions) + std::string(kNewLine);
-  }
+  if (store.empty()) return std::string(msg::kNoDefinitions);
+  // A listing of more than one function begins with an empty line, and empty lines part them.
+  std::string listing = store.count() > 1 ? std::string(kNewLine) : std::string();
   for (int i = 0; i < store.count(); ++i) {
     const FunctionDefinition& definition = store.definitions[i];
+    if (i > 0) listing += std::string(kNewLine) + std::string(kNewLine);
     listing +=
         Fill(msg::kListing, {FormatInt(i + 1), definition.name, ToLowerAscii(definition.parameters),
                              ToLowerAscii(definition.expression)});
   }
-  if (store.lastDefinition != 0) listing.insert(0, kNewLine);
-  // The listing already ends with a line break: only the prompt's backslashes follow.
-  return listing + "\\\\";
+  return listing;
 }
 
 namespace {
 
-// Loads the file at `path`; the answer names it as `echo`.
-CommandAnswer LoadFile(DefinitionContext& context, const std::string& path,
-                       const std::string& echo) {
+// Loads the file at `path`; the answer names it as `echo`, first, where `placement` puts it.
+CommandAnswer LoadFile(DefinitionContext& context, const std::string& path, const std::string& echo,
+                       Placement placement) {
   ReadResult file = ReadFileSafely(path, {detail::kMaxDefinitionFileSize, true});
   // Read into a scratch store: the definitions in use go only when something replaces them.
   DefinitionStore loaded = file.ok() ? ReadDefinitions(file.bytes, context.rng) : DefinitionStore{};
   if (loaded.empty()) {
-    return Answer(echo + std::string(msg::kNothingLoaded) + std::string(msg::kReason) +
-                      (file.ok() ? std::string(msg::kNoValidDefinition) : file.reason),
-                  true);
+    return {echo + std::string(msg::kNothingLoaded) + std::string(msg::kReason) +
+                (file.ok() ? std::string(msg::kNoValidDefinition) : file.reason),
+            placement, true};
   }
   context.store = std::move(loaded);
-  CommandAnswer answer{echo + ViewDefinitions(context.store)};  // in the file's order
+  // In the file's order.
+  CommandAnswer answer{echo + std::string(kNewLine) + ViewDefinitions(context.store), placement};
   SortDefinitions(context.store);
   return answer;
 }
@@ -191,15 +190,15 @@ CommandAnswer LoadDefinitionsByDialog(DefinitionContext& context) {
   std::optional<std::string> path =
       context.dialogs.ChooseFileToOpen(msg::kFileFilter, context.folders.home);
   // Cancelled: a prompt all the same, or the next line would be read as part of this one.
-  if (!path || path->empty()) return {std::string(kPromptEnding)};
+  if (!path || path->empty()) return {"", Placement::kAfterEquals};
   // The console line shows the name as it was chosen.
-  return LoadFile(context, InStartFolder(context, *path), CapEcho(*path));
+  return LoadFile(context, InStartFolder(context, *path), CapEcho(*path), Placement::kAfterEquals);
 }
 
 CommandAnswer LoadDefinitionFile(DefinitionContext& context, const std::string& path,
                                  bool pathOnNewLine) {
-  return LoadFile(context, path,
-                  (pathOnNewLine ? std::string(kNewLine) : std::string()) + CapEcho(path));
+  return LoadFile(context, path, CapEcho(path),
+                  pathOnNewLine ? Placement::kBelow : Placement::kAfterEquals);
 }
 
 CommandAnswer IncludeDefinitions(DefinitionContext& context, std::string_view text) {
@@ -219,8 +218,7 @@ CommandAnswer IncludeDefinitions(DefinitionContext& context, std::string_view te
   for (const std::string& path : candidates) {
     if (detail::PathExists(path)) return LoadDefinitionFile(context, path, true);
   }
-  return Answer(std::string(kNewLine) + CapEcho(detail::JoinPath(context.folders.home, name)) +
-                    std::string(msg::kNoSuchFile),
+  return Answer(CapEcho(detail::JoinPath(context.folders.home, name)) + std::string(msg::kNoSuchFile),
                 true);
 }
 

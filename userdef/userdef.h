@@ -7,7 +7,7 @@
 
 #include "base/dialogs.h"
 #include "base/random.h"
-#include "engine/command_env.h"
+#include "command/command.h"
 
 // User-defined functions: the definition store, the textual expansion of their calls in command
 // lines, the "#" commands and definition files.

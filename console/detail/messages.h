@@ -7,30 +7,26 @@
 namespace orvo::msg {
 
 inline constexpr std::string_view kNoSuchAmpersand =
-    "\r\nError: There was no such & function\r\nInput &= and press Enter to see & "
-    "functions\r\n\\\\";
+    "Error: There was no such & function\r\nInput &= and press Enter to see & functions";
 inline constexpr std::string_view kNoSuchHash =
-    "\r\nError: There was no such # function\r\nInput #= and press Enter to see # "
-    "functions\r\n\\\\";
+    "Error: There was no such # function\r\nInput #= and press Enter to see # functions";
 
 // Also the status line's preview of such a line.
 inline constexpr std::string_view kExpansionTooLong = "Error: The expanded expression is too long";
 
-inline constexpr std::string_view kBracketsOn = "\r\nChecking brackets is turned on\r\n\\\\";
-inline constexpr std::string_view kBracketsOff = "\r\nChecking brackets is turned off\r\n\\\\";
+inline constexpr std::string_view kBracketsOn = "Checking brackets is turned on";
+inline constexpr std::string_view kBracketsOff = "Checking brackets is turned off";
 inline constexpr std::string_view kBracketBoxOn = "Brackets-Checking is turned on";
 inline constexpr std::string_view kBracketBoxOff = "Brackets-Checking is turned off";
 
 // Screen store; %d is the slot number. The load message's spelling is part of the interface.
-inline constexpr std::string_view kSaveRange =
-    "\r\nError: You should input a number between 1 and 10\r\n\\\\";
-inline constexpr std::string_view kLoadRange =
-    "\r\nError: You shoud input a number between 1 and 10\r\n\\\\";
+inline constexpr std::string_view kSaveRange = "Error: You should input a number between 1 and 10";
+inline constexpr std::string_view kLoadRange = "Error: You shoud input a number between 1 and 10";
 inline constexpr std::string_view kSlotUsed =
-    "\r\nError: No. %d was already used. You should delete it first and then save it\r\n\\\\";
-inline constexpr std::string_view kSaved = "The screen data were saved as No. %d \r\n\\\\";
-inline constexpr std::string_view kNotSaved = "\r\nError: No. %d had not been saved before\r\n\\\\";
-inline constexpr std::string_view kDeleted = "\r\nNo. %d has been deleted\r\n\\\\";
+    "Error: No. %d was already used. You should delete it first and then save it";
+inline constexpr std::string_view kSaved = "The screen data were saved as No. %d ";
+inline constexpr std::string_view kNotSaved = "Error: No. %d had not been saved before";
+inline constexpr std::string_view kDeleted = "No. %d has been deleted";
 
 inline constexpr std::string_view kHelpIndex =
     "View Functions:\r\n&oper= &func= &geom= &phys= &chem= &atom= &other= &= @= #=\r\n"

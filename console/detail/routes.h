@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "command/command.h"
 #include "console/classify.h"
 #include "console/help_pages.h"
-#include "engine/command_env.h"
 
 namespace orvo {
 class ConsoleSession;
@@ -17,9 +17,10 @@ namespace orvo::detail {
 
 struct Route;
 // A handler gets the route it came by and the text after the command word (for bracketed
-// commands everything after the "(", the closing bracket included), appends its answer and
-// returns whether that answer reports a failure instead of a result.
-using Handler = bool (*)(ConsoleSession& session, const Route& route, std::string_view text);
+// commands everything after the "(", the closing bracket included) and returns its answer, which
+// the session frames and records.
+using Handler = CommandAnswer (*)(ConsoleSession& session, const Route& route,
+                                  std::string_view text);
 
 struct Route {
   std::string_view word;  // matched as a prefix of the text after the family's character
@@ -46,25 +47,22 @@ const Route* FamilyPage(char family);
 const Route* FindRoute(std::span<const Route> routes, std::string_view text);
 
 // Handlers of the numerical tools.
-bool IntegrateHandler(ConsoleSession&, const Route&, std::string_view);
-bool SequenceSumHandler(ConsoleSession&, const Route&, std::string_view);
-bool RootsHandler(ConsoleSession&, const Route&, std::string_view);
-bool PolynomialRootsHandler(ConsoleSession&, const Route&, std::string_view);
-bool StatisticsHandler(ConsoleSession&, const Route&, std::string_view);
-bool LinearEquationsHandler(ConsoleSession&, const Route&, std::string_view);
-bool PlotHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer IntegrateHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer SequenceSumHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer RootsHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer PolynomialRootsHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer StatisticsHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer LinearEquationsHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer PlotHandler(ConsoleSession&, const Route&, std::string_view);
 // Handlers of the user-defined functions.
-bool DefinitionHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer DefinitionHandler(ConsoleSession&, const Route&, std::string_view);
 // Handlers of the matrix and complex commands.
-bool MatrixHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer MatrixHandler(ConsoleSession&, const Route&, std::string_view);
 // The help pages.
-bool HelpHandler(ConsoleSession&, const Route&, std::string_view);
+CommandAnswer HelpHandler(ConsoleSession&, const Route&, std::string_view);
 
-// Appends a module's answer; true when it reports a failure.
-bool AppendAnswer(ConsoleSession& session, const CommandAnswer& answer);
-
-// ExpandLine on the session's definitions; when it is too long the console has had its answer.
-std::optional<std::string> ExpandDefinitions(ConsoleSession& session, const LineClass& line);
+// The message of a line whose expansion would be too long.
+CommandAnswer ExpansionTooLong();
 
 // A definition file dropped on the console: the screen is cleared and the file loaded.
 void LoadDroppedDefinitions(ConsoleSession& session, const std::string& path);

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "base/random.h"
-#include "engine/command_env.h"
+#include "command/command.h"
 #include "engine/evaluator.h"
 #include "matrix/matrix.h"
 
@@ -52,6 +52,10 @@ enum ComplexOp : int {
   kComplexDivide,
   kLogBase,
 };
+
+// A result's answer: its text and the elements of `result` as its values, row by row; the one
+// element of a 1 x 1 matrix is the main value.
+CommandAnswer Shown(std::string content, const Matrix& result, int digits);
 
 // Handlers (matrix_commands.cpp, combine_commands.cpp, complex_commands.cpp).
 CommandAnswer DefineCommand(Context&, std::string_view, const Command&);

@@ -82,14 +82,14 @@ inline constexpr std::string_view kRootTooMany =
     "Error: @Root(n;mat) function, n>20, mat0 can hold at most 20 roots";
 
 // "&lrt(" linear systems.
-inline constexpr std::string_view kLinearReadIn = "\r\nThe read-in matrix was\r\n";
+inline constexpr std::string_view kLinearReadIn = "The read-in matrix was\r\n";
 inline constexpr std::string_view kLinearRoots = "The roots were";
-inline constexpr std::string_view kLinearRoot = "x[%d]=%s\r\n";
+inline constexpr std::string_view kLinearRoot = "x[%d]";
 inline constexpr std::string_view kLinearNotSquare =
     "Error: Row number was not equal to column number. Row %d Column %d";
 inline constexpr std::string_view kLinearColumns = "Error: Columns more than 20";
 inline constexpr std::string_view kLinearRows = "Error: Rows more than 20";
-inline constexpr std::string_view kLinearFormat = "\r\nError: Illegal format of &lrt() function";
+inline constexpr std::string_view kLinearFormat = "Error: Illegal format of &lrt() function";
 inline constexpr std::string_view kLinearSingular =
     "Error: The matrix is singular, there is no unique solution";
 

@@ -32,21 +32,21 @@ inline constexpr std::string_view kRootsMissing =
 inline constexpr std::string_view kRootsExcessive =
     "Error: &g(a=-10;b=10;f(x)) Function, parameters excessive";
 inline constexpr std::string_view kRootsFailed =
-    "Failed in getting roots\r\nYou may decrease the precision and proceed again\r\n";
+    "Failed in getting roots\r\nYou may decrease the precision and proceed again";
 inline constexpr std::string_view kRootsMayBeMore =
-    "May have some other roots, you may proceed again\r\n";
+    "May have some other roots, you may proceed again";
 
 inline constexpr std::string_view kPolynomialWait =
     "\r\nThe process may take a long time. Please wait...";
-inline constexpr std::string_view kPolynomialFailed = "Failed in getting the roots\r\n";
+inline constexpr std::string_view kPolynomialFailed = "Failed in getting the roots";
 inline constexpr std::string_view kPolynomialNotAll =
-    "Not all the roots were got, you may proceed again or decrease the precision\r\n";
-// The index, the real part, "+" before an imaginary part that is not negative, the imaginary part.
-inline constexpr std::string_view kPolynomialRoot = "x[%d]=%s%s%si\r\n";
+    "Not all the roots were got, you may proceed again or decrease the precision";
+// The real part, "+" before an imaginary part that is not negative, the imaginary part.
+inline constexpr std::string_view kPolynomialRoot = "%s%s%si";
 inline constexpr std::string_view kPolynomialLowered =
-    "The precision is too high, if changed to %d, the roots were\r\n";
+    "The precision is too high, if changed to %d, the roots were";
 
-inline constexpr std::string_view kStatisticsLevel = "\r\nConfidence level: %s %\r\n";
+inline constexpr std::string_view kStatisticsLevel = "Confidence level: %s %\r\n";
 inline constexpr std::string_view kStatisticsOrder = "Max: %s\r\nMin: %s\r\nMedian: %s\r\n|";
 inline constexpr std::string_view kStatisticsMoments =
     "Mean: %s\r\nSum: %s\r\nStandard deviation: %s\r\nAverage deviation: %s\r\n"

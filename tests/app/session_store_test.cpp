@@ -28,7 +28,7 @@ QByteArray Contents(const QString& path) {
 // Everything a session file would hold of this window.
 std::string Saved(ConsoleEdit& console) {
   return WriteSessionText(
-      CaptureSession(console.session().state(), console.Text(), console.recall().Entries()));
+      CaptureSession(console.session(), console.Text(), console.recall().Entries()));
 }
 
 // A window that keeps its session in `folder`.

@@ -48,16 +48,33 @@ class StatusTest final : public QObject {
     QVERIFY(fixture.window().statusLine()->isVisible());
   }
 
+  // Ctrl+Shift+C copies the values of the last answer's record, one a line; after a failure or
+  // an answer without a value the clipboard is left as it was.
   void ctrlShiftCCopiesTheLastAnswer() {
     WindowFixture fixture;
     QWindow* window = fixture.window().windowHandle();
-    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const auto copy = [&] {
+      QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+    copy();
     QCOMPARE(fixture.window().statusLine()->text(), QStringLiteral("No answer to copy"));
-    TypeLine(fixture.console(), QStringLiteral("&is(0;1;x^2)="));
-    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0.33333333"));
-    QCOMPARE(fixture.window().statusLine()->text(),
-             QStringLiteral("Copied the last answer: 0.33333333"));
+    const struct {
+      const char* line;
+      const char* clipboard;
+      const char* status;
+    } rows[] = {
+        {"1/3=", "0.33333333", "Copied the last answer: 0.33333333"},
+        {"&prt(1;-3;2)=", "1+0i\n2+0i", "Copied the last answer: 1+0i, 2+0i"},
+        {"@1(2,2;1;2;3;4)=", "1\n2\n3\n4", "Copied the last answer: 1, 2, 3, 4"},
+        {"@sin(mat1)=", "1\n2\n3\n4", "The last answer has no value to copy"},
+        {"x=5", "1\n2\n3\n4", "The last answer has no value to copy"},
+    };
+    for (const auto& row : rows) {
+      TypeLine(fixture.console(), QString::fromUtf8(row.line));
+      copy();
+      QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.clipboard));
+      QCOMPARE(fixture.window().statusLine()->text(), QString::fromUtf8(row.status));
+    }
   }
 
   // A long line's answer is scrolled into view, with the new prompt's line.

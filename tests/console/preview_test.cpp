@@ -59,16 +59,5 @@ TEST(Preview, LeavesTheSessionAlone) {
   EXPECT_EQ(previewed.Answer("invt(0.05,10)="), fresh.Answer("invt(0.05,10)="));
 }
 
-TEST(Preview, TheLastAnswerToCopy) {
-  const std::pair<const char*, std::optional<std::string>> rows[] = {
-      {"1+2=3\r\n\\\\\r\n", "3"},
-      {"1+2=3\r\n\\\\\r\n&is(0;1;x)=0.5\r\nTimes: 2\r\n\\\\\r\n4*", "0.5"},
-      {"@i(mat1)=\r\nInverse Matrix mat0\r\n-2; 1; \r\n1.5; -0.5; \r\n\\\\", "1.5; -0.5;"},
-      {"1+2=3\r\n\\\\\r\n1/0=\r\nError: divided by zero\r\n\\\\\r\n", std::nullopt},
-      {"", std::nullopt},
-  };
-  for (const auto& [text, value] : rows) EXPECT_EQ(LastAnswerValue(text), value) << text;
-}
-
 }  // namespace
 }  // namespace orvo::test

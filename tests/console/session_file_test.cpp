@@ -21,7 +21,7 @@ const std::vector<std::string> kWork = {"x=5",
                                         "1+2="};
 
 std::string Saved(ConsoleHarness& console, std::vector<std::string> recall) {
-  return WriteSessionText(CaptureSession(console.session().state(), console.Text(), recall));
+  return WriteSessionText(CaptureSession(console.session(), console.Text(), recall));
 }
 
 TEST(SessionFile, ARoundTripKeepsEveryPart) {
@@ -37,7 +37,13 @@ TEST(SessionFile, ARoundTripKeepsEveryPart) {
 
   // The restored session answers as the saved one does.
   ConsoleHarness restored;
-  RestoreSession(read, restored.session().state());
+  RestoreSession(read, restored.session());
+  // The answers' records come back: the values to copy, the commands of old blocks.
+  ASSERT_EQ(restored.session().Answers().size(), console.session().Answers().size());
+  const Answer& last = *restored.session().LastAnswer();
+  EXPECT_EQ(last.command, "1+2=");
+  EXPECT_EQ(MainValue(last)->value, 3);
+  EXPECT_EQ(restored.session().FindAnswer(last.block), &last);
   for (const char* line : {"x+y=", "f(2,3)+gg(1)=", "@det(mat0*mat1)=", "prec=", "load 3"}) {
     EXPECT_EQ(restored.Answer(line), console.Answer(line)) << line;
   }
@@ -70,7 +76,12 @@ TEST(SessionFile, DamagedOrForeignFilesAreRefused) {
                    "ELF\0\x01\xff\n",
                    9),
        "not an Orvo session file"},
-      {"orvo-session 2\n" + head.substr(15) + tail, "written by a newer version of Orvo"},
+      {"orvo-session 3\n" + head.substr(15) + tail, "written by a newer version of Orvo"},
+      {head + "answer 7 0 0 0 0 0\n" + tail,
+       "line 7: a value that cannot be read or is out of range"},
+      {head + "answer 2 0 0 0 1 0\ncommand 2\n1=\nbytes 0\n\nblock 0\n\nvalue 1\n" + tail,
+       "line 7: a value that cannot be read or is out of range"},
+      {head + "answer 2 0 0 0 0 0\ncommand 9\n1=\n" + tail, "line 7: cut short"},
       {head + eleven + tail, "line 17: more than ten functions"},
       {head + big + "\n" + tail, "line 7: a value that cannot be read or is out of range"},
       {head + "matrix 3 1 1 0 1\n" + tail,
@@ -92,6 +103,27 @@ TEST(SessionFile, DamagedOrForeignFilesAreRefused) {
     EXPECT_EQ(ReadSessionText(bad.text, data).substr(0, bad.why.size()), bad.why) << bad.text;
   }
   ASSERT_EQ(ReadSessionText(head + tail, data), "");
+}
+
+// A file of the first version, which kept no answers, still loads; its old blocks are read from
+// their text.
+TEST(SessionFile, AFirstVersionFileStillLoads) {
+  const std::string screen = "1+2=3\r\n\\\\";
+  const std::string console = "x=5\r\n\\\\\r\nf(3)=9\r\n\\\\";
+  const std::string text =
+      "orvo-session 1\nx 5\ny 2.718281828459045\nz 3.141592653589793\nprecision 10\n"
+      "brackets off\nfunction f(x);(x^2)\nmatrix 1 1 2 0 1 2\nscreen 2 " +
+      std::to_string(screen.size()) + "\n" + screen + "\nrecall 4\n1+2=\nconsole " +
+      std::to_string(console.size()) + "\n" + console + "\nend\n";
+  SessionData data;
+  ASSERT_EQ(ReadSessionText(text, data), "");
+  EXPECT_TRUE(data.answers.empty());
+  EXPECT_EQ(data.console, console);
+  ConsoleHarness restored;
+  RestoreSession(data, restored.session());
+  EXPECT_EQ(restored.session().LastAnswer(), nullptr);
+  EXPECT_EQ(restored.Answer("f(x)="), "25\r\n\\\\\r\n");
+  EXPECT_EQ(restored.Answer("load 2"), "1+2=3\r\n\\\\\r\n");
 }
 
 TEST(SessionFile, LongConsolesAreCutAtAPromptLine) {

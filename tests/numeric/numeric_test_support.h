@@ -9,7 +9,7 @@
 
 #include "base/interrupt.h"
 #include "base/random.h"
-#include "engine/command_env.h"
+#include "command/command.h"
 #include "engine/evaluator.h"
 #include "numeric/numeric.h"
 

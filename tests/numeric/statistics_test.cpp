@@ -21,7 +21,8 @@ constexpr double kT4 = 2.7764451051977987;
 
 TEST(Statistics, SortingSurvivesNotANumber) {
   std::vector<double> values{3, std::numeric_limits<double>::quiet_NaN(), 1, 2};
-  std::string text = OrderAndOutliers(0.05, values, 2, 1, 8);
+  std::vector<AnswerValue> shown;
+  std::string text = OrderAndOutliers(0.05, values, 2, 1, 8, shown);
   EXPECT_EQ(text.substr(0, 5), "Max: ");
 }
 

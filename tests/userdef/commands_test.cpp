@@ -15,8 +15,7 @@ class DefinitionCommands : public ::testing::Test {
   // Defines each "head;body" and expects it to be accepted.
   void Define(std::initializer_list<const char*> texts) {
     for (const char* text : texts) {
-      ASSERT_EQ(DefineCommand(context_, std::string(text) + ")").text.substr(0, 11),
-                "\r\nDefined: ")
+      ASSERT_EQ(DefineCommand(context_, std::string(text) + ")").content.substr(0, 9), "Defined: ")
           << text;
     }
   }
@@ -35,7 +34,7 @@ TEST_F(DefinitionCommands, SaveAndLoadRoundTrip) {
   Define({"f(x);x^2", "g(x,y);x*y", "speed(s,t);s/t", "k();2+3"});
   const std::string file = home_.File("both.def");
   dialogs_.Prepare(file);
-  EXPECT_EQ(SaveDefinitions(context_).text, "\r\nDefined functions were saved\r\n\\\\");
+  EXPECT_EQ(SaveDefinitions(context_).content, "Defined functions were saved");
   // The store's sorted order, every line ended by CR CR LF, nothing else.
   EXPECT_EQ(ScratchFolder::Read(file),
             "#define(speed(s,t);(s/t))\r\r\n"
@@ -57,10 +56,12 @@ TEST_F(DefinitionCommands, LoadingListsInFileOrderAndThenSorts) {
   const std::string file = home_.Write("order.def",
                                        "#define(g(x);x+1)\n"
                                        "#define(gg(x);x*10)\n");
-  EXPECT_EQ(LoadDefinitionFile(context_, file, true).text,
-            "\r\n" + file +
-                "\r\n\r\nFunction 1: \r\nName: g(x)\r\nExpression: (x+1)\r\n"
-                "\r\nFunction 2: \r\nName: gg(x)\r\nExpression: (x*10)\r\n\\\\");
+  // Below the command; a listing of more than one function begins with an empty line.
+  CommandAnswer answer = LoadDefinitionFile(context_, file, true);
+  EXPECT_EQ(answer.placement, Placement::kBelow);
+  EXPECT_EQ(answer.content, file +
+                                "\r\n\r\nFunction 1: \r\nName: g(x)\r\nExpression: (x+1)\r\n"
+                                "\r\nFunction 2: \r\nName: gg(x)\r\nExpression: (x*10)");
   EXPECT_EQ(store_.definitions[0].name, "gg");
   EXPECT_EQ(store_.definitions[1].name, "g");
 }
@@ -72,33 +73,34 @@ TEST_F(DefinitionCommands, IncludeLooksInOrvosFolderThenBesideTheProgram) {
   program_.Write("Mine.def", "#define(g(x);x+1)\n");
   program_.Write("Theirs.def", "#define(t2(x);x+2)\n");
 
-  EXPECT_EQ(IncludeDefinitions(context_, "Mine.def)").text,
-            "\r\n" + inHome + "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\");
-  EXPECT_EQ(IncludeDefinitions(context_, "Theirs.def))").text,
-            "\r\n" + program_.File("Theirs.def") +
-                "\r\nFunction 1: \r\nName: t2(x)\r\nExpression: (x+2)\r\n\\\\");
+  EXPECT_EQ(IncludeDefinitions(context_, "Mine.def)").content,
+            inHome + "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)");
+  EXPECT_EQ(IncludeDefinitions(context_, "Theirs.def))").content,
+            program_.File("Theirs.def") + "\r\nFunction 1: \r\nName: t2(x)\r\nExpression: (x+2)");
   // The name is used as typed: case counts.
-  EXPECT_EQ(IncludeDefinitions(context_, "mine.def)").text,
-            "\r\n" + context_.folders.home + "/mine.def\r\nError: No such files!\r\n\\\\");
+  EXPECT_EQ(IncludeDefinitions(context_, "mine.def)").content,
+            context_.folders.home + "/mine.def\r\nError: No such files!");
   EXPECT_EQ(store_.definitions[0].name, "t2");
 }
 
 TEST_F(DefinitionCommands, ABareNameIsSavedAndLoadedWhereIncludeLooks) {
   Define({"f(x);x^2"});
   dialogs_.Prepare("mine.def");
-  EXPECT_EQ(SaveDefinitions(context_).text, "\r\nDefined functions were saved\r\n\\\\");
+  EXPECT_EQ(SaveDefinitions(context_).content, "Defined functions were saved");
   const std::string saved = context_.folders.home + "/mine.def";
   EXPECT_EQ(ScratchFolder::Read(saved), "#define(f(x);(x^2))\r\r\n");
   store_ = DefinitionStore{};
   // ".def" is added to a name without an extension, after the name as typed was not found.
-  EXPECT_EQ(IncludeDefinitions(context_, "mine)").text,
-            "\r\n" + saved + "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\");
+  EXPECT_EQ(IncludeDefinitions(context_, "mine)").content,
+            saved + "\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)");
   dialogs_.Prepare("mine.def");
-  EXPECT_EQ(LoadDefinitionsByDialog(context_).text,
-            "mine.def\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)\r\n\\\\");
+  // The name chosen follows the "=" of the command.
+  CommandAnswer chosen = LoadDefinitionsByDialog(context_);
+  EXPECT_EQ(chosen.placement, Placement::kAfterEquals);
+  EXPECT_EQ(chosen.content, "mine.def\r\nFunction 1: \r\nName: f(x)\r\nExpression: (x^2)");
   program_.Write("mine", "#define(g(x);x+1)\n");
-  EXPECT_EQ(IncludeDefinitions(context_, "mine)").text.substr(0, program_.File("mine").size() + 2),
-            "\r\n" + program_.File("mine"));
+  EXPECT_EQ(IncludeDefinitions(context_, "mine)").content.substr(0, program_.File("mine").size()),
+            program_.File("mine"));
 }
 
 }  // namespace

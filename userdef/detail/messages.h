@@ -18,24 +18,22 @@ inline constexpr std::string_view kAlreadyDefined =
     "Error: \"%s\" function has already been defined";
 inline constexpr std::string_view kStoreFull =
     "Error: Ten functions are already defined; use #undef to remove one first";
-inline constexpr std::string_view kDefined = "\r\nDefined: %s\r\nExpression: %s";
+inline constexpr std::string_view kDefined = "Defined: %s\r\nExpression: %s";
 
 // #undef
 inline constexpr std::string_view kUndefineAllQuestion =
     "Are you sure to undefine all of the defined functions?";
-inline constexpr std::string_view kAllUndefined = "\r\nAll the defined functions were undefined";
-inline constexpr std::string_view kNoneUndefined = "\r\nNo functions were undefined";
-inline constexpr std::string_view kUndefined = "\r\n\"%s\" function was undefined";
-inline constexpr std::string_view kNotFound = "\r\nError: No \"%s\" function found";
+inline constexpr std::string_view kAllUndefined = "All the defined functions were undefined";
+inline constexpr std::string_view kNoneUndefined = "No functions were undefined";
+inline constexpr std::string_view kUndefined = "\"%s\" function was undefined";
+inline constexpr std::string_view kNotFound = "Error: No \"%s\" function found";
 
 // #viewdef and #savedef
 inline constexpr std::string_view kNoDefinitions = "There were no defined functions";
 // Number, name, parameters, expression.
-inline constexpr std::string_view kListing =
-    "\r\nFunction %d: \r\nName: %s(%s)\r\nExpression: %s\r\n";
-inline constexpr std::string_view kDefinitionsSaved = "\r\nDefined functions were saved";
-inline constexpr std::string_view kDefinitionsNotSaved =
-    "\r\nError: Defined functions were NOT saved";
+inline constexpr std::string_view kListing = "Function %d: \r\nName: %s(%s)\r\nExpression: %s";
+inline constexpr std::string_view kDefinitionsSaved = "Defined functions were saved";
+inline constexpr std::string_view kDefinitionsNotSaved = "Error: Defined functions were NOT saved";
 // Followed by the path, ": " and the reason.
 inline constexpr std::string_view kSaveFailure = "\r\nError: ";
 
