@@ -108,8 +108,10 @@ case "${1:-}" in
     build build -DORVO_BUILD_TESTS=ON -DORVO_WERROR=ON
     QT_QPA_PLATFORM=offscreen ctest --test-dir build -j "$JOBS" --output-on-failure
     check_package build
-    # -O1 with line tables: what the sanitizers need, in half the compile time of -O2 -g.
-    build build-sanitize -DORVO_SANITIZE=ON -DORVO_WERROR=ON -DORVO_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
+    # -O1 with line tables: what the sanitizers need, in half the compile time of -O2 -g. Warnings
+    # are not errors here: at -O1 with the sanitizers g++ 12 warns of maybe-uninitialized members
+    # inside libstdc++'s own std::regex and std::function.
+    build build-sanitize -DORVO_SANITIZE=ON -DORVO_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-sanitize -j "$JOBS" --output-on-failure -L core
