@@ -61,7 +61,7 @@ void ViewFollower::ShowAnswer() {
 QSize DefaultWindowSize(const QFont& font, const QRect& available) {
   QFontMetrics metrics(font);
   int widest = 0;
-  for (int topic = kHelpOper; topic <= kHelpAt; ++topic) {
+  for (int topic = kHelpOper; topic <= kHelpUnits; ++topic) {
     QString page = QString::fromStdString(HelpPageText(static_cast<HelpTopic>(topic)));
     for (const QString& line : page.split(QStringLiteral("\r\n"))) {
       widest = std::max(widest, metrics.horizontalAdvance(line));

@@ -79,9 +79,10 @@ std::string_view FamilyWord(char family, std::string_view rest) {
 }
 
 // Of a line starting with a family character, only what follows the command word's "(" is
-// an expression; of "#define(", only the body after the ";".
+// an expression; of "#define(", only the body after the ";"; of a command read as typed, nothing.
 std::size_t ExpandFrom(const LineClass& c) {
   if (c.family == '\0') return 0;
+  if (detail::RunsAsTyped(c.line)) return std::string::npos;  // &u: units, not definitions
   std::size_t open = c.line.find('(');
   if (open == std::string::npos) return std::string::npos;
   if (c.family != '#') return open;

@@ -24,8 +24,9 @@ constexpr HelpBlocks (*kPages[])() = {
     detail::AmpersandBlocks,  // kHelpAmpersand
     detail::HashBlocks,       // kHelpHash
     detail::AtBlocks,         // kHelpAt
+    detail::UnitsBlocks,      // kHelpUnits
 };
-static_assert(std::size(kPages) == kHelpAt + 1, "one page per help topic");
+static_assert(std::size(kPages) == kHelpUnits + 1, "one page per help topic");
 
 }  // namespace
 

@@ -27,6 +27,7 @@ enum HelpTopic : int {
   kHelpAmpersand,
   kHelpHash,
   kHelpAt,
+  kHelpUnits,
 };
 
 inline constexpr char kExampleMark = '`';

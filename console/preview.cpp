@@ -10,6 +10,7 @@
 #include "console/detail/routes.h"
 #include "console/session.h"
 #include "engine/evaluator.h"
+#include "units/units.h"
 
 namespace orvo {
 namespace {
@@ -200,6 +201,12 @@ std::string PreviewLine(PreviewSnapshot snapshot, std::string_view line) {
       if (c.setting == Setting::kShowPrecision) return "= " + std::to_string(snapshot.precision);
       return std::string(kSetting) + std::string(kRunsOnEnter);
     case LineKind::kCommand:
+      if (detail::RunsAsTyped(c.line)) {
+        // &u is quick and changes nothing, so it is previewed like an expression.
+        UnitsAnswer answer =
+            UnitsCommand(detail::UnitsArgument(cleaned), snapshot.precision, snapshot.rng);
+        return answer.failed ? answer.text : "= " + answer.text;
+      }
       return DescribeFamilyCommand(c, ended);
     case LineKind::kExpression:
       break;

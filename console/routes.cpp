@@ -20,6 +20,7 @@ constexpr Route kAmpersand[] = {
     {"prt(", PolynomialRootsHandler},
     {"lrt(", LinearEquationsHandler},
     {"plot(", PlotHandler},
+    {"u(", UnitsHandler, 0, true},
     {"oper", HelpHandler, kHelpOper},
     {"func", HelpHandler, kHelpFunc},
     {"phys", HelpHandler, kHelpPhys},
@@ -27,6 +28,7 @@ constexpr Route kAmpersand[] = {
     {"chem", HelpHandler, kHelpChem},
     {"atom", HelpHandler, kHelpAtom},
     {"other", HelpHandler, kHelpOther},
+    {"u", HelpHandler, kHelpUnits},
 };
 
 // The "&" words: the tools of the numeric module and the help pages.
@@ -57,6 +59,12 @@ std::span<const Route> AmpersandRoutes() {
 
 const Route* FamilyPage(char family) {
   return family == '&' ? &kFamilyPages[0] : family == '#' ? &kFamilyPages[1] : &kFamilyPages[2];
+}
+
+bool RunsAsTyped(std::string_view command) {
+  const Route* route =
+      StartsWith(command, "&") ? FindRoute(kAmpersand, command.substr(1)) : nullptr;
+  return route != nullptr && route->asTyped;
 }
 
 const Route* FamilyRoute(char family) {

@@ -14,5 +14,6 @@ HelpBlocks OtherBlocks();
 HelpBlocks AmpersandBlocks();
 HelpBlocks HashBlocks();
 HelpBlocks AtBlocks();
+HelpBlocks UnitsBlocks();
 
 }  // namespace orvo::detail

@@ -26,6 +26,9 @@ struct Route {
   std::string_view word;  // matched as a prefix of the text after the family's character
   Handler run;
   int arg = 0;  // a handler's variant (integration method, help topic, ...)
+  // The handler reads the command as typed (ConsoleSession::TypedCommand: case kept, no
+  // user-definition expansion) instead of the text it is handed.
+  bool asTyped = false;
 };
 
 // The "&" words (numerical tools and help pages), tested in order; a longer word is never
@@ -39,6 +42,10 @@ const Route* FamilyRoute(char family);
 // The "#" word that begins `text` (what follows "#"), or "" when none does; the definition
 // handler owns the words.
 std::string_view DefinitionWord(std::string_view text);
+
+// Whether a command (cleaned, lower-cased, without its final "=") goes to a handler that reads it
+// as typed, so the definitions are not expanded in it.
+bool RunsAsTyped(std::string_view command);
 
 // The help page of a family ("&", "#" or "@") when nothing follows its character.
 const Route* FamilyPage(char family);
@@ -54,6 +61,10 @@ CommandAnswer PolynomialRootsHandler(ConsoleSession&, const Route&, std::string_
 CommandAnswer StatisticsHandler(ConsoleSession&, const Route&, std::string_view);
 CommandAnswer LinearEquationsHandler(ConsoleSession&, const Route&, std::string_view);
 CommandAnswer PlotHandler(ConsoleSession&, const Route&, std::string_view);
+// Physical units (&u): the command as typed.
+CommandAnswer UnitsHandler(ConsoleSession&, const Route&, std::string_view);
+// What follows "&u(" in a command as typed, without the final "=" signs.
+std::string_view UnitsArgument(std::string_view typedCommand);
 // Handlers of the user-defined functions.
 CommandAnswer DefinitionHandler(ConsoleSession&, const Route&, std::string_view);
 // Handlers of the matrix and complex commands.

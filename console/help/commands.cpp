@@ -9,7 +9,7 @@ constexpr std::string_view kAmpersand[] = {
     "& Functions\r\n"
     "Numerical tools: the parameters are separated by ; and may be expressions\r\n"
     "End the line with = and press Enter; the precision (prec=) sets the tolerance 10^-prec\r\n"
-    "More help: &oper= &func= &geom= &phys= &chem= &atom= &other=",
+    "More help: &oper= &func= &geom= &phys= &chem= &atom= &other= &u=",
 
     "\r\n\r\n&is(a;b;f(x))  &ir(a;b;f(x))  &ig(a;b;f(x))  &it(a;b;f(x))\r\n"
     "Integral of f(x) from a to b by Simpson's rule, Romberg's method, Gauss-Legendre\r\n"
@@ -59,6 +59,11 @@ constexpr std::string_view kAmpersand[] = {
     "and maximum, where it crosses zero, its poles and jumps, where it has no value\r\n"
     "The window draws the curves beside the console; orvo-cli draws them on a terminal\r\n"
     "`&plot(0;4;x^2-2)=`  `&plot(-5;5;sin(x);x^2/10-1)=`",
+
+    "\r\n\r\n&u(expression)  &u(expression;unit)\r\n"
+    "Physical units: numbers with units, their dimensions checked, converted to the unit\r\n"
+    "after ; or written in the simplest SI unit; &u= lists the units and the rules\r\n"
+    "`&u(60mph;km/h)=`  `&u(3kg*9.81m/s^2)=`",
 };
 
 constexpr std::string_view kHash[] = {

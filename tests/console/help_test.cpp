@@ -10,18 +10,19 @@
 #include "console/help_pages.h"
 #include "engine/evaluator.h"
 #include "tests/support/console_harness.h"
+#include "units/detail/unit_table.h"
 
 namespace orvo::test {
 namespace {
 
 constexpr HelpTopic kTopics[] = {
-    kHelpOper, kHelpFunc,  kHelpPhys,      kHelpGeom, kHelpChem,
-    kHelpAtom, kHelpOther, kHelpAmpersand, kHelpHash, kHelpAt,
+    kHelpOper,  kHelpFunc,      kHelpPhys, kHelpGeom, kHelpChem,  kHelpAtom,
+    kHelpOther, kHelpAmpersand, kHelpHash, kHelpAt,   kHelpUnits,
 };
 
 std::string TopicName(HelpTopic topic) {
-  static constexpr const char* kNames[] = {"oper", "func",  "phys",      "geom", "chem",
-                                           "atom", "other", "ampersand", "hash", "at"};
+  static constexpr const char* kNames[] = {"oper",  "func",      "phys", "geom", "chem", "atom",
+                                           "other", "ampersand", "hash", "at",   "units"};
   return kNames[topic];
 }
 
@@ -53,6 +54,27 @@ TEST(HelpPages, EveryFunctionNameAppearsWithItsParameters) {
       found = at == 0 || !isNameChar(all[at - 1]);
     }
     EXPECT_TRUE(found) << name.name;
+  }
+}
+
+// Every ASCII spelling of the unit table is listed on the units page, as a word of its own.
+TEST(HelpPages, TheUnitsPageListsEveryUnit) {
+  std::string page = HelpPageText(kHelpUnits);
+  std::vector<std::string> words;
+  for (std::size_t at = 0; at < page.size();) {
+    std::size_t end = std::min(page.find_first_of(" *\r\n(),:", at), page.size());
+    if (end > at) words.push_back(page.substr(at, end - at));
+    at = end + 1;
+  }
+  for (const detail::UnitRow& row : detail::UnitRows()) {
+    std::string_view names = row.names;
+    while (!names.empty()) {
+      std::string name(names.substr(0, names.find(' ')));
+      names.remove_prefix(std::min(names.size(), name.size() + 1));
+      if (std::ranges::all_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        EXPECT_TRUE(std::ranges::find(words, name) != words.end()) << name;
+      }
+    }
   }
 }
 
