@@ -191,8 +191,15 @@ CommandAnswer LoadDefinitionsByDialog(DefinitionContext& context) {
       context.dialogs.ChooseFileToOpen(msg::kFileFilter, context.folders.home);
   // Cancelled: a prompt all the same, or the next line would be read as part of this one.
   if (!path || path->empty()) return {"", Placement::kAfterEquals};
-  // The console line shows the name as it was chosen.
-  return LoadFile(context, InStartFolder(context, *path), CapEcho(*path), Placement::kAfterEquals);
+  // A name without an extension that names no file gets the one #savedef gives, as in
+  // #include. The console line shows the name as it was chosen.
+  std::string resolved = InStartFolder(context, *path);
+  std::string withExtension = resolved + std::string(msg::kDefinitionExtension);
+  if (!detail::PathExists(resolved) && std::filesystem::path(*path).extension().empty() &&
+      detail::PathExists(withExtension)) {
+    resolved = withExtension;
+  }
+  return LoadFile(context, resolved, CapEcho(*path), Placement::kAfterEquals);
 }
 
 CommandAnswer LoadDefinitionFile(DefinitionContext& context, const std::string& path,
