@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,6 +117,30 @@ struct FunctionName {
 };
 // All 184 names, domain by domain.
 std::vector<FunctionName> FunctionNames();
+
+// The moments of a sample (the list functions' and the statistics command's): the sum and the
+// mean are carried in two doubles, so the mean is the correctly rounded one (or next to it) and
+// the deviations are taken from the unrounded mean. The values are scaled by a power of two that
+// brings the largest near 1, so no square leaves the double range. An infinite value gives an
+// infinite sum, mean and deviations (not a number when infinities of both signs meet).
+class SampleMoments {
+ public:
+  SampleMoments(double first, std::span<const double> rest);
+  double sum() const { return sum_; }
+  double mean() const { return mean_; }
+  // sqrt(sum of (x - mean)^2 / divisor).
+  double Deviation(double divisor) const;
+  // sum of |x - mean| / n.
+  double AverageDeviation() const;
+
+ private:
+  int exponent_ = 0;  // value = scaled value * 2^exponent_
+  double count_ = 0;
+  double sum_ = 0;
+  double mean_ = 0;
+  double squares_ = 0;   // scaled
+  double absolute_ = 0;  // scaled
+};
 
 // The largest double; functions return it to make the evaluation end in "Error: Overflow".
 inline constexpr double kHuge = 1.7976931348623157e308;

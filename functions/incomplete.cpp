@@ -18,6 +18,7 @@
 #include <boost/math/special_functions/erf.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
+#include <limits>
 
 #include "functions/detail/kernels.h"
 #include "functions/quiet_policy.h"
@@ -29,15 +30,23 @@ constexpr QuietPolicy kQuiet;
 
 }  // namespace
 
+// The limits Boost does not take as arguments: an infinite shape puts all the mass beyond any
+// finite x, an infinite shape a (or b) all of it at x = 1 (or 0).
 double GammaP(double a, double x) {
+  if (std::isinf(a) && std::isfinite(x)) return 0;
   return boost::math::gamma_p(a, x, kQuiet);
 }
 
+// Positive arguments: B(a, b) falls to 0 as either grows without bound, which Boost does not
+// take as an argument.
 double Beta(double a, double b) {
+  if (std::isinf(a) || std::isinf(b)) return 0;
   return boost::math::beta(a, b, kQuiet);
 }
 
 double BetaI(double x, double a, double b) {
+  if (std::isinf(a) && std::isfinite(b)) return x < 1 ? 0 : 1;
+  if (std::isinf(b) && std::isfinite(a)) return x > 0 ? 1 : 0;
   return boost::math::ibeta(a, b, x, kQuiet);
 }
 
@@ -70,7 +79,9 @@ double InvTwoSidedT(double x, std::int32_t f) {
   return quantile(complement(t, x / 2));
 }
 
+// Nothing lies beyond an infinite F.
 double UpperF(double F, std::int32_t f1, std::int32_t f2) {
+  if (F == std::numeric_limits<double>::infinity()) return 0;
   return cdf(complement(boost::math::fisher_f_distribution<double, QuietPolicy>(f1, f2), F));
 }
 

@@ -121,6 +121,8 @@ void Ei(FunctionCall& call) {
   double x = call.signedFirst;
   if (x == 0) {
     Fail(call, msg::kEiZero, Fn::kEi);
+  } else if (std::isnan(x)) {
+    Fail(call, msg::kEiNotANumber, Fn::kEi);
   } else {
     call.value = ExpIntegral(x);
   }

@@ -1,5 +1,8 @@
 // Functions of a whole argument list: means, deviations, the norm and polynomials.
 #include <cmath>
+#include <span>
+
+#include "base/compensated_sum.h"
 
 #include "functions/detail/branches.h"
 #include "functions/detail/messages.h"
@@ -12,63 +15,13 @@ double Value(const FunctionCall& call, int i) {
   return i == 0 ? call.signedFirst : call.args[i];
 }
 
-// The list scaled by a power of two that brings its largest magnitude near 1: exact, and it
-// keeps sums of values and of squares inside the double range whatever the values are.
-struct Scaled {
-  int exponent = 0;  // value = scaled value * 2^exponent
-
-  explicit Scaled(const FunctionCall& call) {
-    double largest = 0;
-    for (int i = 0; i < call.count; ++i) largest = std::fmax(largest, std::fabs(Value(call, i)));
-    if (std::isfinite(largest) && largest > 0) exponent = std::ilogb(largest);
-  }
-  double operator()(const FunctionCall& call, int i) const {
-    return std::ldexp(Value(call, i), -exponent);
-  }
-  double Unscale(double x) const { return std::ldexp(x, exponent); }
-};
-
-// A sum with Neumaier's compensation, good to about one rounding whatever the order of terms.
-class Sum {
- public:
-  void Add(double x) {
-    double t = sum_ + x;
-    correction_ += std::fabs(sum_) >= std::fabs(x) ? (sum_ - t) + x : (x - t) + sum_;
-    sum_ = t;
-  }
-  double Value() const { return sum_ + correction_; }
-
- private:
-  double sum_ = 0;
-  double correction_ = 0;
-};
-
-double ScaledMean(const FunctionCall& call, const Scaled& scaled) {
-  Sum sum;
-  for (int i = 0; i < call.count; ++i) sum.Add(scaled(call, i));
-  return sum.Value() / call.count;
-}
-
-double Mean(const FunctionCall& call) {
-  Scaled scaled(call);
-  return scaled.Unscale(ScaledMean(call, scaled));
-}
-
-// The root of the sum of squared deviations from the mean divided by `divisor`, in two passes
-// over the scaled list.
-double Deviation(const FunctionCall& call, double divisor) {
-  Scaled scaled(call);
-  double m = ScaledMean(call, scaled);
-  Sum squares;
-  for (int i = 0; i < call.count; ++i) {
-    double d = scaled(call, i) - m;
-    squares.Add(d * d);
-  }
-  return scaled.Unscale(std::sqrt(squares.Value() / divisor));
+// The moments of the whole list, the first value carrying the bracket's leading sign.
+SampleMoments Moments(const FunctionCall& call) {
+  return SampleMoments(call.signedFirst, std::span<const double>(call.args + 1, call.count - 1));
 }
 
 void MeanOf(FunctionCall& call) {
-  call.value = Mean(call);
+  call.value = Moments(call).mean();
 }
 
 void HarmonicMean(FunctionCall& call) {
@@ -86,19 +39,15 @@ void HarmonicMean(FunctionCall& call) {
 
 // The sample standard deviation; a single value gives 0/0, not a number.
 void SampleDeviation(FunctionCall& call) {
-  call.value = Deviation(call, call.count - 1);
+  call.value = Moments(call).Deviation(call.count - 1);
 }
 
 void PopulationDeviation(FunctionCall& call) {
-  call.value = Deviation(call, call.count);
+  call.value = Moments(call).Deviation(call.count);
 }
 
 void AverageDeviation(FunctionCall& call) {
-  Scaled scaled(call);
-  double m = ScaledMean(call, scaled);
-  Sum sum;
-  for (int i = 0; i < call.count; ++i) sum.Add(std::fabs(scaled(call, i) - m));
-  call.value = scaled.Unscale(sum.Value() / call.count);
+  call.value = Moments(call).AverageDeviation();
 }
 
 // The Euclidean norm of the raw arguments (their signs do not matter), scaled as hypot does so
@@ -107,7 +56,7 @@ void Norm(FunctionCall& call) {
   double largest = 0;
   for (int i = 0; i < call.count; ++i) largest = std::fmax(largest, std::fabs(call.args[i]));
   int exponent = std::isfinite(largest) && largest > 0 ? std::ilogb(largest) : 0;
-  Sum squares;
+  CompensatedSum squares;
   for (int i = 0; i < call.count; ++i) {
     double x = std::ldexp(call.args[i], -exponent);
     squares.Add(x * x);

@@ -7,6 +7,7 @@
 #include <queue>
 #include <utility>
 
+#include "base/compensated_sum.h"
 #include "base/message.h"
 #include "base/number_text.h"
 #include "base/text.h"
@@ -94,19 +95,30 @@ constexpr std::array<double, 4> kKronrodGaussWeights = {
 // Pieces the independent estimate may cut the interval into (15 evaluations each).
 constexpr int kMaxPieces = 2000;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
-// Rounding noise of a sum of weighted values, in units of the integral of |f|. Each piece's
-// error is at least this much, so the whole estimate aims at twice it.
-constexpr double kRoundingNoise = 50 * kEpsilon;
-// The method's value counts as confirmed within this many times its tolerance (or its last
-// change, when larger) of the independent estimate.
-constexpr double kAgreement = 10;
+// The printed value stands when it and the independent estimate, with the estimate's error, lie
+// within half a unit of the value's last printed digit, and never closer than this many units in
+// the last place of a double (at precision 16 half a digit is less than one).
+constexpr double kHalfDigit = 0.5;
+constexpr double kLeastUlps = 4;
+// The rounding noise of the estimate, counted as this many standard deviations of the sum of
+// the independent rounding errors of its terms.
+constexpr double kNoiseDeviations = 3;
+
+// Half a unit of the last of the digits that the tolerance 10^-P asks to print of `value`, or
+// kLeastUlps units in its last place, whichever is more.
+double PrintedRounding(double value, double tolerance) {
+  double magnitude = std::fabs(value);
+  double lastDigit = std::pow(10.0, std::floor(std::log10(magnitude)) + 1) * tolerance;
+  double ulp = std::nextafter(magnitude, std::numeric_limits<double>::infinity()) - magnitude;
+  return std::max(kHalfDigit * lastDigit, kLeastUlps * ulp);
+}
 
 struct Piece {
   double a;
   double b;
   double value;
-  double error;
-  double absolute;  // the integral of |f|, for the rounding noise
+  double error;  // of the rule, without the rounding
+  double noise;  // the standard deviation of the rounding of `value`
   bool operator<(const Piece& other) const { return error < other.error; }
 };
 
@@ -115,18 +127,20 @@ bool Kronrod(Sampler& f, double a, double b, Piece& piece) {
   const double centre = (a + b) / 2;
   const double half = (b - a) / 2;
   std::array<double, 15> values{};
+  std::array<double, 15> xs{};  // ascending
+  xs[7] = centre;
   if (!f.At(centre, values[7])) return false;
   for (int j = 0; j < 7; ++j) {
     double offset = half * kKronrodNodes[j];
-    if (!f.At(centre - offset, values[j]) || !f.At(centre + offset, values[14 - j])) return false;
+    xs[j] = centre - offset;
+    xs[14 - j] = centre + offset;
+    if (!f.At(xs[j], values[j]) || !f.At(xs[14 - j], values[14 - j])) return false;
   }
   double kronrod = values[7] * kKronrodWeights[7];
   double gauss = values[7] * kKronrodGaussWeights[3];
-  double absolute = std::fabs(kronrod);
   for (int j = 0; j < 7; ++j) {
     double pair = values[j] + values[14 - j];
     kronrod += kKronrodWeights[j] * pair;
-    absolute += kKronrodWeights[j] * (std::fabs(values[j]) + std::fabs(values[14 - j]));
     if (j % 2 == 1) gauss += kKronrodGaussWeights[j / 2] * pair;
   }
   double mean = kronrod / 2;
@@ -134,36 +148,50 @@ bool Kronrod(Sampler& f, double a, double b, Piece& piece) {
   for (int j = 0; j < 7; ++j) {
     spread += kKronrodWeights[j] * (std::fabs(values[j] - mean) + std::fabs(values[14 - j] - mean));
   }
-  piece = {a, b, kronrod * half, std::fabs((kronrod - gauss) * half), absolute * std::fabs(half)};
+  // Each value is off by its own roundings (about two) and by f's change over the rounding of
+  // its point, whose slope the neighbouring values tell; both uniform within their bounds.
+  double slope = 0;
+  for (int j = 0; j < 14; ++j) {
+    slope = std::max(slope, std::fabs(values[j + 1] - values[j]) / (xs[j + 1] - xs[j]));
+  }
+  double variance = 0;
+  for (int j = 0; j < 15; ++j) {
+    double weight = kKronrodWeights[j < 8 ? j : 14 - j];
+    double rounding = weight * (std::fabs(values[j]) + std::fabs(xs[j]) * slope / 2);
+    variance += rounding * rounding;
+  }
+  piece = {a, b, kronrod * half, std::fabs((kronrod - gauss) * half),
+           kEpsilon / std::sqrt(3.0) * std::sqrt(variance) * std::fabs(half)};
   spread *= std::fabs(half);
   if (spread != 0 && piece.error != 0) {
     piece.error = spread * std::min(1.0, std::pow(200 * piece.error / spread, 1.5));
   }
-  piece.error = std::max(piece.error, kRoundingNoise * piece.absolute);
-  return std::isfinite(piece.value);
+  return std::isfinite(piece.value) && std::isfinite(piece.noise);
 }
 
 // The independent estimate of an integral: adaptive Gauss-Kronrod, cutting the piece with the
-// largest error in two until the errors add up to the tolerance. Its nodes are irrational points
-// of the interval, so it shares no samples with the methods' equally spaced ones and does not
-// evaluate the end points.
+// largest error in two until the errors add up to a fraction of what the printed value may be
+// off by, or to less than the rounding noise. Its nodes are irrational points of the interval,
+// so it shares no samples with the methods' equally spaced ones and does not evaluate the end
+// points.
 class Confirmation {
  public:
   enum class Verdict { kAgrees, kDiffers, kFault };
 
   Confirmation(Sampler& f, const Interval& in, bool enabled) : f_(f), in_(in), enabled_(enabled) {}
 
-  // Compares the method's value with the estimate, made on the first call.
-  Verdict Check(double value, double change) {
+  // Compares the method's value with the estimate, made on the first call. The truth lies
+  // within the estimate's error of it: only then is the value known to be right to the digits
+  // it shows. A value of exactly 0 has no last digit; it stands when the estimate cannot tell
+  // the integral from 0.
+  Verdict Check(double value) {
     if (!enabled_) return Verdict::kAgrees;
     if (!made_) Make();
     if (faulted_) return Verdict::kFault;
-    // The estimate's own error counts against the agreement (within it, the truth may lie on
-    // the far side); the rounding noise of doubles is allowed on both sides.
-    double allowed = kAgreement * std::max(change, in_.tolerance) * std::fabs(estimate_) +
-                     3 * kRoundingNoise * absolute_;
-    return converged_ && std::fabs(value - estimate_) + error_ <= allowed ? Verdict::kAgrees
-                                                                          : Verdict::kDiffers;
+    double off = std::fabs(value - estimate_) + error_;
+    bool agrees =
+        value == 0 ? std::fabs(estimate_) <= error_ : off <= PrintedRounding(value, in_.tolerance);
+    return agrees ? Verdict::kAgrees : Verdict::kDiffers;
   }
   double estimate() const { return estimate_; }
 
@@ -179,11 +207,13 @@ class Confirmation {
     pieces.push(whole);
     double value = whole.value;
     double error = whole.error;
-    double absolute = whole.absolute;
-    auto target = [&] {
-      return std::max(in_.tolerance * std::fabs(value), 2 * kRoundingNoise * absolute);
+    double variance = whole.noise * whole.noise;
+    // Half of what the value may be off by is left to the method's own error.
+    auto done = [&] {
+      double noise = kNoiseDeviations * std::sqrt(variance);
+      return error <= noise || (value != 0 && error <= PrintedRounding(value, in_.tolerance) / 2);
     };
-    while (error > target() && static_cast<int>(pieces.size()) < kMaxPieces) {
+    while (!done() && static_cast<int>(pieces.size()) < kMaxPieces) {
       Piece worst = pieces.top();
       pieces.pop();
       double middle = (worst.a + worst.b) / 2;
@@ -195,21 +225,21 @@ class Confirmation {
       }
       value += left.value + right.value - worst.value;
       error += left.error + right.error - worst.error;
-      absolute += left.absolute + right.absolute - worst.absolute;
+      variance += left.noise * left.noise + right.noise * right.noise - worst.noise * worst.noise;
       pieces.push(left);
       pieces.push(right);
     }
     // Summed afresh: the running sums carry the rounding of every update.
-    estimate_ = 0;
+    CompensatedSum sum;
     error_ = 0;
-    absolute_ = 0;
+    variance = 0;
     for (; !pieces.empty(); pieces.pop()) {
-      estimate_ += pieces.top().value;
+      sum.Add(pieces.top().value);
       error_ += pieces.top().error;
-      absolute_ += pieces.top().absolute;
+      variance += pieces.top().noise * pieces.top().noise;
     }
-    converged_ =
-        error_ <= std::max(in_.tolerance * std::fabs(estimate_), 2 * kRoundingNoise * absolute_);
+    estimate_ = sum.Value();
+    error_ += kNoiseDeviations * std::sqrt(variance);
   }
 
   Sampler& f_;
@@ -217,10 +247,8 @@ class Confirmation {
   bool enabled_;
   bool made_ = false;
   bool faulted_ = false;
-  bool converged_ = false;
   double estimate_ = 0;
-  double error_ = 0;
-  double absolute_ = 0;
+  double error_ = 0;  // the rule's error and the rounding noise
 };
 
 // How a pass over the midpoints ended.
@@ -229,14 +257,15 @@ enum class Pass { kDone, kSpent, kFault };
 // The sum of f at the n midpoints a + (k + 1/2) h, one step each, while the budget lasts.
 // Simpson and Romberg refine by the same midpoints.
 Pass Midpoints(Sampler& f, double a, double h, long long n, int budget, int& steps, double& sum) {
-  sum = 0;
+  CompensatedSum midpoints;
   for (long long k = 0; k < n; ++k) {
     if (steps >= budget) return Pass::kSpent;
     double fm = 0;
     if (!f.At(a + (k + 0.5) * h, fm)) return Pass::kFault;
-    sum += fm;
+    midpoints.Add(fm);
     ++steps;
   }
+  sum = midpoints.Value();
   return Pass::kDone;
 }
 
@@ -293,14 +322,13 @@ NumericStatus HalveTrapezium(Random& rng, Interrupt& interrupt, const Integratio
     Pass pass = Midpoints(f, in.a, h, n, budget, result.steps, midpoints);
     if (pass == Pass::kFault) return f.Fail(errors);
     if (pass == Pass::kSpent) {
-      return Finish(latest, confirmation.Check(latest, result.change), confirmation, f, result,
-                    errors);
+      return Finish(latest, confirmation.Check(latest), confirmation, f, result, errors);
     }
     double halved = (midpoints * h + trapezium) / 2;
     Refined next = rule.Next(trapezium, halved, latest);
     result.change = next.change;
     if (result.change <= in.tolerance || next.last) {
-      auto verdict = confirmation.Check(next.value, result.change);
+      auto verdict = confirmation.Check(next.value);
       if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers || next.last) {
         return Finish(next.value, verdict, confirmation, f, result, errors);
       }
@@ -369,11 +397,10 @@ NumericStatus NumericTools::IntegrateTrapezium(CurveMode mode, const Integration
   double h = in.length;
   double estimate = FirstEstimate(mode, fa, fb, h);
   for (long long n = 1;; n *= 2) {
-    double sum = 0;
+    CompensatedSum sum;
     for (long long k = 0; k < n; ++k) {
       if (result.steps >= task.budget) {
-        return Finish(estimate, confirmation.Check(estimate, result.change), confirmation, f,
-                      result, errors);
+        return Finish(estimate, confirmation.Check(estimate), confirmation, f, result, errors);
       }
       // Each pass evaluates all three points of every sub-interval anew.
       double f0 = 0;
@@ -383,18 +410,18 @@ NumericStatus NumericTools::IntegrateTrapezium(CurveMode mode, const Integration
           !f.At(in.a + (k + 1) * h, f1)) {
         return f.Fail(errors);
       }
-      sum += PieceOf(mode, f0, fm, f1, h);
+      sum.Add(PieceOf(mode, f0, fm, f1, h));
       ++result.steps;
     }
-    result.change = RelativeChange(sum, estimate);
+    result.change = RelativeChange(sum.Value(), estimate);
     if (result.change <= in.tolerance) {
       // The estimate that the finer one has confirmed.
-      auto verdict = confirmation.Check(estimate, result.change);
+      auto verdict = confirmation.Check(estimate);
       if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers) {
         return Finish(estimate, verdict, confirmation, f, result, errors);
       }
     }
-    estimate = sum;
+    estimate = sum.Value();
     h /= 2;
   }
 }
@@ -418,11 +445,10 @@ NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, Integrat
   // One more sub-interval per pass: the budget allows some 450 passes.
   for (long long n = 1;; ++n) {
     double h = in.length / n;
-    double sum = 0;
+    CompensatedSum sum;
     for (long long k = 1; k <= n; ++k) {
       if (result.steps >= task.budget) {
-        return Finish(previous, confirmation.Check(previous, result.change), confirmation, f,
-                      result, errors);
+        return Finish(previous, confirmation.Check(previous), confirmation, f, result, errors);
       }
       double x0 = in.a + (k - 1) * h;
       double x1 = in.a + k * h;
@@ -432,14 +458,14 @@ NumericStatus NumericTools::IntegrateGauss(const IntegrationTask& task, Integrat
         if (!f.At((x1 - x0) * kGaussNodes[i] / 2 + (x1 + x0) / 2, fx)) return f.Fail(errors);
         quadrature += kGaussWeights[i] * fx;
       }
-      sum += quadrature;
+      sum.Add(quadrature);
       ++result.steps;
     }
-    double estimate = h * sum / 2;
+    double estimate = h * sum.Value() / 2;
     if (n > 1) {
       result.change = RelativeChange(estimate, previous);
       if (result.change <= in.tolerance) {
-        auto verdict = confirmation.Check(estimate, result.change);
+        auto verdict = confirmation.Check(estimate);
         if (f.cancelled() || verdict != Confirmation::Verdict::kDiffers) {
           return Finish(estimate, verdict, confirmation, f, result, errors);
         }

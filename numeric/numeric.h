@@ -55,9 +55,9 @@ struct IntegrationResult {
   // routine ended before its first comparison.
   double change = 0;
   int steps = 0;  // steps counted; the independent estimate's evaluations are not
-  // Whether an independent estimate (adaptive Gauss-Kronrod) agrees with `value` within the
-  // tolerance or the last change (ten times the larger); areas only, curve integrals count as
-  // confirmed.
+  // Whether an independent estimate (adaptive Gauss-Kronrod) shows `value` right to half a unit
+  // of its last printed digit (at least four units in the last place of a double), counting the
+  // estimate's own error; areas only, curve integrals count as confirmed.
   bool confirmed = true;
   double independent = 0;
   std::string independentFault;  // the message when the independent estimate hit a fault

@@ -9,6 +9,7 @@
 #include "base/number_text.h"
 #include "base/shell_sort.h"
 #include "base/text.h"
+#include "functions/functions.h"
 #include "functions/quiet_policy.h"
 #include "numeric/common.h"
 #include "numeric/detail/messages.h"
@@ -58,30 +59,19 @@ double GrubbsCritical(int n) {
 std::string Moments(double t, std::span<const double> values, int precision, double& mean,
                     double& deviation, std::vector<AnswerValue>& shown) {
   const double n = static_cast<double>(values.size());
-  double sum = 0;
-  for (double x : values) sum += x;
-  // The residuals are taken from the first value, which keeps them exact when the spread is
-  // small against the values; their mean then carries the rounding of the spread, not of the sum.
-  const double shift = std::isfinite(values[0]) ? values[0] : 0;
-  double offsets = 0;
-  for (double x : values) offsets += x - shift;
-  const double offset = offsets / n;
-  mean = shift + offset;
-  double squares = 0;
-  double absolute = 0;
-  for (double x : values) {
-    double residual = (x - shift) - offset;
-    squares += residual * residual;
-    absolute += std::fabs(residual);
-  }
-  deviation = std::sqrt(squares / (n - 1));
+  // The same moments as the list functions mean(), stdev() and avedev() give.
+  SampleMoments moments(values[0], values.subspan(1));
+  mean = moments.mean();
+  deviation = moments.Deviation(n - 1);
   double halfWidth = deviation * t / std::sqrt(n);
   std::string shownMean = FormatG(mean, precision);
   std::string shownHalfWidth = FormatG(halfWidth, precision);
+  const double sum = moments.sum();
+  const double average = moments.AverageDeviation();
   shown.push_back({"Mean", shownMean, mean, true});
   shown.push_back({"Sum", FormatG(sum, precision), sum, false});
   shown.push_back({"Standard deviation", FormatG(deviation, precision), deviation, false});
-  shown.push_back({"Average deviation", FormatG(absolute / n, precision), absolute / n, false});
+  shown.push_back({"Average deviation", FormatG(average, precision), average, false});
   shown.push_back(
       {"Conf. interval (t dist.)", shownMean + " +- " + shownHalfWidth, halfWidth, false});
   return Fill(msg::kStatisticsMoments,

@@ -96,6 +96,9 @@ inline constexpr M kSiTooBig = "Error: x is too big for si(x) function, which ma
 inline constexpr M kCiTooBig = "Error: x is too big for ci(x) function, which makes no sense";
 inline constexpr M kCiZero = "Error: ci(x) function, x=0";
 inline constexpr M kEiZero = "Error: ei(x) function, x=0";
+// Not a number: worded like the si and ci messages that a not-a-number argument meets.
+inline constexpr M kEiNotANumber =
+    "Error: x is not a number for ei(x) function, which makes no sense";
 inline constexpr M kInvGammaLnDomain = "Error: invgammaln(x) function, x<-0.121486";
 
 // Distributions and their inverses.

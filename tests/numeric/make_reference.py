@@ -14,6 +14,11 @@
                       (m! eps sum |a_k| |r|^k / |p^(m)(r)|)^(1/m) for a root of multiplicity m.
   data/integrals.txt  f a b, the integral, the integral of |f|, and 1 when f cannot be evaluated at
                       an end point (mpmath's quad, split at the kinks and periods).
+  data/samples.txt    "sample name n" and the n values (repr of the doubles, one per line), then
+                      "moments sum mean stdev avedev" of those exact doubles at 30 digits, and for
+                      NIST's StRD univariate sets NumAcc1-4 "certified mean sd" (the published
+                      values for the decimal data; the doubles' moments stay within the rounding
+                      of the inputs of them, checked below).
 Run: python3 make_reference.py  (writes into data/)
 """
 import os
@@ -144,6 +149,8 @@ INTEGRALS = [
     ("1/x", lambda x: 1 / x, 1, 1000, 0),
     ("1/(1+x^4)", lambda x: 1 / (1 + x**4), 0, 10, 0),
     ("sin(x)", lambda x: sin(x), 0, 100, 0),
+    ("sin(x)", lambda x: sin(x), 0, 1000, 0),
+    ("sin(x)", lambda x: sin(x), 0, 200 * float(pi) + 0.01, 0),
     ("x*sin(x)", lambda x: x * sin(x), 0, 10, 0),
     ("sin(50x)", lambda x: sin(50 * x), 0, 1, 0),
     ("exp(x)*cos(x)", lambda x: exp(x) * cos(x), 0, float(pi), 0),
@@ -166,10 +173,45 @@ with open(os.path.join(HERE, "integrals.txt"), "w") as out:
     out.write("# f a b integral integral-of-|f| end-point-fault (mpmath quad, make_reference.py)\n")
     for text, f, a, b, singular in INTEGRALS:
         a, b = mpf(a), mpf(b)
-        cuts = [a] + [a + (b - a) * k / 64 for k in range(1, 64)] + [b]
+        pieces = max(64, int(b - a) // 2)
+        cuts = [a] + [a + (b - a) * k / pieces for k in range(1, pieces)] + [b]
         if text == "abs(x-0.3)":
             cuts = [a, mpf("0.3"), b]
         value = mp.quad(f, cuts)
         absolute = mp.quad(lambda x: abs(f(x)), cuts)
         out.write("%s %r %r %s %s %d\n" % (text, float(a), float(b), mp.nstr(value, 20),
                                              mp.nstr(absolute, 20), singular))
+
+
+# Samples whose moments need more than a plain double sum: six values near 1e8 with a spread of
+# one, and NIST's StRD NumAcc1-4 (lower to higher difficulty: a first value, then the same pair
+# repeated; certified mean and sample standard deviation as published with the data).
+SAMPLES = [
+    ("near1e8", [100000000.95601971, 100000000.78831697, 100000000.93137267,
+                 100000000.14457665, 100000000.64644091, 100000000.31056382], None),
+    ("NumAcc1", [10000001.0, 10000003.0, 10000002.0], ("10000002", "1")),
+    ("NumAcc2", [1.2] + [1.1, 1.3] * 500, ("1.2", "0.1")),
+    ("NumAcc3", [1000000.2] + [1000000.1, 1000000.3] * 500, ("1000000.2", "0.1")),
+    ("NumAcc4", [10000000.2] + [10000000.1, 10000000.3] * 500, ("10000000.2", "0.1")),
+]
+
+with open(os.path.join(HERE, "samples.txt"), "w") as out:
+    out.write("# sample name n, the values; moments sum mean stdev avedev of those doubles;\n"
+              "# certified mean sd (NIST StRD) where published (mpmath, make_reference.py)\n")
+    for name, values, certified in SAMPLES:
+        x = [mpf(v) for v in values]
+        n = len(x)
+        total = sum(x)
+        mean = total / n
+        stdev = sqrt(sum((v - mean) ** 2 for v in x) / (n - 1))
+        avedev = sum(fabs(v - mean) for v in x) / n
+        out.write("sample %s %d\n" % (name, n))
+        for v in values:
+            out.write("%r\n" % v)
+        out.write("moments %s\n" % " ".join(mp.nstr(m, 30) for m in (total, mean, stdev, avedev)))
+        if certified:
+            # The decimal inputs moved by at most half an ulp each: so may the moments.
+            slack = 2 * max(abs(v) for v in values) * mpf(2) ** -53
+            assert fabs(mean - mpf(certified[0])) <= slack
+            assert fabs(stdev - mpf(certified[1])) <= 4 * slack
+            out.write("certified %s %s\n" % certified)

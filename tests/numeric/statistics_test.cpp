@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/number_text.h"
+#include "functions/functions.h"
 #include "numeric/numeric.h"
 #include "tests/numeric/numeric_test_support.h"
 #include "tests/support/console_harness.h"
@@ -42,6 +43,63 @@ TEST(Statistics, ConsoleIntervalUsesTheTQuantile) {
     std::size_t at = answer.find(" +- ");
     ASSERT_NE(at, std::string::npos) << row.line;
     EXPECT_NEAR(ParseDouble(answer.substr(at + 4)), row.halfWidth, 2e-6) << row.line;
+  }
+}
+
+struct Sample {
+  std::string name;
+  std::vector<double> values;
+  std::vector<std::string> moments;  // sum, mean, stdev, avedev
+};
+
+std::vector<Sample> Samples() {
+  std::vector<Sample> samples;
+  for (const auto& row : test::ReferenceRows("samples.txt")) {
+    if (row[0] == "sample") {
+      samples.push_back({row[1], {}, {}});
+    } else if (row[0] == "moments") {
+      samples.back().moments.assign(row.begin() + 1, row.end());
+    } else if (row[0] != "certified") {
+      samples.back().values.push_back(std::stod(row[0]));
+    }
+  }
+  return samples;
+}
+
+// The value of a list function, called as the evaluation core calls it.
+double ListFunction(std::string_view name, const std::vector<double>& values) {
+  int status = 0;
+  std::string errors;
+  FunctionCall call{.code = FunctionCodeOf(name),
+                    .signedFirst = values[0],
+                    .args = values.data(),
+                    .count = static_cast<int>(values.size()),
+                    .status = &status,
+                    .errors = &errors,
+                    .value = values[0]};
+  CallFunction(call);
+  EXPECT_EQ(status, 0) << name;
+  return call.value;
+}
+
+// Values with a large common part and NIST's StRD NumAcc1-4 (made of doubles): at precision 16
+// the statistics command and the list functions print the exact moments of the doubles
+// (mpmath), correctly rounded, and so agree with each other to the last digit.
+TEST(Statistics, MomentsToTheLastDigit) {
+  for (const Sample& sample : Samples()) {
+    ASSERT_EQ(sample.moments.size(), 4u) << sample.name;
+    auto exact = [&](int i) { return FormatG(std::stod(sample.moments[i]), 16); };
+    double mean = 0;
+    double deviation = 0;
+    std::vector<AnswerValue> shown;
+    std::string text = Moments(1, sample.values, 16, mean, deviation, shown);
+    const char* lines[] = {"Sum: ", "Mean: ", "Standard deviation: ", "Average deviation: "};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_NE(text.find(lines[i] + exact(i) + "\r\n"), std::string::npos) << sample.name << text;
+    }
+    EXPECT_EQ(FormatG(ListFunction("mean", sample.values), 16), exact(1)) << sample.name;
+    EXPECT_EQ(FormatG(ListFunction("stdev", sample.values), 16), exact(2)) << sample.name;
+    EXPECT_EQ(FormatG(ListFunction("avedev", sample.values), 16), exact(3)) << sample.name;
   }
 }
 
