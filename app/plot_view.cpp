@@ -131,11 +131,10 @@ std::vector<std::optional<double>> PlotView::ValuesAt(double x) {
   std::vector<std::optional<double>> values;
   std::string errors;
   for (Evaluator& f : values_) {
-    double value = 0;
-    errors.clear();
     f.SetX(x);
-    const bool ok = f.Evaluate(value, errors) == 0 && errors.empty() && std::isfinite(value);
-    values.push_back(ok ? std::optional<double>(value) : std::nullopt);
+    const Evaluation result = f.Evaluate(errors);
+    const bool ok = result.ok() && std::isfinite(result.value);
+    values.push_back(ok ? std::optional<double>(result.value) : std::nullopt);
   }
   return values;
 }

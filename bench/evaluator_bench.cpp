@@ -50,10 +50,9 @@ void Orvo(benchmark::State& state, const std::string& text) {
   orvo::Evaluator evaluator(rng);
   evaluator.SetExpression(text);
   std::string errors;
-  double value = 0;
   double x = 0.25;
   evaluator.SetX(x);
-  evaluator.Evaluate(value, errors);  // prepares and records the plan
+  evaluator.Evaluate(errors);  // prepares and records the plan
   if (!errors.empty()) {
     state.SkipWithError(errors.c_str());
     return;
@@ -61,8 +60,8 @@ void Orvo(benchmark::State& state, const std::string& text) {
   for (auto _ : state) {
     x = NextX(x);
     evaluator.SetX(x);
-    evaluator.Evaluate(value, errors);
-    benchmark::DoNotOptimize(value);
+    orvo::Evaluation result = evaluator.Evaluate(errors);
+    benchmark::DoNotOptimize(result);
   }
   state.SetLabel(text);
 }

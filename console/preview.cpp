@@ -118,8 +118,8 @@ std::string PreviewExpression(const PreviewSnapshot& snapshot, const std::string
   evaluator.SetExpression(expression);
   std::string text;
   std::string errors;
-  evaluator.EvaluateToText(text, snapshot.precision, errors);
-  std::string preview = errors.empty() ? "= " + text : FirstLine(errors);
+  bool ok = evaluator.EvaluateToText(text, snapshot.precision, errors).ok();
+  std::string preview = ok ? "= " + text : FirstLine(errors);
   std::string note = ReadingNote(ReadingOf(expression));
   if (!note.empty()) preview += std::string(kNoteSeparator) + note;
   return preview;

@@ -84,12 +84,11 @@ CommandAnswer ConsoleSession::RunCommand(const LineClass& line, std::string expa
 
 CommandAnswer ConsoleSession::RunExpression(const LineClass&, std::string expanded) {
   std::string errors;
-  double value = 0;
   state_.evaluator.SetExpression(expanded);
-  state_.evaluator.Evaluate(value, errors);
-  if (!state_.evaluator.Succeeded()) return FailedAnswer(std::move(errors));
-  std::string text = FormatG(value, state_.precision);
-  return {text, Placement::kAfterEquals, false, false, {{"", text, value, true}}};
+  Evaluation result = state_.evaluator.Evaluate(errors);
+  if (!result.ok()) return FailedAnswer(std::move(errors));
+  std::string text = FormatG(result.value, state_.precision);
+  return {text, Placement::kAfterEquals, false, false, {{"", text, result.value, true}}};
 }
 
 void ConsoleSession::Deliver(CommandAnswer answer) {

@@ -75,8 +75,9 @@ CommandAnswer SetVariable(ConsoleSession& session, std::string_view command, std
   } else {
     std::string errors;
     user.SetExpression(valueText);
-    user.Evaluate(value, errors);
-    if (!user.Succeeded()) return FailedAnswer(std::string(CutAtErrorTrailer(errors)));
+    Evaluation result = user.Evaluate(errors);
+    value = result.value;
+    if (!result.ok()) return FailedAnswer(std::string(CutAtErrorTrailer(errors)));
   }
   (user.*set)(value);
   return Done();

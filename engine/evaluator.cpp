@@ -32,14 +32,15 @@ std::vector<DroppedOperator> DroppedOperators(std::string_view text) {
   return notes;
 }
 
-int Evaluator::EvaluateSlowly(double& value, std::string& errors) {
-  value = -1;
+Evaluation Evaluator::EvaluateSlowly(std::string& errors) {
+  Evaluation result;
   status_ = 0;
   if (!prepared_) {
     PrepareTerms(errors);
     if (!prepared_) {
-      fault_ = Fault::kForm;
-      return status_;
+      result.status = status_;
+      result.fault = Fault::kForm;
+      return result;
     }
   }
   // A replay that found a call behaving otherwise than recorded: reduce the slow way from now on.
@@ -56,17 +57,17 @@ int Evaluator::EvaluateSlowly(double& value, std::string& errors) {
       term.value = z_;
   }
   liveCount_ = lastIndex_;
-  double result = Reduce(errors);
-  detail::Conclude(result, status_, errors, value);
-  fault_ = status_ == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
-  return status_;
+  double reduced = Reduce(errors);
+  detail::Conclude(reduced, status_, errors, result.value);
+  result.status = status_;
+  result.fault = status_ == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
+  return result;
 }
 
-int Evaluator::EvaluateToText(std::string& text, int precision, std::string& errors) {
-  double value = 0;
-  Evaluate(value, errors);
-  text = FormatG(value, precision);
-  return status_;
+Evaluation Evaluator::EvaluateToText(std::string& text, int precision, std::string& errors) {
+  Evaluation result = Evaluate(errors);
+  text = FormatG(result.value, precision);
+  return result;
 }
 
 }  // namespace orvo

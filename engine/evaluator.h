@@ -22,6 +22,17 @@ enum class Fault : std::uint8_t {
   kValue,  // computed, but with an error status or a message (a count message comes with 0)
 };
 
+// How one evaluation ended. The value is -1 after a failure; a message can come with status 0
+// (a count message, a negative factorial), so callers that must not go on look at `fault`.
+struct Evaluation {
+  double value = -1;
+  int status = 0;
+  Fault fault = Fault::kNone;
+
+  // A value without any message.
+  bool ok() const { return fault == Fault::kNone; }
+};
+
 // Expressions with more operands than this are refused instead of being reduced slowly.
 inline constexpr int kMaxOperands = 10000;
 
@@ -61,24 +72,20 @@ class Evaluator {
   void SetExpression(std::string_view text);
 
   // Checks and splits the expression on the first call, then reduces it with the current x, y,
-  // z. Messages go to `errors` (emptied first when the expression is prepared). Returns the
-  // status, 0 on success; after a failure `value` is -1. A message can come with status 0
-  // (two dots in a number, a count message), so callers that must not go on look at `errors`.
-  int Evaluate(double& value, std::string& errors) {
+  // z. Messages go to `errors`, which is emptied first.
+  Evaluation Evaluate(std::string& errors) {
     // The hot path of every numerical tool: once recorded, the plan replays the evaluation.
-    if (plan_.ready() && plan_.Run(x_, y_, z_, rng_, status_, errors, value)) {
-      fault_ = status_ == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
-      return status_;
+    Evaluation result;
+    if (plan_.ready() && plan_.Run(x_, y_, z_, rng_, status_, errors, result.value)) {
+      result.status = status_;
+      result.fault = status_ == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
+      return result;
     }
-    return EvaluateSlowly(value, errors);
+    return EvaluateSlowly(errors);
   }
 
-  // How the last Evaluate ended; Succeeded() when it gave a value without any message.
-  Fault fault() const { return fault_; }
-  bool Succeeded() const { return fault_ == Fault::kNone; }
-
   // Evaluate, then `text` = the value in printf's "%.<precision>g" ("%g" outside 1..16).
-  int EvaluateToText(std::string& text, int precision, std::string& errors);
+  Evaluation EvaluateToText(std::string& text, int precision, std::string& errors);
 
   void SetX(double value) { x_ = value; }
   void SetY(double value) { y_ = value; }
@@ -87,7 +94,6 @@ class Evaluator {
   double GetY() const { return y_; }
   double GetZ() const { return z_; }
 
-  int status() const { return status_; }
   const std::string& expression() const { return expression_; }
   // The prepared list (empty until a successful preparation); for tests and tools.
   const std::vector<Term>& terms() const { return terms_; }
@@ -95,7 +101,7 @@ class Evaluator {
  private:
   // Forgets the previous expression and its plan; the variables stay.
   void Forget();
-  int EvaluateSlowly(double& value, std::string& errors);
+  Evaluation EvaluateSlowly(std::string& errors);
   void PrepareTerms(std::string& errors);
   double Reduce(std::string& errors);
   void ReduceGroup(int& i, int start, int& end, bool& groupClosed, std::string& errors);
@@ -108,7 +114,6 @@ class Evaluator {
   int lastIndex_ = 0;
   int liveCount_ = 0;
   int status_ = 0;
-  Fault fault_ = Fault::kNone;
   bool prepared_ = false;
   std::string expression_;
   std::vector<Term> terms_;

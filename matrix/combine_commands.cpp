@@ -22,10 +22,8 @@ Matrix MapElements(Evaluator& evaluator, const Matrix& m) {
       evaluator.SetX(m.at(i, j));
       evaluator.SetY(i + 1);
       evaluator.SetZ(j + 1);
-      errors.clear();
-      double value = 0;
-      evaluator.Evaluate(value, errors);
-      result.at(i, j) = evaluator.Succeeded() ? value : 0.0;
+      Evaluation element = evaluator.Evaluate(errors);
+      result.at(i, j) = element.ok() ? element.value : 0.0;
     }
   }
   return result;

@@ -123,9 +123,10 @@ bool EvaluateText(Evaluator& evaluator, std::string_view text, double& value, st
   errors.clear();
   evaluator.SetExpression(text);
   std::string raw;
-  evaluator.Evaluate(value, raw);
+  Evaluation result = evaluator.Evaluate(raw);
+  value = result.value;
   errors = std::string(CutAtErrorTrailer(raw));
-  return evaluator.Succeeded();
+  return result.ok();
 }
 
 }  // namespace detail

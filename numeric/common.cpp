@@ -15,10 +15,10 @@ bool Sampler::At(double x, double& value) {
     cancelled_ = true;
     return false;
   }
-  message_.clear();  // keeps its capacity: the loop allocates nothing
   evaluator_.SetX(x);
-  int status = evaluator_.Evaluate(value, message_);
-  return status == 0 && message_.empty();
+  last_ = evaluator_.Evaluate(message_);  // keeps the buffer's capacity: no allocation
+  value = last_.value;
+  return last_.ok();
 }
 
 NumericStatus Sampler::Fail(std::string& errors) const {
@@ -45,8 +45,9 @@ bool EvaluateArgument(Evaluator& evaluator, std::string_view text, double& value
                       std::string& errors) {
   std::string message;
   evaluator.SetExpression(text);
-  int status = evaluator.Evaluate(value, message);
-  if (status == 0 && message.empty()) return true;
+  Evaluation result = evaluator.Evaluate(message);
+  value = result.value;
+  if (result.ok()) return true;
   std::string line(CutAtErrorTrailer(message));
   line += ": ";
   line += CapEcho(text);

@@ -52,12 +52,13 @@ class Sampler {
   bool cancelled() const { return cancelled_; }
   // The message of the last evaluation.
   const std::string& message() const { return message_; }
-  int status() const { return evaluator_.status(); }
+  int status() const { return last_.status; }
 
  private:
   Evaluator evaluator_;
   CancelPoll poll_;
   std::string message_;
+  Evaluation last_;
   bool cancelled_ = false;
 };
 

@@ -142,9 +142,8 @@ std::string ValidateDefinition(FunctionDefinition& slot, std::string_view headTe
   }
   Evaluator evaluator(rng);
   evaluator.SetExpression(trial);
-  double value = 0;
   std::string errors;
-  if (evaluator.Evaluate(value, errors) > 0) return errors;
+  if (evaluator.Evaluate(errors).status > 0) return errors;
   slot.parameters = ToUpperAscii(slot.parameters);
   return "";
 }

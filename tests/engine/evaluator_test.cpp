@@ -11,34 +11,38 @@ namespace {
 struct StatusRow {
   const char* text;
   int status;
+  Fault fault;
 };
 
-// Statuses never show in the console, but the numerical tools stop on them.
+// Statuses never show in the console, but the numerical tools stop on them; a fault of form
+// means nothing was computed.
 TEST(Evaluator, FailuresGiveTheirStatusAndTheValueMinusOne) {
   const StatusRow rows[] = {
-      {"1/0", kStatusDivideByZero},
-      {"5:0.5", kStatusDivideByZero},
-      {"(-4)^0.5", kStatusRootOfNegative},
-      {"10^400", kStatusOverflow},
-      {"1=<2", kStatusUnknown},
-      {"(1+2", kStatusBrackets},
-      {"foo(1)", kStatusUnknown},
-      {"abc", kStatusNoOperand},
-      {"sin1", kStatusMissingBrackets},
-      {"ln(0)", -3},
-      {"(1,2)", 0},
-      {"fac(-3)", 0},
+      {"1/0", kStatusDivideByZero, Fault::kValue},
+      {"5:0.5", kStatusDivideByZero, Fault::kValue},
+      {"(-4)^0.5", kStatusRootOfNegative, Fault::kValue},
+      {"10^400", kStatusOverflow, Fault::kValue},
+      {"1=<2", kStatusUnknown, Fault::kValue},
+      {"(1+2", kStatusBrackets, Fault::kForm},
+      {"foo(1)", kStatusUnknown, Fault::kForm},
+      {"abc", kStatusNoOperand, Fault::kForm},
+      {"sin1", kStatusMissingBrackets, Fault::kForm},
+      {"1..2+3", 0, Fault::kForm},
+      {"ln(0)", -3, Fault::kValue},
+      {"(1,2)", 0, Fault::kValue},
+      {"fac(-3)", 0, Fault::kValue},
   };
   for (const StatusRow& row : rows) {
     Random rng;
     Evaluator ev(rng);
     ev.SetExpression(row.text);
-    double value = 0;
     std::string errors;
-    EXPECT_EQ(ev.Evaluate(value, errors), row.status) << row.text;
+    Evaluation result = ev.Evaluate(errors);
+    EXPECT_EQ(result.status, row.status) << row.text;
     EXPECT_FALSE(errors.empty()) << row.text;
+    EXPECT_EQ(result.fault, row.fault) << row.text;
     if (row.status != 0) {
-      EXPECT_EQ(value, -1) << row.text;
+      EXPECT_EQ(result.value, -1) << row.text;
     }
   }
 }

@@ -35,21 +35,20 @@ inline void ExpectReplayAgrees(const std::string& expressions,
       fresh.SetX(point.x);
       fresh.SetY(point.y);
       fresh.SetExpression(text);
-      double expected = 0;
       std::string expectedErrors;
-      int expectedStatus = fresh.Evaluate(expected, expectedErrors);
+      Evaluation expected = fresh.Evaluate(expectedErrors);
 
       kept.SetX(point.x);
       kept.SetY(point.y);
-      double replayed = 0;
       std::string replayedErrors;
-      int replayedStatus = kept.Evaluate(replayed, replayedErrors);
+      Evaluation replayed = kept.Evaluate(replayedErrors);
 
       std::string where = text + " at x=" + std::to_string(point.x) + " (" +
                           (std::signbit(point.x) ? "-" : "+") + "), y=" + std::to_string(point.y);
-      EXPECT_EQ(std::memcmp(&replayed, &expected, sizeof expected), 0)
-          << where << ": " << replayed << " vs " << expected;
-      EXPECT_EQ(replayedStatus, expectedStatus) << where;
+      EXPECT_EQ(std::memcmp(&replayed.value, &expected.value, sizeof expected.value), 0)
+          << where << ": " << replayed.value << " vs " << expected.value;
+      EXPECT_EQ(replayed.status, expected.status) << where;
+      EXPECT_EQ(replayed.fault, expected.fault) << where;
       EXPECT_EQ(replayedErrors, expectedErrors) << where;
       EXPECT_EQ(rng.Next(), freshRng.Next()) << where << ": the generators parted";
     }

@@ -13,14 +13,14 @@ std::string EvaluateOnce(const std::string& text) {
   Random rng;
   Evaluator ev(rng);
   ev.SetExpression(text);
-  double value = 0;
   std::string errors;
-  int status = ev.Evaluate(value, errors);
-  if (status != 0) {
-    EXPECT_EQ(value, -1);
+  Evaluation first = ev.Evaluate(errors);
+  if (first.status != 0) {
+    EXPECT_EQ(first.value, -1);
   }
+  EXPECT_EQ(first.ok(), first.status == 0 && errors.empty());
   ev.SetX(1.5);
-  ev.Evaluate(value, errors);  // and again, through the recorded plan when there is one
+  ev.Evaluate(errors);  // and again, through the recorded plan when there is one
   return errors;
 }
 

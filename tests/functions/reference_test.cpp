@@ -58,7 +58,7 @@ TEST(ReferenceTable, PrintedValuesAreWithinTheirAllowedError) {
     evaluator.SetExpression(row.expression);
     std::string text;
     std::string errors;
-    int status = evaluator.EvaluateToText(text, 16, errors);
+    int status = evaluator.EvaluateToText(text, 16, errors).status;
     double printed = std::strtod(text.c_str(), nullptr);
     double error = status == 0 ? RelativeError(printed, row.truth) : 1;
     EXPECT_LE(error, row.allowed) << row.expression << " = " << text << errors;
