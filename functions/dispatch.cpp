@@ -22,20 +22,18 @@ void Note(FunctionCall& call, std::string_view message) {
 
 namespace {
 
-// Function codes run from 1 to 1811; the table is indexed by code.
-constexpr int kCodeLimit = 1812;
+// The table is indexed by code.
+constexpr int kCodeLimit = detail::Code(detail::kLargestFn) + 1;
 using BranchTable = std::array<const detail::FunctionRow*, kCodeLimit>;
-
-// The registry: every domain's rows.
-constexpr std::span<const detail::FunctionRow> (*kDomains[])() = {
-    detail::GeneralBranches, detail::TrigBranches,     detail::StatisticsBranches,
-    detail::SpecialBranches, detail::GeometryBranches, detail::ScienceBranches,
-};
 
 BranchTable BuildTable() {
   BranchTable table{};
-  for (auto domain : kDomains) {
-    for (const detail::FunctionRow& row : domain()) table[detail::Code(row.code)] = &row;
+  for (auto domain : detail::kDomains) {
+    for (const detail::FunctionRow& row : domain()) {
+      // A code beyond the largest stays unknown instead of writing past the table.
+      int code = detail::Code(row.code);
+      if (code > 0 && code < kCodeLimit) table[code] = &row;
+    }
   }
   return table;
 }
@@ -43,7 +41,7 @@ BranchTable BuildTable() {
 // Calls `visit(name, code)` for every name of every row, until it returns true.
 template <typename Visit>
 void ForEachName(Visit visit) {
-  for (auto domain : kDomains) {
+  for (auto domain : detail::kDomains) {
     for (const detail::FunctionRow& row : domain()) {
       std::string_view names = row.names;
       while (!names.empty()) {

@@ -115,7 +115,7 @@ struct FunctionName {
   std::string name;
   int code;
 };
-// All 184 names, domain by domain.
+// All names, domain by domain.
 std::vector<FunctionName> FunctionNames();
 
 // The moments of a sample (the list functions' and the statistics command's): the sum and the

@@ -156,6 +156,10 @@ enum class Fn : int {
   kInvGammaLn = 1811,
 };
 
+// The largest code: the dispatch table holds one entry per code up to it, and a test checks
+// every row against it.
+inline constexpr Fn kLargestFn = Fn::kInvGammaLn;
+
 constexpr int Code(Fn code) {
   return static_cast<int>(code);
 }

@@ -19,4 +19,10 @@ std::span<const FunctionRow> GeometryBranches();
 // Constants, unit conversions, physics and chemistry formulas.
 std::span<const FunctionRow> ScienceBranches();
 
+// The registry: every domain's rows.
+inline constexpr std::span<const FunctionRow> (*kDomains[])() = {
+    GeneralBranches, TrigBranches,     StatisticsBranches,
+    SpecialBranches, GeometryBranches, ScienceBranches,
+};
+
 }  // namespace orvo::detail
