@@ -29,6 +29,9 @@ bool TooBig(FunctionCall& call, std::string_view message, Fn code) {
 // multiple of a quarter turn, and the function takes its exact value there: cos(pi()/2) is 0
 // and tan(pi()/2) the pole, as for the true quarter turn the user meant.
 bool AtQuarterTurn(double value, double x) {
+  // The bound is 2^(ilogb(x) - 53), at most |x| * 2^-53; rounding keeps that order, so a value
+  // above |x| * 2^-53 (every value away from the zeros) is answered without ilogb and ldexp.
+  if (std::fabs(value) > std::fabs(x) * 0x1p-53) return false;
   return x != 0 && std::fabs(value) <= std::ldexp(0.5, std::ilogb(x) - 52);
 }
 
