@@ -33,22 +33,29 @@ using Command = CommandAnswer (*)(ConsoleSession&, DefinitionContext&, std::stri
 // The "#" words; no word starts another.
 struct CommandWord {
   std::string_view word;
+  std::string_view usage;
   Command run;
 };
 
 constexpr CommandWord kCommands[] = {
-    {"undef(",
+    {"undef(", "#undef(name): removes a defined function",
      [](ConsoleSession&, DefinitionContext& c, std::string_view t) { return UndefCommand(c, t); }},
-    {"savedef",
+    {"savedef", "#savedef=: saves the definitions in a file",
      [](ConsoleSession&, DefinitionContext& c, std::string_view) { return SaveDefinitions(c); }},
-    {"viewdef", [](ConsoleSession&, DefinitionContext& c,
-                   std::string_view) { return CommandAnswer{ViewDefinitions(c.store)}; }},
-    {"loaddef", [](ConsoleSession&, DefinitionContext& c,
-                   std::string_view) { return LoadDefinitionsByDialog(c); }},
-    {"define(",
+    {"viewdef", "#viewdef=: lists the defined functions",
+     [](ConsoleSession&, DefinitionContext& c, std::string_view) {
+       return CommandAnswer{ViewDefinitions(c.store)};
+     }},
+    {"loaddef", "#loaddef=: loads a definition file",
+     [](ConsoleSession&, DefinitionContext& c, std::string_view) {
+       return LoadDefinitionsByDialog(c);
+     }},
+    {"define(", "#define(name(p1,p2,...);expression): defines a function",
      [](ConsoleSession&, DefinitionContext& c, std::string_view t) { return DefineCommand(c, t); }},
-    {"include(", [](ConsoleSession& s, DefinitionContext& c,
-                    std::string_view t) { return IncludeDefinitions(c, TypedFileName(s, t)); }},
+    {"include(", "#include(name): loads a definition file from Orvo's folder",
+     [](ConsoleSession& s, DefinitionContext& c, std::string_view t) {
+       return IncludeDefinitions(c, TypedFileName(s, t));
+     }},
 };
 
 }  // namespace
@@ -58,6 +65,12 @@ std::string_view DefinitionWord(std::string_view text) {
     if (StartsWith(text, command.word)) return command.word;
   }
   return {};
+}
+
+std::vector<std::string_view> DefinitionCommandUsages() {
+  std::vector<std::string_view> usages;
+  for (const CommandWord& command : kCommands) usages.push_back(command.usage);
+  return usages;
 }
 
 CommandAnswer DefinitionHandler(ConsoleSession& session, const Route&, std::string_view text) {

@@ -104,6 +104,9 @@ class Scanner {
     return std::move(out_);
   }
 
+  // After Run: the typed position of every character of the result, -1 for the normaliser's own.
+  std::vector<int> TakeOrigin() { return std::move(outFrom_); }
+
  private:
   static constexpr std::size_t npos = std::string::npos;
 
@@ -260,6 +263,44 @@ class Scanner {
 
 }  // namespace
 
+namespace {
+
+// The replacements of the whole text, with `origin` kept in step when there are notes to take.
+void ReplaceSpellings(std::string& text, std::vector<int>& origin, bool tracked) {
+  if (text.empty()) {
+    text.assign(1, '0');
+    origin.assign(tracked ? 1 : 0, -1);
+    return;
+  }
+  auto replace = [&](std::string_view from, std::string_view to) {
+    if (tracked) {
+      ReplaceAllTracked(text, origin, from, to);
+    } else {
+      ReplaceAll(text, from, to);
+    }
+  };
+  replace("'", "");  // digit separator: 100'000'000
+  for (auto [from, to] : kProtections) replace(from, to);
+  for (auto [from, to] : kOperatorSpellings) replace(from, to);
+}
+
+std::vector<int> Positions(std::size_t count) {
+  std::vector<int> origin(count);
+  for (std::size_t i = 0; i < count; ++i) origin[i] = static_cast<int>(i);
+  return origin;
+}
+
+void Wrap(std::string& text, std::vector<int>& origin, bool tracked) {
+  text.insert(text.begin(), '(');
+  text += ')';
+  if (tracked) {
+    origin.insert(origin.begin(), -1);
+    origin.push_back(-1);
+  }
+}
+
+}  // namespace
+
 std::string Normalise(std::string_view input, std::vector<DroppedOperator>* notes) {
   std::string text = ToLowerAscii(input);
 
@@ -275,39 +316,28 @@ std::string Normalise(std::string_view input, std::vector<DroppedOperator>* note
     text.erase(last + 1);
   }
 
-  std::vector<int> origin;
-  if (notes != nullptr) {
-    origin.resize(text.size());
-    for (std::size_t i = 0; i < origin.size(); ++i) origin[i] = static_cast<int>(i);
-  }
-  if (text.empty()) {
-    text.assign(1, '0');
-    origin.assign(notes != nullptr ? 1 : 0, -1);
-  } else {
-    auto replace = [&](std::string_view from, std::string_view to) {
-      if (notes != nullptr) {
-        ReplaceAllTracked(text, origin, from, to);
-      } else {
-        ReplaceAll(text, from, to);
-      }
-    };
-    replace("'", "");  // digit separator: 100'000'000
-    for (auto [from, to] : kProtections) replace(from, to);
-    for (auto [from, to] : kOperatorSpellings) replace(from, to);
-  }
-
-  text.insert(text.begin(), '(');
-  text += ')';
-  if (notes != nullptr) {
-    origin.insert(origin.begin(), -1);
-    origin.push_back(-1);
-  }
+  const bool tracked = notes != nullptr;
+  std::vector<int> origin = tracked ? Positions(text.size()) : std::vector<int>{};
+  ReplaceSpellings(text, origin, tracked);
+  Wrap(text, origin, tracked);
   std::string result = Scanner(text, notes, origin).Run();
   if (notes != nullptr) {
     std::sort(notes->begin(), notes->end(), [](const DroppedOperator& a, const DroppedOperator& b) {
       return a.position < b.position;
     });
   }
+  return result;
+}
+
+std::string NormaliseWhole(std::string_view input, std::vector<int>& origin) {
+  std::string text = ToLowerAscii(input);
+  origin = Positions(text.size());
+  ReplaceSpellings(text, origin, true);
+  Wrap(text, origin, true);
+  std::vector<DroppedOperator> notes;
+  Scanner scanner(text, &notes, origin);
+  std::string result = scanner.Run();
+  origin = scanner.TakeOrigin();
   return result;
 }
 

@@ -38,7 +38,7 @@ BranchTable BuildTable() {
   return table;
 }
 
-// Calls `visit(name, code)` for every name of every row, until it returns true.
+// Calls `visit(name, row)` for every name of every row, until it returns true.
 template <typename Visit>
 void ForEachName(Visit visit) {
   for (auto domain : detail::kDomains) {
@@ -46,7 +46,7 @@ void ForEachName(Visit visit) {
       std::string_view names = row.names;
       while (!names.empty()) {
         std::size_t end = names.find(' ');
-        if (visit(names.substr(0, end), detail::Code(row.code))) return;
+        if (visit(names.substr(0, end), row)) return;
         names.remove_prefix(end == std::string_view::npos ? names.size() : end + 1);
       }
     }
@@ -118,8 +118,8 @@ void CallFunction(FunctionCall& call) {
 
 int FunctionCodeOf(std::string_view name) {
   int code = -1;
-  ForEachName([&](std::string_view candidate, int candidateCode) {
-    if (candidate == name) code = candidateCode;
+  ForEachName([&](std::string_view candidate, const detail::FunctionRow& row) {
+    if (candidate == name) code = detail::Code(row.code);
     return code != -1;
   });
   return code;
@@ -127,8 +127,8 @@ int FunctionCodeOf(std::string_view name) {
 
 std::vector<FunctionName> FunctionNames() {
   std::vector<FunctionName> names;
-  ForEachName([&](std::string_view name, int code) {
-    names.push_back({std::string(name), code});
+  ForEachName([&](std::string_view name, const detail::FunctionRow& row) {
+    names.push_back({std::string(name), detail::Code(row.code), row.usage});
     return false;
   });
   return names;

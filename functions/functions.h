@@ -110,10 +110,12 @@ BoundFunction BindFunction(int code, int count);
 // The code of a function name as users type it ("log10", "vcylinder"), or -1 when there is none.
 int FunctionCodeOf(std::string_view name);
 
-// One function name with its code; synonyms share a code.
+// One function name with its code and its row's usage line; synonyms share a code and a usage
+// line, which shows the row's best-known name.
 struct FunctionName {
   std::string name;
   int code;
+  std::string_view usage;
 };
 // All names, domain by domain.
 std::vector<FunctionName> FunctionNames();

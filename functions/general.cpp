@@ -263,31 +263,33 @@ void TenPowerMinus(FunctionCall& call) {
 }
 
 constexpr FunctionRow kRows[] = {
-    Own(Fn::kCombinations, "c", Combinations),  // c() is a constant
-    Own(Fn::kPermutations, "p", Permutations),
-    One(Fn::kLn, "ln", Ln),
-    One(Fn::kLg, "lg log10", Lg),
-    Own(Fn::kLog, "log", Log),
-    One(Fn::kExp, "exp", Exp),
-    Fixed(Fn::kPow, "pow power", 2, msg::kPowMissing, Pow),
-    One(Fn::kSqrt, "sqrt", Sqrt),
-    One(Fn::kCurt, "curt", Curt),
-    One(Fn::kAbs, "abs fabs", Abs),
-    One(Fn::kFac, "fac fact", Fac),
-    Fixed(Fn::kMod, "mod", 2, msg::kModMissing, Mod),
-    Fixed(Fn::kFmod, "fmod", 2, msg::kFmodMissing, Fmod),
-    Fixed(Fn::kLcm, "lcm", 2, msg::kLcmMissing, Lcm),
-    Fixed(Fn::kGcf, "gcf gcd", 2, msg::kGcfMissing, Gcf),
-    One(Fn::kRound, "round", Round),
-    One(Fn::kInt, "int fix", Int),
-    One(Fn::kFloor, "floor", Floor),
-    One(Fn::kCeil, "ceil", Ceil),
-    One(Fn::kNot, "not", Not),  // written "!(" by users
-    Fixed(Fn::kIf, "? if", 3, msg::kIfMissing, If),
-    One(Fn::kComplement, "~", Complement),
-    One(Fn::kSign, "$ sign", Sign),
-    One(Fn::kTenPower, "e e+", TenPower),
-    One(Fn::kTenPowerMinus, "e-", TenPowerMinus),
+    Own(Fn::kCombinations, "c", "c(n,k): combinations, n!/(k!(n-k)!); c() is the speed of light",
+        Combinations),  // c() is a constant
+    Own(Fn::kPermutations, "p", "p(n,k): permutations, n!/(n-k)!; p(n) is n!", Permutations),
+    One(Fn::kLn, "ln", "ln(x): natural logarithm", Ln),
+    One(Fn::kLg, "lg log10", "lg(x): common logarithm (base 10)", Lg),
+    Own(Fn::kLog, "log", "log(x,y): logarithm of y to the base x; log(x) is ln(x)", Log),
+    One(Fn::kExp, "exp", "exp(x): e to the power x", Exp),
+    Fixed(Fn::kPow, "pow power", "pow(x,y): x to the power y", 2, msg::kPowMissing, Pow),
+    One(Fn::kSqrt, "sqrt", "sqrt(x): square root", Sqrt),
+    One(Fn::kCurt, "curt", "curt(x): cube root", Curt),
+    One(Fn::kAbs, "abs fabs", "abs(x): absolute value", Abs),
+    One(Fn::kFac, "fac fact", "fac(x): factorial, x!", Fac),
+    Fixed(Fn::kMod, "mod", "mod(n,k): integer remainder of n/k", 2, msg::kModMissing, Mod),
+    Fixed(Fn::kFmod, "fmod", "fmod(x,y): real remainder of x/y", 2, msg::kFmodMissing, Fmod),
+    Fixed(Fn::kLcm, "lcm", "lcm(n,k): least common multiple", 2, msg::kLcmMissing, Lcm),
+    Fixed(Fn::kGcf, "gcf gcd", "gcf(n,k): greatest common factor", 2, msg::kGcfMissing, Gcf),
+    One(Fn::kRound, "round", "round(x): nearest whole number", Round),
+    One(Fn::kInt, "int fix", "int(x): integer part, cut towards zero", Int),
+    One(Fn::kFloor, "floor", "floor(x): largest whole number not above x", Floor),
+    One(Fn::kCeil, "ceil", "ceil(x): smallest whole number not below x", Ceil),
+    One(Fn::kNot, "not", "not(): boolean not, 1 for 0 and 0 otherwise",
+        Not),  // written "!(" by users
+    Fixed(Fn::kIf, "? if", "if(bool,x,y): x when bool is not 0, else y", 3, msg::kIfMissing, If),
+    One(Fn::kComplement, "~", "~(): bit not", Complement),
+    One(Fn::kSign, "$ sign", "sign(x): 1, -1 or 0 by the sign of x", Sign),
+    One(Fn::kTenPower, "e e+", "e(x): 10 to the power x", TenPower),
+    One(Fn::kTenPowerMinus, "e-", "e-(x): 10 to the power -x", TenPowerMinus),
 };
 
 }  // namespace

@@ -143,44 +143,70 @@ void MolarMassChon(FunctionCall& call) {
 }
 
 constexpr FunctionRow kRows[] = {
-    One(Fn::kPi, "pi", Constant<3.141592653589793>),
-    One(Fn::kEl, "el", Constant<0.5772156649015329>),  // Euler's constant
-    One(Fn::kU, "u", Constant<1.66053906892e-27>),     // atomic mass unit, kg
-    One(Fn::kEv, "ev", Constant<1.602176634e-19>),     // elementary charge, C
-    One(Fn::kF, "f", Constant<96485.33212331001>),     // Faraday constant, C/mol
-    One(Fn::kH, "h", Constant<6.62607015e-34>),        // Planck constant, J s
-    One(Fn::kEp, "ep", Constant<8.8541878188e-12>),    // electric constant, F/m
-    One(Fn::kMu, "mu", Constant<12.5663706127>),       // magnetic constant / 1e-7, N/A^2
-    One(Fn::kG, "g", Gravity),
-    One(Fn::kMe, "me", Constant<9.1093837139e-31>),      // electron mass, kg
-    One(Fn::kMp, "mp", Constant<1.67262192595e-27>),     // proton mass, kg
-    One(Fn::kMn, "mn", Constant<1.67492750056e-27>),     // neutron mass, kg
-    One(Fn::kAv, "av", ScaledConstant<6.02214076e+23>),  // Avogadro constant, 1/mol
-    One(Fn::kR, "r", Constant<8.31446261815324>),        // gas constant, J/(mol K)
-    One(Fn::kBo, "bo", Constant<1.380649e-23>),          // Boltzmann constant, J/K
-    Exact(Fn::kFf, "ff", 3, msg::kFfMissing, Resultant),
-    FixedWithStatus(Fn::kMass, "mass", 2, msg::kMassMissing, Code(Fn::kFf), ReducedMass),
-    One(Fn::kVc, "vc", Contraction),
-    ExactWithStatus(Fn::kCho, "cho", 3, msg::kChoMissing, Code(Fn::kFf), MolarMassCho),
-    ExactWithStatus(Fn::kChon, "chon", 4, msg::kChonMissing, Code(Fn::kFf), MolarMassChon),
-    One(Fn::kK, "k", Kelvin),
-    One(Fn::kVm, "vm", Constant<0.022413969545014137>),  // molar volume of an ideal gas, m^3/mol
-    One(Fn::kAtm, "atm", ScaledConstant<101325.0>),      // Pa
-    One(Fn::kRtod, "rtod", RadiansToDegrees),
-    One(Fn::kDtor, "dtor", DegreesToRadians),
-    Fixed(Fn::kGmr, "gmr", 2, msg::kGmrMissing, GravityField),
-    Fixed(Fn::kKqr, "kqr", 2, msg::kKqrMissing, CoulombField),
-    Fixed(Fn::kFreq, "freq", 2, msg::kFreqMissing, Oscillation),
-    One(Fn::kT, "t", Celsius),
-    Fixed(Fn::kWlf, "wlf", 2, msg::kWlfMissing, Wlf),
-    Fixed(Fn::kWlfs, "wlfs", 2, msg::kWlfsMissing, Wlfs),
-    Fixed(Fn::kXrd, "xrd", 3, msg::kXrdMissing, Xrd),
-    Fixed(Fn::kXrdcu, "xrdcu", 2, msg::kXrdcuMissing, XrdAnode<0.154056>),  // copper
-    Fixed(Fn::kXrdcr, "xrdcr", 2, msg::kXrdcrMissing, XrdAnode<0.22897>),   // chromium
-    Fixed(Fn::kXrdfe, "xrdfe", 2, msg::kXrdfeMissing, XrdAnode<0.193604>),  // iron
-    Fixed(Fn::kXrdco, "xrdco", 2, msg::kXrdcoMissing, XrdAnode<0.178897>),  // cobalt
-    One(Fn::kAl, "al", Constant<0.0072973525643>),  // fine-structure constant
-    One(Fn::kRb, "rb", Constant<10973731.568157>),  // Rydberg constant, 1/m
+    One(Fn::kPi, "pi", "pi(): pi", Constant<3.141592653589793>),
+    One(Fn::kEl, "el", "el(): Euler's constant", Constant<0.5772156649015329>),  // Euler's constant
+    One(Fn::kU, "u", "u(): atomic mass unit, kg",
+        Constant<1.66053906892e-27>),  // atomic mass unit, kg
+    One(Fn::kEv, "ev", "ev(): elementary charge, C",
+        Constant<1.602176634e-19>),  // elementary charge, C
+    One(Fn::kF, "f", "f(): Faraday constant, C/mol",
+        Constant<96485.33212331001>),  // Faraday constant, C/mol
+    One(Fn::kH, "h", "h(): Planck constant, J s",
+        Constant<6.62607015e-34>),  // Planck constant, J s
+    One(Fn::kEp, "ep", "ep(): electric constant, F/m",
+        Constant<8.8541878188e-12>),  // electric constant, F/m
+    One(Fn::kMu, "mu", "mu(): magnetic constant in 1e-7 N/A^2",
+        Constant<12.5663706127>),  // magnetic constant / 1e-7, N/A^2
+    One(Fn::kG, "g", "g(n): n times the acceleration of gravity; g() is the gravitational constant",
+        Gravity),
+    One(Fn::kMe, "me", "me(): electron mass, kg", Constant<9.1093837139e-31>),  // electron mass, kg
+    One(Fn::kMp, "mp", "mp(): proton mass, kg", Constant<1.67262192595e-27>),   // proton mass, kg
+    One(Fn::kMn, "mn", "mn(): neutron mass, kg", Constant<1.67492750056e-27>),  // neutron mass, kg
+    One(Fn::kAv, "av", "av(n): the number of particles in n mol; av() is the Avogadro constant",
+        ScaledConstant<6.02214076e+23>),  // Avogadro constant, 1/mol
+    One(Fn::kR, "r", "r(): molar gas constant, J/(mol K)",
+        Constant<8.31446261815324>),  // gas constant, J/(mol K)
+    One(Fn::kBo, "bo", "bo(): Boltzmann constant, J/K",
+        Constant<1.380649e-23>),  // Boltzmann constant, J/K
+    Exact(Fn::kFf, "ff", "ff(f1,f2,theta): resultant of two forces at the angle theta", 3,
+          msg::kFfMissing, Resultant),
+    FixedWithStatus(Fn::kMass, "mass", "mass(m1,m2): reduced mass", 2, msg::kMassMissing,
+                    Code(Fn::kFf), ReducedMass),
+    One(Fn::kVc, "vc", "vc(v): relativistic factor of the speed v", Contraction),
+    ExactWithStatus(Fn::kCho, "cho", "cho(c,h,o): molar mass of CcHhOo, g/mol", 3, msg::kChoMissing,
+                    Code(Fn::kFf), MolarMassCho),
+    ExactWithStatus(Fn::kChon, "chon", "chon(c,h,o,n): molar mass of CcHhOoNn, g/mol", 4,
+                    msg::kChonMissing, Code(Fn::kFf), MolarMassChon),
+    One(Fn::kK, "k", "k(t): degrees Celsius to kelvin", Kelvin),
+    One(Fn::kVm, "vm", "vm(): molar volume of an ideal gas, m^3/mol",
+        Constant<0.022413969545014137>),  // molar volume of an ideal gas, m^3/mol
+    One(Fn::kAtm, "atm", "atm(n): n standard atmospheres in Pa", ScaledConstant<101325.0>),  // Pa
+    One(Fn::kRtod, "rtod", "rtod(x): radians to degrees", RadiansToDegrees),
+    One(Fn::kDtor, "dtor", "dtor(x): degrees to radians", DegreesToRadians),
+    Fixed(Fn::kGmr, "gmr", "gmr(m,r): gravitational potential of a mass m at the distance r", 2,
+          msg::kGmrMissing, GravityField),
+    Fixed(Fn::kKqr, "kqr", "kqr(q,r): electric potential of a charge q at the distance r", 2,
+          msg::kKqrMissing, CoulombField),
+    Fixed(Fn::kFreq, "freq", "freq(m,k): period of a mass m on a spring of stiffness k", 2,
+          msg::kFreqMissing, Oscillation),
+    One(Fn::kT, "t", "t(k): kelvin to degrees Celsius", Celsius),
+    Fixed(Fn::kWlf, "wlf", "wlf(T,Tg): WLF shift of a polymer", 2, msg::kWlfMissing, Wlf),
+    Fixed(Fn::kWlfs, "wlfs", "wlfs(T,Ts): WLF shift with a reference temperature", 2,
+          msg::kWlfsMissing, Wlfs),
+    Fixed(Fn::kXrd, "xrd", "xrd(lambda,FWHM,2theta): crystal size by Scherrer's formula", 3,
+          msg::kXrdMissing, Xrd),
+    Fixed(Fn::kXrdcu, "xrdcu", "xrdcu(FWHM,2theta): crystal size for Cu K-alpha radiation", 2,
+          msg::kXrdcuMissing, XrdAnode<0.154056>),  // copper
+    Fixed(Fn::kXrdcr, "xrdcr", "xrdcr(FWHM,2theta): crystal size for Cr K-alpha radiation", 2,
+          msg::kXrdcrMissing, XrdAnode<0.22897>),  // chromium
+    Fixed(Fn::kXrdfe, "xrdfe", "xrdfe(FWHM,2theta): crystal size for Fe K-alpha radiation", 2,
+          msg::kXrdfeMissing, XrdAnode<0.193604>),  // iron
+    Fixed(Fn::kXrdco, "xrdco", "xrdco(FWHM,2theta): crystal size for Co K-alpha radiation", 2,
+          msg::kXrdcoMissing, XrdAnode<0.178897>),  // cobalt
+    One(Fn::kAl, "al", "al(): fine-structure constant",
+        Constant<0.0072973525643>),  // fine-structure constant
+    One(Fn::kRb, "rb", "rb(): Rydberg constant, 1/m",
+        Constant<10973731.568157>),  // Rydberg constant, 1/m
 };
 
 }  // namespace

@@ -80,13 +80,16 @@ void Polynomial(FunctionCall& call) {
 }
 
 constexpr FunctionRow kRows[] = {
-    Variadic(Fn::kMean, "mean average", MeanOf),
-    Variadic(Fn::kHmean, "hmean", HarmonicMean),
-    Variadic(Fn::kStdev, "stdev", SampleDeviation),
-    Variadic(Fn::kAvedev, "avedev", AverageDeviation),
-    Variadic(Fn::kStdevn, "stdevn", PopulationDeviation),
-    Variadic(Fn::kMol, "mol", Norm),
-    Own(Fn::kPolyn, "polyn", Polynomial),
+    Variadic(Fn::kMean, "mean average", "mean(x1,x2,...,xn): arithmetic mean", MeanOf),
+    Variadic(Fn::kHmean, "hmean", "hmean(x1,x2,...,xn): harmonic mean", HarmonicMean),
+    Variadic(Fn::kStdev, "stdev", "stdev(x1,x2,...,xn): standard deviation of a sample",
+             SampleDeviation),
+    Variadic(Fn::kAvedev, "avedev", "avedev(x1,x2,...,xn): average deviation from the mean",
+             AverageDeviation),
+    Variadic(Fn::kStdevn, "stdevn", "stdevn(x1,x2,...,xn): standard deviation of a population",
+             PopulationDeviation),
+    Variadic(Fn::kMol, "mol", "mol(x1,x2,...,xn): length of the vector", Norm),
+    Own(Fn::kPolyn, "polyn", "polyn(x0,an,an-1,...,a0): value of the polynomial at x0", Polynomial),
 };
 
 }  // namespace

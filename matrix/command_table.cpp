@@ -11,43 +11,46 @@ namespace {
 
 // Every "@" command word and what it runs. No word starts another, so the order does not matter.
 constexpr Command kCommands[] = {
-    {"(", ViewCommand},
-    {"1(", DefineCommand, "", "", 1},
-    {"2(", DefineCommand, "", "", 2},
-    {"0(", CopyCommand},
-    {"i(", SingleCommand, "i", "Inverse Matrix", kInverse},
-    {"trans(", SingleCommand, "trans", "Transpose Matrix", kTranspose},
-    {"gauss(", SingleCommand, "gauss", "Upper Triangular Matrix", kGauss},
-    {"qr(", SingleCommand, "qr", "QR Split", kQr},
-    {"lu(", SingleCommand, "lu", "LU Split", kLu},
-    {"chsky(", SingleCommand, "cholesky", "Cholesky Split", kCholesky},
-    {"sub(", SubCommand, "sub", "Sub Matrix"},
-    {"det(", MeasureCommand, "det", "Determinant Value", kDeterminant},
-    {"rankc(", MeasureCommand, "rankc", "Column Rank", kColumnRank},
-    {"rankr(", MeasureCommand, "rankr", "Row Rank", kRowRank},
-    {"ev(", EigenCommand, "ev", "Eigen Values"},
-    {"+(", PairCommand, "+", "plus", kPlus},
-    {"-(", PairCommand, "-", "minus", kMinus},
-    {"*(", PairCommand, "*", "multiple", kTimes},
-    {"d+(", ScalarCommand, "+", "", kAddScalar},
-    {"d-(", ScalarCommand, "-", "", kScalarMinus},
-    {"d*(", ScalarCommand, "*", "", kMultiplyScalar},
-    {"d(", ScalarCommand, "", "", kThreshold},
-    {"set(", ScalarCommand, "set", "", kSet},
-    {"sin(", ComplexFunctionCommand, "sin", "", kSin},
-    {"cos(", ComplexFunctionCommand, "cos", "", kCos},
-    {"tan(", ComplexFunctionCommand, "tan", "", kTan},
-    {"ln(", ComplexFunctionCommand, "ln", "", kLn},
-    {"lg(", ComplexFunctionCommand, "lg", "", kLg},
-    {"exp(", ComplexFunctionCommand, "exp", "", kExp},
-    {"sinh(", ComplexFunctionCommand, "sinh", "", kSinh},
-    {"cosh(", ComplexFunctionCommand, "cosh", "", kCosh},
-    {"tanh(", ComplexFunctionCommand, "tanh", "", kTanh},
-    {"pow(", ComplexPairCommand, "pow", "", kPow},
-    {"c*(", ComplexPairCommand, "c*", "", kComplexTimes},
-    {"c/(", ComplexPairCommand, "c/", "", kComplexDivide},
-    {"log(", ComplexPairCommand, "log", "", kLogBase},
-    {"root(", ComplexRootsCommand, "root"},
+    {"(", "@(mat1): shows mat0, mat1 or mat2", ViewCommand},
+    {"1(", "@1(m,n;a11;...;amn): defines mat1", DefineCommand, "", "", 1},
+    {"2(", "@2(...): defines mat2 as @1 defines mat1", DefineCommand, "", "", 2},
+    {"0(", "@0(mat1): copies mat0 into mat1 or mat2", CopyCommand},
+    {"i(", "@i(mat1): inverse", SingleCommand, "i", "Inverse Matrix", kInverse},
+    {"trans(", "@trans(mat1): transpose", SingleCommand, "trans", "Transpose Matrix", kTranspose},
+    {"gauss(", "@gauss(mat1): upper triangular form", SingleCommand, "gauss",
+     "Upper Triangular Matrix", kGauss},
+    {"qr(", "@qr(mat1): QR split", SingleCommand, "qr", "QR Split", kQr},
+    {"lu(", "@lu(mat1): LU split", SingleCommand, "lu", "LU Split", kLu},
+    {"chsky(", "@chsky(mat1): Cholesky split", SingleCommand, "cholesky", "Cholesky Split",
+     kCholesky},
+    {"sub(", "@sub(mat1;i;j): mat1 without row i and column j", SubCommand, "sub", "Sub Matrix"},
+    {"det(", "@det(mat1): determinant", MeasureCommand, "det", "Determinant Value", kDeterminant},
+    {"rankc(", "@rankc(mat1): column rank", MeasureCommand, "rankc", "Column Rank", kColumnRank},
+    {"rankr(", "@rankr(mat1): row rank", MeasureCommand, "rankr", "Row Rank", kRowRank},
+    {"ev(", "@ev(mat1): eigenvalues", EigenCommand, "ev", "Eigen Values"},
+    {"+(", "@+(mat1;mat2): sum of two matrices", PairCommand, "+", "plus", kPlus},
+    {"-(", "@-(mat1;mat2): difference of two matrices", PairCommand, "-", "minus", kMinus},
+    {"*(", "@*(mat1;mat2): product of two matrices", PairCommand, "*", "multiple", kTimes},
+    {"d+(", "@d+(d;mat1): d plus each element", ScalarCommand, "+", "", kAddScalar},
+    {"d-(", "@d-(d;mat1): d minus each element", ScalarCommand, "-", "", kScalarMinus},
+    {"d*(", "@d*(d;mat1): d times each element", ScalarCommand, "*", "", kMultiplyScalar},
+    {"d(", "@d(d;mat1): elements smaller than d become 0", ScalarCommand, "", "", kThreshold},
+    {"set(", "@set(f(x);mat1): each element becomes f(element)", ScalarCommand, "set", "", kSet},
+    {"sin(", "@sin(mat1): complex sine", ComplexFunctionCommand, "sin", "", kSin},
+    {"cos(", "@cos(mat1): complex cosine", ComplexFunctionCommand, "cos", "", kCos},
+    {"tan(", "@tan(mat1): complex tangent", ComplexFunctionCommand, "tan", "", kTan},
+    {"ln(", "@ln(mat1): complex natural logarithm", ComplexFunctionCommand, "ln", "", kLn},
+    {"lg(", "@lg(mat1): complex common logarithm", ComplexFunctionCommand, "lg", "", kLg},
+    {"exp(", "@exp(mat1): complex exponential", ComplexFunctionCommand, "exp", "", kExp},
+    {"sinh(", "@sinh(mat1): complex hyperbolic sine", ComplexFunctionCommand, "sinh", "", kSinh},
+    {"cosh(", "@cosh(mat1): complex hyperbolic cosine", ComplexFunctionCommand, "cosh", "", kCosh},
+    {"tanh(", "@tanh(mat1): complex hyperbolic tangent", ComplexFunctionCommand, "tanh", "", kTanh},
+    {"pow(", "@pow(mat1;mat2): complex power", ComplexPairCommand, "pow", "", kPow},
+    {"c*(", "@c*(mat1;mat2): complex product", ComplexPairCommand, "c*", "", kComplexTimes},
+    {"c/(", "@c/(mat1;mat2): complex quotient", ComplexPairCommand, "c/", "", kComplexDivide},
+    {"log(", "@log(mat1;mat2): complex logarithm of mat2 to the base mat1", ComplexPairCommand,
+     "log", "", kLogBase},
+    {"root(", "@root(n;mat1): the n complex roots", ComplexRootsCommand, "root"},
 };
 
 // Blanks, tabs and line breaks out, trailing "=" off, and (except for the definitions, whose
@@ -136,6 +139,14 @@ std::string_view MatrixCommandWord(std::string_view text) {
     if (StartsWith(text, command.routeWord)) return command.routeWord;
   }
   return {};
+}
+
+std::vector<std::string_view> MatrixCommandUsages() {
+  std::vector<std::string_view> usages;
+  for (const matrix_detail::Command& command : matrix_detail::kCommands) {
+    usages.push_back(command.usage);
+  }
+  return usages;
 }
 
 CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "command/command.h"
 #include "matrix/matrix.h"
@@ -18,6 +19,9 @@ CommandAnswer MatrixCommand(const CommandEnv& env, MatrixSet& matrices, std::str
 
 // The "@" command word that begins `text` (what follows "@"), or "" when none does.
 std::string_view MatrixCommandWord(std::string_view text);
+
+// The one-line usage of every "@" command ("@det(mat1): determinant"), in table order.
+std::vector<std::string_view> MatrixCommandUsages();
 
 // "&lrt(a11;...;a1n|b1|...|an1;...;ann|bn)": shows the system as read and its solution. `text`
 // is what follows "&lrt(", the closing bracket included. Returns the whole answer, ending with

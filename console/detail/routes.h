@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "command/command.h"
 #include "console/classify.h"
@@ -25,7 +26,8 @@ using Handler = CommandAnswer (*)(ConsoleSession& session, const Route& route,
 struct Route {
   std::string_view word;  // matched as a prefix of the text after the family's character
   Handler run;
-  int arg = 0;  // a handler's variant (integration method, help topic, ...)
+  int arg = 0;                  // a handler's variant (integration method, help topic, ...)
+  std::string_view usage = {};  // one line for people: "&is(a;b;f(x)): Simpson integral"
   // The handler reads the command as typed (ConsoleSession::TypedCommand: case kept, no
   // user-definition expansion) instead of the text it is handed.
   bool asTyped = false;
@@ -42,6 +44,7 @@ const Route* FamilyRoute(char family);
 // The "#" word that begins `text` (what follows "#"), or "" when none does; the definition
 // handler owns the words.
 std::string_view DefinitionWord(std::string_view text);
+std::vector<std::string_view> DefinitionCommandUsages();
 
 // Whether a command (cleaned, lower-cased, without its final "=") goes to a handler that reads it
 // as typed, so the definitions are not expanded in it.

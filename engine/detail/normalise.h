@@ -15,6 +15,11 @@ namespace orvo::detail {
 // it does no bookkeeping.
 std::string Normalise(std::string_view text, std::vector<DroppedOperator>* notes = nullptr);
 
+// Normalise for showing a line that is still being typed: nothing is cut from its end, and
+// `origin` receives the typed position of every character of the result (-1 for characters the
+// normaliser wrote itself).
+std::string NormaliseWhole(std::string_view text, std::vector<int>& origin);
+
 // A name as the normaliser left it, as users type it: protections undone, lower case.
 std::string DisplayName(std::string_view name);
 

@@ -4,8 +4,8 @@
 #include "functions/functions.h"
 
 // The function registry: one row per function, in the table of its domain (general.cpp,
-// trig.cpp, ...). A row holds the function's code, the names users type for it, its parameter
-// rule, its "missing parameter" message and its implementation; the name lookup and the
+// trig.cpp, ...). A row holds the function's code, the names users type for it, its usage line, its
+// parameter rule, its "missing parameter" message and its implementation; the name lookup and the
 // dispatch are built from these rows, and the help pages are checked against them.
 //
 // The engine records, on the first evaluation of an expression, how many argument Terms each
@@ -184,6 +184,9 @@ enum class Arity : unsigned char {
 struct FunctionRow {
   Fn code = Fn::kAbs;
   std::string_view names;  // as users type them; synonyms separated by one space
+  // One line for people: the call with its parameters as the help pages write it, then what it
+  // gives ("gamma(x): gamma function"). The name is the row's best-known one, not always the first.
+  std::string_view usage;
   Arity arity = Arity::kFixed;
   int params = 1;
   std::string_view missing;  // reported when a multi-parameter call has one argument
@@ -191,41 +194,44 @@ struct FunctionRow {
   Compute compute = nullptr;
 };
 
-constexpr FunctionRow One(Fn code, std::string_view names, Compute compute) {
-  return {code, names, Arity::kFixed, 1, {}, 0, compute};
+constexpr FunctionRow One(Fn code, std::string_view names, std::string_view usage,
+                          Compute compute) {
+  return {code, names, usage, Arity::kFixed, 1, {}, 0, compute};
 }
 
 // A k-parameter function whose missing message comes with status +code.
-constexpr FunctionRow Fixed(Fn code, std::string_view names, int params, std::string_view missing,
-                            Compute compute) {
-  return {code, names, Arity::kFixed, params, missing, Code(code), compute};
+constexpr FunctionRow Fixed(Fn code, std::string_view names, std::string_view usage, int params,
+                            std::string_view missing, Compute compute) {
+  return {code, names, usage, Arity::kFixed, params, missing, Code(code), compute};
 }
 
 // The same with a missing message whose status is not the function's own code.
-constexpr FunctionRow FixedWithStatus(Fn code, std::string_view names, int params,
-                                      std::string_view missing, int missingStatus,
+constexpr FunctionRow FixedWithStatus(Fn code, std::string_view names, std::string_view usage,
+                                      int params, std::string_view missing, int missingStatus,
                                       Compute compute) {
-  return {code, names, Arity::kFixed, params, missing, missingStatus, compute};
+  return {code, names, usage, Arity::kFixed, params, missing, missingStatus, compute};
 }
 
 // Exactly k parameters, the missing message with status +code.
-constexpr FunctionRow Exact(Fn code, std::string_view names, int params, std::string_view missing,
-                            Compute compute) {
-  return {code, names, Arity::kExact, params, missing, Code(code), compute};
+constexpr FunctionRow Exact(Fn code, std::string_view names, std::string_view usage, int params,
+                            std::string_view missing, Compute compute) {
+  return {code, names, usage, Arity::kExact, params, missing, Code(code), compute};
 }
 
-constexpr FunctionRow ExactWithStatus(Fn code, std::string_view names, int params,
-                                      std::string_view missing, int missingStatus,
+constexpr FunctionRow ExactWithStatus(Fn code, std::string_view names, std::string_view usage,
+                                      int params, std::string_view missing, int missingStatus,
                                       Compute compute) {
-  return {code, names, Arity::kExact, params, missing, missingStatus, compute};
+  return {code, names, usage, Arity::kExact, params, missing, missingStatus, compute};
 }
 
-constexpr FunctionRow Variadic(Fn code, std::string_view names, Compute compute) {
-  return {code, names, Arity::kVariadic, 1, {}, 0, compute};
+constexpr FunctionRow Variadic(Fn code, std::string_view names, std::string_view usage,
+                               Compute compute) {
+  return {code, names, usage, Arity::kVariadic, 1, {}, 0, compute};
 }
 
-constexpr FunctionRow Own(Fn code, std::string_view names, Compute compute) {
-  return {code, names, Arity::kOwn, 1, {}, 0, compute};
+constexpr FunctionRow Own(Fn code, std::string_view names, std::string_view usage,
+                          Compute compute) {
+  return {code, names, usage, Arity::kOwn, 1, {}, 0, compute};
 }
 
 // Appends a message and sets the evaluator's status.

@@ -26,6 +26,7 @@ using CommandRun = CommandAnswer (*)(Context& context, std::string_view text,
 // One row of the command table.
 struct Command {
   std::string_view routeWord;  // as routed: "1(", "det(", ...
+  std::string_view usage;      // one line for people: "@det(mat1): determinant"
   CommandRun run;
   std::string_view word = {};   // the command's name in messages ("cholesky" for "chsky(")
   std::string_view title = {};  // the heading of its result

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
 #include "base/text.h"
+#include "console/completion.h"
 #include "console/help_pages.h"
 #include "engine/evaluator.h"
 #include "tests/support/console_harness.h"
@@ -39,19 +41,73 @@ TEST(HelpPages, OtherSpellingsOpenThePage) {
   }
 }
 
-// Every name of the function-name table shows on some page with its bracket.
-TEST(HelpPages, EveryFunctionNameAppearsWithItsParameters) {
+// Whether `text` stands in `all` with no name character right before it.
+bool ShowsAsWord(const std::string& all, std::string_view text) {
+  auto isNameChar = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); };
+  for (std::size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1)) {
+    if (at == 0 || !isNameChar(all[at - 1])) return true;
+  }
+  return false;
+}
+
+std::string AllPages() {
   std::string all;
   for (HelpTopic topic : kTopics) all += HelpPageText(topic);
-  auto isNameChar = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); };
+  return all;
+}
+
+// The call part of a usage line: "gamma(x)" of "gamma(x): gamma function".
+std::string_view CallOf(std::string_view usage) {
+  return usage.substr(0, usage.find(": "));
+}
+
+// How many parameters the call at `open` (its opening bracket) of `text` shows, or -1 when it
+// is not closed.
+int ParameterCount(std::string_view text, std::size_t open) {
+  int depth = 0;
+  int count = 1;
+  for (std::size_t i = open; i < text.size(); ++i) {
+    if (text[i] == '(') ++depth;
+    if (text[i] == ')' && --depth == 0) return count;
+    if (depth == 1 && (text[i] == ',' || text[i] == ';')) ++count;
+  }
+  return -1;
+}
+
+// Every name of the function-name table shows on some page with its bracket, and some page
+// calls it with as many parameters as its row's usage line does.
+TEST(HelpPages, EveryFunctionNameAndUsageAppears) {
+  const std::string all = AllPages();
   for (const FunctionName& name : FunctionNames()) {
-    std::string call = name.name + "(";
-    bool found = false;
-    for (std::size_t at = all.find(call); at != std::string::npos && !found;
-         at = all.find(call, at + 1)) {
-      found = at == 0 || !isNameChar(all[at - 1]);
+    EXPECT_TRUE(ShowsAsWord(all, name.name + "(")) << name.name;
+    const std::string_view call = CallOf(name.usage);
+    ASSERT_NE(call.size(), name.usage.size()) << name.usage;
+    const std::size_t bracket = call.find('(');
+    const std::string named(call.substr(0, bracket + 1));
+    const int count = ParameterCount(call, bracket);
+    bool shown = false;
+    for (std::size_t at = all.find(named); at != std::string::npos && !shown;
+         at = all.find(named, at + 1)) {
+      shown = (at == 0 || !std::isalnum(static_cast<unsigned char>(all[at - 1]))) &&
+              ParameterCount(all, at + bracket) == count;
     }
-    EXPECT_TRUE(found) << name.name;
+    EXPECT_TRUE(shown) << name.usage;
+  }
+}
+
+// Every command word's usage line calls it as its family's page (or the & page's list of help
+// pages) does.
+TEST(HelpPages, EveryCommandUsageAppearsOnItsFamilysPage) {
+  const std::pair<char, HelpTopic> kFamilies[] = {
+      {'&', kHelpAmpersand}, {'#', kHelpHash}, {'@', kHelpAt}};
+  for (auto [family, topic] : kFamilies) {
+    const std::string page = HelpPageText(topic);
+    const std::vector<std::string_view> usages = CommandUsages(family);
+    EXPECT_FALSE(usages.empty()) << family;
+    for (std::string_view usage : usages) {
+      EXPECT_EQ(usage.front(), family) << usage;
+      EXPECT_NE(page.find(CallOf(usage)), std::string::npos) << usage;
+    }
   }
 }
 

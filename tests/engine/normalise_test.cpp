@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/detail/normalise.h"
+#include "engine/tokens.h"
 
 namespace orvo::detail {
 namespace {
@@ -40,6 +41,32 @@ TEST(Normalise, NotesWhatItDrops) {
     for (const DroppedOperator& note : notes) {
       got += (got.empty() ? "" : " ") + std::to_string(note.position) + ":" +
              std::to_string(note.length) + ":" + std::to_string(static_cast<int>(note.rule));
+    }
+    EXPECT_EQ(got, expected) << typed;
+  }
+}
+
+// The tokens of a typed line in its own positions: kind and typed text per token (a name the
+// engine does not know is "?").
+TEST(Tokens, PlaceTheEnginesReadingInTheTypedText) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"2sin(x)+LOG10(100)", "2 f:sin ( x ) + f:LOG10 ( 100 )"},
+      {"cos(pi/3)", "f:cos ( f:pi / 3 )"},
+      {"1'000 + 2x", "1'000 + 2 x"},
+      {"e+(2)*1e-3", "f:e+ ( 2 ) * 1e-3"},
+      {"max=5", "?:ma x = 5"},
+      {"sinus(1) and 5!", "?:sinus ( 1 ) and 5 !"},
+      {"&is(0;", "& ?:is ( 0 ;"},
+      {"[x]{y}", "[ x ] { y }"},
+      {"pow(2,", "f:pow ( 2 ,"},
+      {"", ""},
+  };
+  for (auto [typed, expected] : rows) {
+    std::string got;
+    for (const Token& token : Tokens(typed)) {
+      std::string text = std::string(typed).substr(token.position, token.length);
+      if (token.kind == TokenKind::kName) text = (token.code < 0 ? "?:" : "f:") + text;
+      got += (got.empty() ? "" : " ") + text;
     }
     EXPECT_EQ(got, expected) << typed;
   }
