@@ -9,6 +9,7 @@
 #include "console/detail/messages.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
+#include "console/suggestions.h"
 #include "engine/evaluator.h"
 #include "units/units.h"
 
@@ -214,7 +215,14 @@ std::string PreviewLine(PreviewSnapshot snapshot, std::string_view line) {
   std::optional<std::string> expanded = ExpandLine(snapshot.definitions, c);
   if (!expanded) return std::string(msg::kExpansionTooLong);
   if (expanded->size() > kMaxPreviewLength) return {};
-  return PreviewExpression(snapshot, *expanded);
+  std::string preview = PreviewExpression(snapshot, *expanded);
+  // A line without a value may hold a name spelt as other calculators spell it.
+  if (!StartsWith(preview, "= ")) {
+    for (const std::string& note : Suggestions(c, snapshot.definitions)) {
+      preview += std::string(kNoteSeparator) + note;
+    }
+  }
+  return preview;
 }
 
 }  // namespace orvo

@@ -7,6 +7,7 @@
 #include "console/detail/messages.h"
 #include "console/detail/routes.h"
 #include "console/preview.h"
+#include "console/suggestions.h"
 
 namespace orvo {
 
@@ -100,9 +101,16 @@ void ConsoleSession::Deliver(CommandAnswer answer) {
   record.failed = answer.failed;
   record.warned = answer.warned;
   if (!answer.failed) record.values = std::move(answer.values);
+  const LineClass typed = Classify(typed_);
   if (kind_ == LineKind::kExpression) {
-    std::string note = ReadingNote(ReadingOf(Classify(typed_).line));
+    std::string note = ReadingNote(ReadingOf(typed.line));
     if (!note.empty()) record.notes.push_back(std::move(note));
+  }
+  // The usual spelling of a name the engine did not take, and where a value can be kept.
+  if (record.failed || kind_ == LineKind::kText) {
+    for (std::string& note : Suggestions(typed, state_.definitions)) {
+      record.notes.push_back(std::move(note));
+    }
   }
   if (answer.placement == Placement::kReplacesScreen) {
     box_.SetText(record.bytes);
