@@ -143,7 +143,7 @@ std::string_view MatrixCommandWord(std::string_view text) {
 
 std::vector<std::string_view> MatrixCommandUsages() {
   std::vector<std::string_view> usages;
-  for (const matrix_detail::Command& command : matrix_detail::kCommands) {
+  for (const detail::Command& command : detail::kCommands) {
     usages.push_back(command.usage);
   }
   return usages;
