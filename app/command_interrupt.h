@@ -34,6 +34,8 @@ class CommandInterrupt final : public QObject, public Interrupt {
   // Text was added while the command runs: show it when the window is due for a repaint.
   void KeepPainting() { PumpWhenDue(); }
   void Cancel() { cancelled_ = true; }
+  // Whether the last command was asked to stop (until the next one starts).
+  bool Cancelled() const { return cancelled_; }
   // For tests: pump and say "working" at once instead of after the intervals above.
   void SetIntervals(int pumpMs, int workingAfterMs) {
     pumpMs_ = pumpMs;

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
@@ -16,12 +15,20 @@
 
 #include "app/bracket_selection.h"
 #include "app/texts.h"
+#include "console/preview.h"
 
 namespace orvo::app {
 namespace {
 
 // On-screen keyboards for F3, the first found on the search path wins.
 constexpr std::array kOnScreenKeyboards = {"onboard", "florence"};
+
+// A key that types: a printable character or a tab.
+bool Types(const QKeyEvent* event) {
+  const QString text = event->text();
+  return event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+         (!text.isEmpty() && text.front().isPrint());
+}
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -31,8 +38,8 @@ QString FromUtf8(std::string_view text) {
 
 ConsoleEdit::ConsoleEdit(SessionOptions options, QWidget* parent)
     : QPlainTextEdit(parent), session_(*this, dialogs_, interrupt_, std::move(options)) {
-  // Long lines scroll sideways; a wrapped line would read like two.
-  setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Long lines wrap at the edge, so no answer or message is ever hidden sideways.
+  SetWrap(true);
   setTabChangesFocus(false);
   setAcceptDrops(true);
 }
@@ -73,8 +80,15 @@ void ConsoleEdit::ReplaceSelection(std::string_view text) {
 void ConsoleEdit::SetText(std::string_view text) {
   screens_.Replacing(CurrentScreen());
   setPlainText(FromUtf8(text));
+  // A page that replaces the screen is read from its first line.
+  pageShown_ = !text.empty();
   MoveCaretToEnd();
   interrupt_.KeepPainting();
+}
+
+void ConsoleEdit::SetWrap(bool wrap) {
+  setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void ConsoleEdit::MoveCaretToEnd() {
@@ -96,6 +110,15 @@ void ConsoleEdit::CancelAndClose() {
 
 QMenu* ConsoleEdit::CreateContextMenu() {
   QMenu* menu = createStandardContextMenu();
+  // Old lines are read-only: what would cut or delete there is not offered.
+  if (textCursor().selectionStart() < PromptPosition()) {
+    for (QAction* action : menu->actions()) {
+      if (action->objectName() == QStringLiteral("edit-cut") ||
+          action->objectName() == QStringLiteral("edit-delete")) {
+        action->setEnabled(false);
+      }
+    }
+  }
   menu->addSeparator();
   QAction* about = menu->addAction(QString::fromUtf8(text::kAboutEntry));
   // Queued: the About box opens once the menu is gone.
@@ -113,12 +136,13 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
     RedoStep();
     return;
   }
+  if (KeepOldLines(event)) return;
   const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
   switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down:
       if (modifiers == Qt::NoModifier && textCursor().position() >= PromptPosition()) {
-        Recall(event->key() == Qt::Key_Up);
+        UpOrDown(event->key() == Qt::Key_Up);
         return;
       }
       // Ctrl moves the caret wherever it is (the widget would only scroll).
@@ -134,14 +158,11 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       PressEnter(event->key() == Qt::Key_Enter && event->modifiers().testFlag(Qt::KeypadModifier));
       return;
-    case Qt::Key_F1:
-      session_.ShowHelpIndex();
-      return;
     case Qt::Key_F2:
-      ToggleBracketCheck();
+      emit said(QString::fromStdString(session_.ToggleBracketCheck()));
       return;
     case Qt::Key_F3:
-      StartOnScreenKeyboard();
+      if (!StartOnScreenKeyboard()) emit said(QString::fromUtf8(text::kNoOnScreenKeyboard));
       return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -153,6 +174,11 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void ConsoleEdit::paintEvent(QPaintEvent* event) {
+  highlighter_.FormatVisible(firstVisibleBlock(), viewport()->height());
+  QPlainTextEdit::paintEvent(event);
+}
+
 void ConsoleEdit::PressEnter(bool numberPad) {
   if (textCursor().position() < PromptPosition()) {
     CopyOldCommand();
@@ -161,22 +187,73 @@ void ConsoleEdit::PressEnter(bool numberPad) {
   QString typed = TypedLine();
   if (numberPad && !typed.isEmpty() && !typed.endsWith(u'=')) typed += u'=';
   recall_.Add(typed.toStdString());
-
+  const std::uint64_t before = session_.AnswerCount();
   bool consumed = false;
   RunCommand([&] { consumed = session_.HandleEnterKey(numberPad); });
-  if (!consumed) {
-    // The widget's own Enter: a line break at the caret. A plain Return, so that Shift+Enter
-    // does not insert a soft line break instead.
-    QKeyEvent lineBreak(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QPlainTextEdit::keyPressEvent(&lineBreak);
-  }
+  // The line break of Enter belongs to the answer: no undo takes half of it away.
+  if (!consumed) ReplaceSelection("\n");
   ensureCursorVisible();
+  // The answer's notes (how the line was read, the usual spelling of a name) stay in view.
+  QStringList notes;
+  if (const Answer* answer = session_.AnswerCount() != before ? session_.LastAnswer() : nullptr) {
+    for (const std::string& note : answer->notes) notes << QString::fromStdString(note);
+  }
+  emit answered(notes.join(QStringLiteral("; ")));
 }
 
-void ConsoleEdit::ToggleBracketCheck() {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(text::kTitle),
-                  QString::fromStdString(session_.ToggleBracketCheck()), QMessageBox::Ok, this);
-  box.exec();
+void ConsoleEdit::RunLines(const QString& text) {
+  QString lines = text;
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  lines.replace(u'\r', u'\n');
+  QStringList commands = lines.split(u'\n');
+  const QString unfinished = commands.takeLast();
+  for (const QString& command : commands) {
+    moveCursor(QTextCursor::End);
+    insertPlainText(command);
+    if (TypedLine().isEmpty()) continue;
+    PressEnter(false);
+    if (interrupt_.Cancelled()) return;
+  }
+  moveCursor(QTextCursor::End);
+  insertPlainText(unfinished);
+}
+
+void ConsoleEdit::insertFromMimeData(const QMimeData* source) {
+  if (textCursor().selectionStart() < PromptPosition()) {
+    moveCursor(QTextCursor::End);
+    emit said(QString::fromUtf8(text::kOldLinesReadOnly));
+  }
+  const QString text = source->hasText() ? source->text() : QString();
+  if (!text.contains(u'\n') && !text.contains(u'\r')) {
+    QPlainTextEdit::insertFromMimeData(source);
+    return;
+  }
+  RunLines(text);
+}
+
+int ConsoleEdit::EditStart(QKeyEvent* event) const {
+  const QTextCursor cursor = textCursor();
+  const int start = cursor.selectionStart();
+  const bool selected = cursor.hasSelection();
+  if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste) ||
+      event->matches(QKeySequence::DeleteEndOfWord) ||
+      event->matches(QKeySequence::DeleteEndOfLine) || event->key() == Qt::Key_Delete) {
+    return start;
+  }
+  if (event->matches(QKeySequence::DeleteStartOfWord) || event->key() == Qt::Key_Backspace) {
+    return selected ? start : start - 1;
+  }
+  return Types(event) ? start : -1;
+}
+
+bool ConsoleEdit::KeepOldLines(QKeyEvent* event) {
+  const int start = EditStart(event);
+  if (start < 0 || start >= PromptPosition()) return false;
+  moveCursor(QTextCursor::End);
+  ensureCursorVisible();
+  emit said(QString::fromUtf8(text::kOldLinesReadOnly));
+  // Typing and pasting go on at the end; removing has nothing to remove there.
+  return !(event->matches(QKeySequence::Paste) || Types(event));
 }
 
 void ConsoleEdit::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -233,6 +310,8 @@ void ConsoleEdit::dragMoveEvent(QDragMoveEvent* event) {
 
 void ConsoleEdit::dropEvent(QDropEvent* event) {
   if (!event->mimeData()->hasUrls()) {
+    // Text dragged within the console is copied, never moved out of old lines.
+    if (event->source() == this) event->setDropAction(Qt::CopyAction);
     QPlainTextEdit::dropEvent(event);
     return;
   }

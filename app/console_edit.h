@@ -3,8 +3,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/command_interrupt.h"
+#include "app/console_highlighter.h"
 #include "app/qt_dialogs.h"
 #include "app/recall.h"
 #include "app/screen_undo.h"
@@ -50,38 +52,60 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   void SetTypedLine(const QString& line);
 
   // Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y): the widget's own undo of typing first, then whole-screen
-  // replacements.
+  // replacements; with neither, a hint.
   void UndoStep();
   void RedoStep();
+
+  // Long lines wrap at the edge (display only: the text keeps its lines).
+  void SetWrap(bool wrap);
+
+  // Runs each complete line of `text` as a typed command followed by Enter, in turn; an
+  // unfinished last line stays on the prompt. Empty lines are skipped; Esc stops the rest.
+  void RunLines(const QString& text);
 
   // Shows `screen` in place of the console text, not as an undo step.
   void ShowScreen(const Screen& screen);
 
+  ConsoleHighlighter& highlighter() { return highlighter_; }
   RecallList& recall() { return recall_; }
   const RecallList& recall() const { return recall_; }
   ScreenHistory& screens() { return screens_; }
+  // Whether the last command showed a page in place of the screen (then cleared).
+  bool TakePageShown() { return std::exchange(pageShown_, false); }
 
  signals:
   void aboutRequested();
+  // Something for the status line that goes again after a while (F2, F3, a read-only hint).
+  void said(const QString& message);
+  // Enter has run a command; `note` says how its line was read ("" when as typed).
+  void answered(const QString& note);
   // A command ran or the screen was replaced: what a saved session holds may have changed.
   void changed();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   void PressEnter(bool numberPad);
   // Enter off the prompt line.
   void CopyOldCommand();
-  // Up and Down on the prompt line.
+  // Up and Down on the prompt line: through its visual lines, recalling from its first or last.
+  void UpOrDown(bool up);
   void Recall(bool older);
+  // An edit by `event` that would start before the prompt line goes to the end instead: the
+  // caret moves there and the status line says how to reuse old lines. True when the key is
+  // done with (an edit that only removes or cuts).
+  bool KeepOldLines(QKeyEvent* event);
+  // Where an edit by `event` would start; -1 for a key that edits nothing.
+  int EditStart(QKeyEvent* event) const;
   Screen CurrentScreen() const;
-  void ToggleBracketCheck();
   // A double click at `point`: a bracket selection on a bracket (with bracket checking on),
   // else the number or word there. False when it selects nothing of its own.
   bool SelectAt(QPoint point);
@@ -90,8 +114,10 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   CommandInterrupt interrupt_;
   ConsoleSession session_;
   bool closeWhenDone_ = false;
+  bool pageShown_ = false;
   RecallList recall_;
   ScreenHistory screens_;
+  ConsoleHighlighter highlighter_{*this};
 };
 
 // The first local file of a drag, or an empty string when it carries none.

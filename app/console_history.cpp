@@ -4,6 +4,7 @@
 
 #include "app/console_edit.h"
 #include "app/prompt_line.h"
+#include "app/texts.h"
 
 namespace orvo::app {
 
@@ -53,6 +54,19 @@ void ConsoleEdit::SetTypedLine(const QString& line) {
   ensureCursorVisible();
 }
 
+void ConsoleEdit::UpOrDown(bool up) {
+  QTextCursor cursor = textCursor();
+  const int prompt = PromptPosition();
+  // The line of the backslashes is not part of the line being typed.
+  const bool moved = cursor.movePosition(up ? QTextCursor::Up : QTextCursor::Down);
+  if (moved && (cursor.position() > prompt || prompt == 0)) {
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    return;
+  }
+  Recall(up);
+}
+
 void ConsoleEdit::Recall(bool older) {
   std::optional<std::string> line =
       older ? recall_.Older(TypedLine().toStdString()) : recall_.Newer();
@@ -77,6 +91,8 @@ void ConsoleEdit::UndoStep() {
     undo();
   } else if (std::optional<Screen> screen = screens_.Undo(CurrentScreen())) {
     ShowScreen(*screen);
+  } else {
+    emit said(QString::fromUtf8(text::kNothingToUndo));
   }
 }
 
@@ -85,6 +101,8 @@ void ConsoleEdit::RedoStep() {
     redo();
   } else if (std::optional<Screen> screen = screens_.Redo(CurrentScreen())) {
     ShowScreen(*screen);
+  } else {
+    emit said(QString::fromUtf8(text::kNothingToRedo));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "app/live_preview.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTextBlock>
 #include <QThread>
 #include <utility>
@@ -19,6 +20,22 @@ LivePreview::LivePreview(ConsoleEdit& console, StatusLine& status)
   auto restart = [this] { timer_.start(); };
   connect(&console_, &QPlainTextEdit::textChanged, this, restart);
   connect(&console_, &QPlainTextEdit::cursorPositionChanged, this, restart);
+  connect(&console_, &ConsoleEdit::answered, this, &LivePreview::ShowNote);
+  console_.installEventFilter(this);
+}
+
+void LivePreview::ShowNote(const QString& note) {
+  timer_.stop();
+  holdingNote_ = true;
+  status_.SetPreview(note);
+}
+
+bool LivePreview::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && holdingNote_) {
+    holdingNote_ = false;
+    timer_.start();
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 LivePreview::~LivePreview() {
@@ -46,6 +63,7 @@ void LivePreview::Start() {
     timer_.start();
     return;
   }
+  if (holdingNote_) return;
   std::optional<std::string> line = LineAtCaret();
   if (!line) {
     status_.SetPreview({});
@@ -70,6 +88,7 @@ void LivePreview::Done() {
     Start();
     return;
   }
+  if (holdingNote_) return;
   status_.SetPreview(QString::fromStdString(result_));
 }
 

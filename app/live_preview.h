@@ -29,7 +29,13 @@ class LivePreview final : public QObject {
   void Finish();
   bool Waiting() const { return timer_.isActive(); }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  // After Enter: the answer's note stays until the next key.
+  void ShowNote(const QString& note);
+
   void Done();
   // The line being typed, when the caret is on it.
   std::optional<std::string> LineAtCaret() const;
@@ -40,6 +46,7 @@ class LivePreview final : public QObject {
   QThread* worker_ = nullptr;
   std::string result_;    // written by the worker, read once it has finished
   bool pending_ = false;  // the line changed while the worker was busy
+  bool holdingNote_ = false;
 };
 
 }  // namespace orvo::app

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -11,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -21,6 +19,7 @@
 #include <cmath>
 
 #include "app/console_edit.h"
+#include "app/look_dialog.h"
 #include "app/plot_view.h"
 #include "app/session_store.h"
 #include "app/status_line.h"
@@ -35,11 +34,6 @@ QColor ToQColor(Rgb rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-Rgb ToRgb(const QColor& colour) {
-  return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-             static_cast<std::uint8_t>(colour.blue())};
-}
-
 bool FontInstalled(const std::string& name) {
   return QFontDatabase::hasFamily(QString::fromStdString(name));
 }
@@ -50,6 +44,8 @@ QFont ConsoleFont(const ConsoleLook& look) {
   QFont font = FontInstalled(look.fontName) ? QFont(QString::fromStdString(look.fontName))
                                             : QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPointSizeF(look.sizeTenths / 10.0);
+  font.setBold(look.bold);
+  font.setItalic(look.italic);
   return font;
 }
 
@@ -75,25 +71,16 @@ MainWindow::MainWindow(SessionOptions options, const QString& settingsPath, QWid
   setWindowTitle(QString::fromUtf8(text::kTitle));
   setCentralWidget(console_);
 
-  QMenuBar* bar = menuBar();
-  connect(bar->addAction(QString::fromUtf8(text::kMenuAbout)), &QAction::triggered, this,
-          [this] { console_->session().ShowAbout(); });
-  connect(bar->addAction(QString::fromUtf8(text::kMenuFont)), &QAction::triggered, this,
-          &MainWindow::ChooseFont);
-  connect(bar->addAction(QString::fromUtf8(text::kMenuHelp)), &QAction::triggered, this,
-          [this] { console_->session().ShowHelpIndex(); });
   SetUpStatusLine();
+  plots_ = new PlotFollower(this, console_);  // owned by the window
+  SetUpMenus();
   // Window managers keep drops on the title bar to themselves: the menu bar takes settings
   // files instead.
-  bar->setAcceptDrops(true);
-  bar->installEventFilter(this);
+  menuBar()->setAcceptDrops(true);
+  menuBar()->installEventFilter(this);
 
   connect(console_, &ConsoleEdit::aboutRequested, this, &MainWindow::ShowAboutBox);
-
-  auto* closeKeys = new QAction(this);
-  closeKeys->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)});
-  connect(closeKeys, &QAction::triggered, this, &QWidget::close);
-  addAction(closeKeys);
+  connect(console_, &ConsoleEdit::said, status_, &StatusLine::Say);
 
   ConsoleLook look = look_;
   if (!settingsPath.isEmpty()) {
@@ -101,7 +88,6 @@ MainWindow::MainWindow(SessionOptions options, const QString& settingsPath, QWid
   }
   Apply(look, ConsoleFont(look));
   RestoreWindowGeometry(*this, DefaultWindowSize(font_, screen()->availableGeometry()));
-  new PlotFollower(this, console_);  // owned by the window
   console_->setFocus();
 }
 
@@ -116,6 +102,7 @@ void MainWindow::Apply(const ConsoleLook& look, const QFont& font) {
   hint.setAlpha(128);
   palette.setColor(QPalette::PlaceholderText, hint);
   console_->setPalette(palette);
+  console_->highlighter().SetLook(look_);
   status_->SetColours(ToQColor(look_.text), ToQColor(look_.background));
 }
 
@@ -130,17 +117,15 @@ void MainWindow::ApplySettingsFile(const QString& path) {
 }
 
 void MainWindow::ChooseFont() {
-  bool ok = false;
-  QFont font = QFontDialog::getFont(&ok, font_, this, QString::fromUtf8(text::kFontDialogTitle));
-  if (!ok) return;
-  QColor colour = QColorDialog::getColor(ToQColor(look_.text), this,
-                                         QString::fromUtf8(text::kColourDialogTitle));
+  LookDialog dialog(look_, font_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
   // The size and name of the look stay: a dropped file that fails validation falls back to
-  // them, not to the dialog's choice. Cancelling the colour keeps the font just chosen.
-  ConsoleLook look = look_;
-  if (colour.isValid()) look.text = ToRgb(colour);
-  Apply(look, font);
-  SaveFontChoices(font);
+  // them, not to the dialog's choice.
+  ConsoleLook look = dialog.look();
+  look.sizeTenths = look_.sizeTenths;
+  look.fontName = look_.fontName;
+  Apply(look, dialog.font());
+  SaveFontChoices(dialog.font());
 }
 
 void MainWindow::SaveFontChoices(const QFont& font) {
@@ -152,7 +137,7 @@ void MainWindow::SaveFontChoices(const QFont& font) {
   WriteResult written =
       WriteFileSafely(QFile::encodeName(fontFile_).toStdString(), SettingsFileText(saved));
   if (!written.ok) {
-    statusBar()->showMessage(
+    status_->Say(
         QString::fromUtf8(text::kFontNotSaved).arg(QString::fromStdString(written.reason)));
   }
 }
@@ -165,10 +150,8 @@ void MainWindow::KeepSession(const QString& folder, bool startNew) {
     store_->Restore();
   }
   connect(console_, &ConsoleEdit::changed, store_, &SessionStore::ScheduleSave);
-  connect(store_, &SessionStore::saveFailed, this,
-          [this](const QString& message) { statusBar()->showMessage(message); });
-  connect(menuBar()->addAction(QString::fromUtf8(text::kMenuNew)), &QAction::triggered, this,
-          &MainWindow::StartNewSession);
+  connect(store_, &SessionStore::saveFailed, status_, &StatusLine::Say);
+  newSession_->setEnabled(true);
 }
 
 void MainWindow::StartNewSession() {
@@ -178,6 +161,7 @@ void MainWindow::StartNewSession() {
     return;
   }
   store_->StartNew();
+  status_->Say(QString::fromUtf8(text::kNewSessionStarted).arg(store_->backupPath()));
 }
 
 void MainWindow::ShowAboutBox() {

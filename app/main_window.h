@@ -8,13 +8,15 @@
 namespace orvo::app {
 
 class ConsoleEdit;
+class HelpPane;
+class PlotFollower;
 class SessionStore;
 class LivePreview;
 class StatusLine;
 
-// The window: a menu bar with ABOUT, FONT and HELP (and VIEW, the status line's switch) over the
-// console that fills the rest, the status line under it, the console's font and colours, and
-// the About box.
+// The window: the menus (File, Edit, View, Help) over the console that fills the rest, the
+// status line under it, the help pane and the plot beside it, the console's font and colours,
+// and the About box.
 class MainWindow final : public QMainWindow {
   Q_OBJECT
 
@@ -28,13 +30,18 @@ class MainWindow final : public QMainWindow {
   SessionStore* sessionStore() const { return store_; }
 
   // Keeps the session in `folder` from now on: restores the saved one (or, with `startNew`,
-  // keeps it as the backup and starts empty), saves after commands and on close, and adds NEW
-  // to the menu bar.
+  // keeps it as the backup and starts empty), saves after commands and on close, and enables
+  // File > New session.
   void KeepSession(const QString& folder, bool startNew);
   // FONT's choices are written to `path` from now on (the user's settings file).
   void KeepFontChoices(const QString& path) { fontFile_ = path; }
-  // NEW: asks first; nothing happens when there is nothing to lose.
+  // File > New session: asks first; nothing happens when there is nothing to lose. The status
+  // line says where the last one is kept.
   void StartNewSession();
+  HelpPane* help() const { return help_; }
+  PlotFollower* plots() const { return plots_; }
+  // F1: the help pane at the name under the caret when the pages describe it, else the index.
+  void ShowHelpAtCaret();
   StatusLine* statusLine() const { return status_; }
   LivePreview* preview() const { return preview_; }
   const ConsoleLook& look() const { return look_; }
@@ -44,16 +51,23 @@ class MainWindow final : public QMainWindow {
   // FONT: the font dialog, then the text colour.
   void ChooseFont();
   void ShowAboutBox();
-  // VIEW: shows or hides the status line (remembered for the next start).
+  // View > Status line: shows or hides it (remembered for the next start).
   void ToggleStatusLine();
+  // View > Wrap long lines (remembered for the next start).
+  void SetWrap(bool wrap);
   // Ctrl+Shift+C: the last answer's value to the clipboard, and the status line says so.
   void CopyLastAnswer();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void SetUpMenus();
+  // The window within the screen's available area, frame included: the status line stays in
+  // view under a title bar on a small screen.
+  void FitToScreen();
   void Apply(const ConsoleLook& look, const QFont& font);
   void SaveFontChoices(const QFont& font);
 
@@ -65,6 +79,11 @@ class MainWindow final : public QMainWindow {
 
   StatusLine* status_ = nullptr;
   LivePreview* preview_ = nullptr;
+  HelpPane* help_ = nullptr;
+  PlotFollower* plots_ = nullptr;
+  QAction* newSession_ = nullptr;
+  QAction* statusAction_ = nullptr;
+  bool fitted_ = false;
   ConsoleLook look_;
   QFont font_;
 };

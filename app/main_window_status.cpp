@@ -1,9 +1,7 @@
 // The window's status line and what goes with it: the live preview, VIEW, Ctrl+Shift+C and the
 // view that follows answers.
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QSettings>
 
 #include "app/console_edit.h"
@@ -29,23 +27,18 @@ void MainWindow::SetUpStatusLine() {
   status_ = new StatusLine(this);
   setStatusBar(status_);
   status_->setVisible(WindowSettings().value(kStatusLineKey, true).toBool());
+  status_->ShowTipsAtCaretOf(console_);
   preview_ = new LivePreview(*console_, *status_);
   new ViewFollower(*console_);
   console_->setPlaceholderText(QString::fromUtf8(text::kPlaceholder));
   connect(&console_->interrupt(), &CommandInterrupt::workingChanged, status_,
           &StatusLine::SetWorking);
-
-  connect(menuBar()->addAction(QString::fromUtf8(text::kMenuView)), &QAction::triggered, this,
-          &MainWindow::ToggleStatusLine);
-  auto* copy = new QAction(this);
-  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  connect(copy, &QAction::triggered, this, &MainWindow::CopyLastAnswer);
-  addAction(copy);
 }
 
 void MainWindow::ToggleStatusLine() {
   status_->setVisible(!status_->isVisible());
   WindowSettings().setValue(kStatusLineKey, status_->isVisible());
+  statusAction_->setChecked(status_->isVisible());
 }
 
 // The values of the last answer's record, one a line; nothing after a failure or an answer

@@ -2,7 +2,9 @@
 
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMainWindow>
 #include <QMenu>
@@ -11,6 +13,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -32,6 +37,9 @@ const QColor kGridColour(228, 228, 228);
 const QColor kAxisColour(70, 70, 70);
 const QColor kTextColour(30, 30, 30);
 const QColor kBoxColour(190, 190, 190);
+const QColor kAsymptoteColour(175, 175, 175);
+
+constexpr char kSaveFolderKey[] = "plot/folder";
 
 QColor CurveColour(std::size_t index) {
   const std::string_view name = PlotColour(index);
@@ -52,25 +60,49 @@ QString Value(double value, int precision) {
 
 }  // namespace
 
+// The sampling worker's interrupt: a newer view asks it to stop.
+class PlotView::Cancel final : public Interrupt {
+ public:
+  explicit Cancel(const std::atomic<bool>& flag) : flag_(flag) {}
+  bool Requested() override { return flag_.load(std::memory_order_relaxed); }
+
+ private:
+  const std::atomic<bool>& flag_;
+};
+
 PlotView::PlotView(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);
   setMinimumSize(220, 160);
 }
 
-void PlotView::SetPlot(const PlotRequest& request, const std::vector<PlotCurve>& curves) {
-  request_ = request;
-  marks_.clear();
-  values_.clear();
+PlotView::~PlotView() {
+  if (worker_ == nullptr) return;
+  job_->cancelled = true;
+  worker_->wait();
+  delete worker_;
+}
+
+std::vector<PlotView::Mark> PlotView::MarksOf(const std::vector<PlotCurve>& curves) {
+  std::vector<Mark> marks;
   for (std::size_t i = 0; i < curves.size(); ++i) {
     const PlotCurve& curve = curves[i];
     for (const CurveFeature& f : curve.features) {
       // An extreme that is only the edge of a pole's run-off is no point worth marking.
-      bool shown = f.kind == FeatureKind::kZero ||
+      bool shown = f.kind == FeatureKind::kZero || f.kind == FeatureKind::kPole ||
                    (f.kind == FeatureKind::kMin && !curve.unboundedBelow) ||
                    (f.kind == FeatureKind::kMax && !curve.unboundedAbove);
-      if (shown) marks_.push_back({i, f.kind, f.x, f.kind == FeatureKind::kZero ? 0 : f.y});
+      if (shown) marks.push_back({i, f.kind, f.x, f.kind == FeatureKind::kZero ? 0 : f.y});
     }
+  }
+  return marks;
+}
+
+void PlotView::SetPlot(const PlotRequest& request, const std::vector<PlotCurve>& curves) {
+  request_ = request;
+  marks_ = MarksOf(curves);
+  values_.clear();
+  for (std::size_t i = 0; i < curves.size(); ++i) {
     Evaluator& evaluator = values_.emplace_back(rng_);
     evaluator.SetExpression(request.functions[i]);
     evaluator.SetY(request.y);
@@ -105,18 +137,67 @@ void PlotView::ResetRange() {
 
 void PlotView::Resample() {
   area_ = MeasureArea();
+  update();
+  if (curves_.empty()) return;
+  if (worker_ != nullptr) {
+    // The newest view is sampled once the worker has stopped.
+    job_->cancelled = true;
+    resamplePending_ = true;
+    return;
+  }
+  StartSampling();
+}
+
+void PlotView::StartSampling() {
+  job_ = std::make_shared<Job>();
+  job_->request = request_;
+  job_->range = range_;
+  job_->resolution = std::max(1, static_cast<int>(PlotArea().width()));
+  job_->rng = rng_;
+  worker_ = QThread::create([job = job_] { Sample(*job); });
+  connect(worker_, &QThread::finished, this, &PlotView::SamplingDone);
+  worker_->start();
+}
+
+// Analysed over the range shown: the zeros and extremes marked are those in view, and poles
+// and jumps break the lines.
+void PlotView::Sample(Job& job) {
+  Cancel cancel(job.cancelled);
   SampleOptions options;
-  options.resolution = std::max(1, static_cast<int>(PlotArea().width()));
-  options.analyse = false;
+  options.resolution = job.resolution;
   std::string errors;
-  for (std::size_t i = 0; i < curves_.size(); ++i) {
-    PlotCurve curve;
-    if (SampleCurve(request_.functions[i], range_.x0, range_.x1, request_.y, request_.z, options,
-                    rng_, never_, curve, errors) == NumericStatus::kOk) {
-      curves_[i] = std::move(curve);
+  job.curves.resize(job.request.functions.size());
+  for (std::size_t i = 0; i < job.curves.size(); ++i) {
+    if (SampleCurve(job.request.functions[i], job.range.x0, job.range.x1, job.request.y,
+                    job.request.z, options, job.rng, cancel, job.curves[i],
+                    errors) != NumericStatus::kOk) {
+      return;
     }
   }
+  job.complete = true;
+}
+
+void PlotView::SamplingDone() {
+  worker_->wait();
+  delete worker_;
+  worker_ = nullptr;
+  std::shared_ptr<Job> job = std::move(job_);
+  if (resamplePending_) {
+    resamplePending_ = false;
+    StartSampling();
+    return;
+  }
+  if (!job->complete) return;
+  curves_ = std::move(job->curves);
+  marks_ = MarksOf(curves_);
   update();
+}
+
+void PlotView::FinishSampling() {
+  while (worker_ != nullptr) {
+    worker_->wait();
+    SamplingDone();
+  }
 }
 
 QStringList PlotView::LegendLines() const {
@@ -221,12 +302,16 @@ void PlotView::PaintAxes(QPainter& painter, const QRectF& area) const {
   painter.setPen(kTextColour);
   for (double t : xs) {
     const QString label = TickLabel(t, xStep);
-    const double x = ToPixel(t, 0).x() - metrics.horizontalAdvance(label) / 2;
+    const double w = metrics.horizontalAdvance(label);
+    // Labels at the ends stay whole inside the view.
+    const double x = std::clamp(ToPixel(t, 0).x() - w / 2, 0.0, std::max(0.0, width() - w));
     painter.drawText(QPointF(x, area.bottom() + kPad + metrics.ascent()), label);
   }
   for (double t : ys) {
     const QString label = TickLabel(t, yStep);
-    const double y = ToPixel(0, t).y() + (metrics.ascent() - metrics.descent()) / 2;
+    const double y =
+        std::clamp(ToPixel(0, t).y() + (metrics.ascent() - metrics.descent()) / 2, metrics.ascent(),
+                   std::max(metrics.ascent(), height() - metrics.descent()));
     painter.drawText(QPointF(area.left() - kPad - metrics.horizontalAdvance(label), y), label);
   }
 
@@ -261,14 +346,23 @@ void PlotView::PaintCurves(QPainter& painter, const QRectF& area) const {
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
   }
-  // Zeros as rings, extremes as dots.
+  painter.restore();
+  // A pole as a light dashed line; zeros as rings, extremes as dots, drawn whole where their
+  // centre is in view.
   for (const Mark& mark : marks_) {
+    const QPointF at = ToPixel(mark.x, mark.y);
+    if (at.x() < area.left() || at.x() > area.right()) continue;
+    if (mark.kind == FeatureKind::kPole) {
+      painter.setPen(QPen(kAsymptoteColour, 1, Qt::DashLine));
+      painter.drawLine(QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom()));
+      continue;
+    }
+    if (at.y() < area.top() || at.y() > area.bottom()) continue;
     painter.setPen(QPen(CurveColour(mark.curve), 1.5));
     painter.setBrush(mark.kind == FeatureKind::kZero ? QBrush(Qt::white)
                                                      : QBrush(CurveColour(mark.curve)));
-    painter.drawEllipse(ToPixel(mark.x, mark.y), kMarkRadius, kMarkRadius);
+    painter.drawEllipse(at, kMarkRadius, kMarkRadius);
   }
-  painter.restore();
 }
 
 void PlotView::PaintLegend(QPainter& painter) const {
@@ -392,15 +486,24 @@ void PlotView::contextMenuEvent(QContextMenuEvent* event) {
   menu.addSeparator();
   QAction* reset = menu.addAction(QString::fromUtf8(text::kPlotReset));
   QAction* chosen = menu.exec(event->globalPos());
-  if (chosen == png) SaveWithDialog(text::kPlotPngFilter, "png");
-  if (chosen == svg) SaveWithDialog(text::kPlotSvgFilter, "svg");
+  if (chosen == png || chosen == svg) SaveWithDialog();
   if (chosen == reset) ResetRange();
 }
 
-void PlotView::SaveWithDialog(std::string_view filter, std::string_view suffix) {
-  std::optional<std::string> path = dialogs_.ChooseFileToSave(filter, suffix, "");
+void PlotView::SaveWithDialog() {
+  QSettings settings(QStringLiteral("orvo"), QStringLiteral("orvo"));
+  QString folder = settings.value(kSaveFolderKey).toString();
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  }
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  const QString suggested = QDir(folder).filePath(QString::fromUtf8(text::kPlotFileName));
+  std::optional<std::string> path = dialogs_.ChooseFileToSave(
+      text::kPlotSaveFilter, "png", QFile::encodeName(suggested).toStdString());
   if (!path) return;
-  const QString failure = Save(QString::fromStdString(*path));
+  const QString chosen = QFile::decodeName(QByteArray::fromStdString(*path));
+  settings.setValue(kSaveFolderKey, QFileInfo(chosen).absolutePath());
+  const QString failure = Save(chosen);
   if (!failure.isEmpty()) QMessageBox::warning(this, QString::fromUtf8(text::kTitle), failure);
 }
 
@@ -438,7 +541,12 @@ PlotDock::PlotDock(Dialogs& dialogs, QWidget* parent)
 }
 
 PlotFollower::PlotFollower(QMainWindow* window, ConsoleEdit* console)
-    : QObject(window), window_(window), console_(console) {
+    : QObject(window),
+      window_(window),
+      console_(console),
+      dock_(new PlotDock(console->session().dialogs(), window)) {
+  window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
+  dock_->hide();
   connect(console, &ConsoleEdit::changed, this, &PlotFollower::CommandDone);
 }
 
@@ -446,21 +554,12 @@ void PlotFollower::CommandDone() {
   const ConsoleState& state = console_->session().state();
   if (state.plotCount == shown_) return;
   shown_ = state.plotCount;
-  if (dock_ == nullptr) {
-    dock_ = new PlotDock(console_->session().dialogs(), window_);
-    window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
-    // Room for the chart beside a console that keeps its width, as far as the screen allows.
-    if (!window_->isMaximized() && !window_->isFullScreen()) {
-      const int room =
-          window_->screen()->availableGeometry().right() - window_->frameGeometry().right();
-      window_->resize(window_->width() + std::clamp(room, 0, dock_->view()->sizeHint().width()),
-                      window_->height());
-    }
-  }
   dock_->view()->setFont(console_->font());
   dock_->show();
+  dock_->raise();
   dock_->view()->SetPlot(state.plot, state.plotCurves);
   console_->setFocus();
+  emit plotShown();
 }
 
 }  // namespace orvo::app

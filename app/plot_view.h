@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -15,15 +17,19 @@
 #include "plot/plot.h"
 
 class QMainWindow;
+class QThread;
 
 namespace orvo::app {
 
 class ConsoleEdit;
 
 // The chart of the last "&plot": axes, ticks, grid, one colour per curve with a legend of their
-// texts, the zeros and extremes of the summary marked. The wheel zooms about the pointer,
-// dragging pans, a double click shows the command's range again, and every change of range
-// samples the curves anew at the view's resolution. It never takes the keyboard.
+// texts, gaps at poles and jumps (with a dashed line at each pole), the zeros and extremes of
+// the visible range marked. The wheel zooms about the pointer, dragging pans, a double click
+// shows the command's range again. Every change of range samples the curves anew at the view's
+// resolution on a thread of its own: the window never waits for it, a newer view cancels it,
+// and the old curves stay (drawn in the new range) until the new ones are ready. It never takes
+// the keyboard.
 class PlotView final : public QWidget {
   Q_OBJECT
 
@@ -35,6 +41,8 @@ class PlotView final : public QWidget {
   void SetPlot(const PlotRequest& request, const std::vector<PlotCurve>& curves);
 
   const PlotRange& range() const { return range_; }
+  // Where the curves are drawn, in the view's pixels.
+  const QRectF& ChartArea() const { return area_; }
   // Scales the range by `factor` (below 1 zooms in) about the pixel `at`.
   void ZoomAt(QPointF at, double factor);
   // The range of the command, as after a double click.
@@ -49,6 +57,14 @@ class PlotView final : public QWidget {
   // Saves the chart as shown: SVG when the name ends in ".svg", PNG otherwise. Returns "" or
   // what went wrong.
   QString Save(const QString& path);
+  // Asks where (orvo-plot.png in the last folder used, else Pictures, else home) and saves.
+  void SaveWithDialog();
+
+  // Whether curves for a newer view are being sampled.
+  bool Sampling() const { return worker_ != nullptr; }
+  // Waits for the sampling under way and shows its curves (tests and benchmarks).
+  void FinishSampling();
+  ~PlotView() override;
 
   QSize sizeHint() const override { return {460, 340}; }
 
@@ -70,9 +86,25 @@ class PlotView final : public QWidget {
     FeatureKind kind;
     double x, y;
   };
+  // One sampling of the curves for a view, made on the worker thread.
+  struct Job {
+    PlotRequest request;
+    PlotRange range;
+    int resolution = 1;
+    Random rng;
+    std::atomic<bool> cancelled{false};
+    std::vector<PlotCurve> curves;  // the results, read once the worker has finished
+    bool complete = false;
+  };
+  class Cancel;
 
   void SetRange(const PlotRange& range);
   void Resample();
+  void StartSampling();
+  void SamplingDone();
+  static void Sample(Job& job);
+  // The marks of curves analysed over the range shown.
+  static std::vector<Mark> MarksOf(const std::vector<PlotCurve>& curves);
   // The legend's entries laid out in rows above the chart, and the chart's own rectangle
   // (measured again with each range, size and font; the points of a redraw only read it).
   std::vector<QRectF> LegendBoxes() const;
@@ -85,16 +117,17 @@ class PlotView final : public QWidget {
   void PaintCurves(QPainter& painter, const QRectF& area) const;
   void PaintLegend(QPainter& painter) const;
   void PaintHover(QPainter& painter, const QRectF& area);
-  void SaveWithDialog(std::string_view filter, std::string_view suffix);
   std::vector<std::optional<double>> ValuesAt(double x);
 
   Dialogs& dialogs_;
   // The view's own: zooming and hovering must not change what the session draws next.
   Random rng_;
-  NeverInterrupt never_;
   PlotRequest request_;
   std::vector<PlotCurve> curves_;  // sampled over the shown range
-  std::vector<Mark> marks_;        // zeros and extremes of the command's summary
+  std::vector<Mark> marks_;        // zeros, extremes and poles of the curves shown
+  QThread* worker_ = nullptr;
+  std::shared_ptr<Job> job_;       // the worker's
+  bool resamplePending_ = false;   // the view changed while the worker was busy
   std::vector<Evaluator> values_;  // f(x) under the pointer
   PlotRange home_;
   PlotRange range_;
@@ -118,13 +151,19 @@ class PlotDock final : public QDockWidget {
   PlotView* view_;
 };
 
-// Shows each new "&plot" of the console in a dock of `window`, made on the first one; the
-// console keeps the keyboard.
+// Shows each new "&plot" of the console in a dock of `window` (hidden until the first); the
+// console keeps the keyboard. The dock takes its room from the console, never from beyond the
+// screen, and gives it back when closed.
 class PlotFollower final : public QObject {
   Q_OBJECT
 
  public:
   PlotFollower(QMainWindow* window, ConsoleEdit* console);
+  PlotDock* dock() const { return dock_; }
+
+ signals:
+  // A plot is shown (its dock has something to show from now on).
+  void plotShown();
 
  private:
   void CommandDone();

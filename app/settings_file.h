@@ -15,6 +15,22 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// What a console line is, for its colour. The typed command has the text colour.
+enum class ColourKind { kCommand, kAnswer, kError, kWarning, kNote, kPrompt };
+inline constexpr std::size_t kLineKinds = 6;
+
+// The colours of the kinds other than the typed command.
+struct KindColours {
+  Rgb answer, error, warning, note, prompt;
+  friend bool operator==(const KindColours&, const KindColours&) = default;
+};
+
+// Colours for a dark background (the default) and for a light one.
+inline constexpr KindColours kDarkKinds{
+    {120, 220, 140}, {255, 120, 110}, {240, 200, 90}, {130, 180, 255}, {140, 140, 140}};
+inline constexpr KindColours kLightKinds{
+    {0, 110, 40}, {190, 20, 20}, {140, 85, 0}, {20, 80, 180}, {110, 110, 110}};
+
 struct ConsoleLook {
   // Sizes outside this range (tenths of a point) keep the previous size: below 8 pt is
   // unreadable, and above 144 pt no line of an answer fits the screen.
@@ -25,12 +41,28 @@ struct ConsoleLook {
   std::string fontName = "Verdana";
   Rgb text{192, 192, 192};
   Rgb background{0, 0, 0};
+  KindColours kinds = kDarkKinds;
+  bool bold = false;
+  bool italic = false;
   friend bool operator==(const ConsoleLook&, const ConsoleLook&) = default;
+
+  Rgb Colour(ColourKind kind) const;
+  Rgb& Colour(ColourKind kind);
 };
 
-// A settings file holds at most this many lines worth reading: size, name, three text colour
-// values and three background colour values, one per line.
+// A colour must stand out this much from the background (WCAG's ratio of luminances).
+inline constexpr double kMinContrast = 3.0;
+// 1 (the same) to 21 (black and white).
+double ContrastRatio(Rgb a, Rgb b);
+// The kind colours that suit `background`: the dark set on a dark one, the light set otherwise.
+const KindColours& KindsFor(Rgb background);
+
+// A settings file holds eight lines worth reading by position (size, name, three text colour
+// values and three background colour values, one per line), then keyword lines: "answer",
+// "error", "warning", "note" and "prompt" with three colour values, "bold" and "italic" with 0
+// or 1. A reader of the eight lines alone reads the same font and colours from it.
 inline constexpr std::size_t kSettingsLines = 8;
+inline constexpr std::size_t kMaxSettingsLines = 64;
 // Anything bigger is not a settings file.
 inline constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 
@@ -43,6 +75,8 @@ std::optional<std::vector<std::string>> ReadSettingsLines(const std::string& pat
 // (a comment after the number is ignored; an empty or missing line is 0, a missing name empty),
 // a colour value keeps its low byte. Then: a size out of range keeps the previous size, an empty
 // name the previous name, and equal text and background colours keep both previous colours.
+// Without keyword lines the kind colours are those that suit the background; a kind colour too
+// close to the background is replaced the same way. Bold and italic are off unless set.
 ConsoleLook ApplySettingsLines(const ConsoleLook& previous, const std::vector<std::string>& lines);
 
 // A settings file that gives `look`, in the eight lines the reader reads, each colour value

@@ -1,6 +1,8 @@
 #include "app/status_line.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolTip>
 
 #include "app/texts.h"
 
@@ -13,10 +15,21 @@ StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent), label_(new QLabel(
   label_->setMinimumWidth(1);
   addWidget(label_, 1);
   setAutoFillBackground(true);
+  messageTimer_.setSingleShot(true);
+  messageTimer_.setInterval(kMessageMs);
+  connect(&messageTimer_, &QTimer::timeout, this, [this] {
+    message_.clear();
+    Show();
+  });
 }
 
 void StatusLine::SetPreview(const QString& text) {
   preview_ = text;
+  Show();
+}
+
+void StatusLine::SetHint(const QString& text) {
+  hint_ = text;
   Show();
 }
 
@@ -26,7 +39,14 @@ void StatusLine::SetWorking(bool working) {
 }
 
 void StatusLine::Say(const QString& message) {
-  if (!working_) label_->setText(message);
+  message_ = message;
+  messageTimer_.start();
+  Show();
+  if (!isVisible() && console_ != nullptr) {
+    const QRect caret = console_->cursorRect();
+    QToolTip::showText(console_->viewport()->mapToGlobal(caret.bottomLeft()), message, console_, {},
+                       kMessageMs);
+  }
 }
 
 void StatusLine::SetColours(const QColor& text, const QColor& background) {
@@ -42,7 +62,11 @@ QString StatusLine::text() const {
 }
 
 void StatusLine::Show() {
-  label_->setText(working_ ? QString::fromUtf8(text::kWorking) : preview_);
+  const QString& shown = working_              ? QString::fromUtf8(text::kWorking)
+                         : !message_.isEmpty() ? message_
+                         : !hint_.isEmpty()    ? hint_
+                                               : preview_;
+  label_->setText(shown);
 }
 
 }  // namespace orvo::app

@@ -44,6 +44,11 @@ bool ViewFollower::eventFilter(QObject* watched, QEvent* event) {
 void ViewFollower::ShowAnswer() {
   int start = answerStart_;
   answerStart_ = -1;
+  if (console_.TakePageShown()) {
+    // A help page: its first line at the top; the caret stays on the prompt after it.
+    console_.verticalScrollBar()->setValue(0);
+    return;
+  }
   console_.ensureCursorVisible();
   if (start < 0 || start >= console_.document()->characterCount()) return;
   QTextCursor answer(console_.document());

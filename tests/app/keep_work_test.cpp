@@ -1,7 +1,6 @@
 // The window keeps the user's work: Enter off the prompt line copies instead of clearing, whole
 // screen replacements are undone, Up and Down recall commands, Ctrl+Q and Ctrl+W close.
 #include <QAction>
-#include <QMenuBar>
 #include <QTest>
 
 #include "window_test_support.h"
@@ -51,7 +50,6 @@ class KeepWorkTest final : public QObject {
         << QStringList{"1+2=", "2*3="} << QStringList{"C+Home", "C+Down", "C+Down"} << "2*3=";
     QTest::newRow("an answer line of a tool")
         << QStringList{"&is(0;1;x^2)="} << QStringList{"C+Home", "C+Down"} << "&is(0;1;x^2)=";
-    QTest::newRow("an edited old line") << sum << QStringList{"C+Home", "5"} << "51+2=";
   }
   void enterOffThePromptCopiesTheCommand() {
     QFETCH(QStringList, lines);
@@ -76,7 +74,6 @@ class KeepWorkTest final : public QObject {
     QTest::addColumn<QStringList>("setup");  // typed or moved before the first replacement
     QTest::addColumn<QStringList>("keys");   // empty: the ABOUT menu command
     QTest::newRow("Enter on the empty prompt") << QStringList{} << QStringList{"Enter"};
-    QTest::newRow("F1 in old text") << QStringList{"C+Home", "C+Down"} << QStringList{"F1"};
     QTest::newRow("a help page") << QStringList{"&oper="} << QStringList{"Enter"};
     QTest::newRow("save, then load")
         << QStringList{"save 1"} << QStringList{"Enter", "load 1", "Enter"};
@@ -92,14 +89,11 @@ class KeepWorkTest final : public QObject {
     const QString before = ConsoleText(console);
     const int caret = console.textCursor().position();
     if (keys.isEmpty()) {
-      fixture.window().menuBar()->actions().first()->trigger();
+      MenuCommand(fixture.window(), QStringLiteral("&About Orvo"))->trigger();
     } else {
       Press(console, keys);
     }
-    // The line break Enter typed after an answer is the widget's own edit, undone first and
-    // not redone with the screen.
-    QString after = ConsoleText(console);
-    if (!keys.isEmpty() && keys.last() == QStringLiteral("Enter")) after.chop(2);
+    const QString after = ConsoleText(console);
     QVERIFY(after != before);
 
     Press(console, {"C+Z", "C+Z", "C+Z"});

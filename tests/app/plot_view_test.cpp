@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <cstdlib>
 
 #include "app/plot_view.h"
 #include "window_test_support.h"
@@ -19,11 +20,13 @@ class PlotTest final : public QObject {
  private slots:
   void opensBesideTheConsoleWhichKeepsTheKeyboard() {
     WindowFixture fixture;
-    QVERIFY(fixture.window().findChild<PlotDock*>() == nullptr);
-    TypeLine(fixture.console(), QStringLiteral("&plot(-5;5;sin(x);x^2/10-1)="));
     auto* dock = fixture.window().findChild<PlotDock*>();
-    QVERIFY(dock != nullptr);
+    QVERIFY(!dock->isVisible());
+    const int width = fixture.window().width();
+    TypeLine(fixture.console(), QStringLiteral("&plot(-5;5;sin(x);x^2/10-1)="));
     QTRY_VERIFY(dock->isVisible());
+    // The chart takes its room from the console, not from beyond the window.
+    QCOMPARE(fixture.window().width(), width);
     QCOMPARE(dock->view()->LegendLines(), (QStringList{"f1: sin(x)", "f2: x^2/10-1"}));
     QTRY_VERIFY(fixture.console().hasFocus());
 
@@ -63,6 +66,41 @@ class PlotTest final : public QObject {
     QCOMPARE(view->range().x0, home.x0);
     QCOMPARE(view->range().x1, home.x1);
     QVERIFY(fixture.console().hasFocus());
+  }
+
+  // No line joins the two sides of a pole: no pixel column holds the curve's colour both near
+  // the top and near the bottom of the chart. After a zoom the same holds for the new range.
+  void aPoleLeavesAGap() {
+    WindowFixture fixture;
+    TypeLine(fixture.console(), QStringLiteral("&plot(-3;3;tan(x))="));
+    PlotView* view = fixture.window().findChild<PlotDock*>()->view();
+    view->resize(500, 400);
+    for (double zoom : {1.0, 0.8}) {
+      if (zoom != 1.0) view->ZoomAt(view->ChartArea().center(), zoom);
+      view->FinishSampling();
+      QImage image(view->size(), QImage::Format_RGB32);
+      view->render(&image);
+      const QColor curve(0x1f, 0x77, 0xb4);
+      auto isCurve = [&](int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return std::abs(c.red() - curve.red()) + std::abs(c.green() - curve.green()) +
+                   std::abs(c.blue() - curve.blue()) <
+               60;
+      };
+      const QRect area = view->ChartArea().toRect().adjusted(2, 2, -2, -2);
+      const int band = area.height() / 4;
+      int columnsWithCurve = 0;
+      for (int x = area.left(); x <= area.right(); ++x) {
+        bool top = false, bottom = false;
+        for (int y = area.top(); y < area.top() + band; ++y) top = top || isCurve(x, y);
+        for (int y = area.bottom() - band; y <= area.bottom(); ++y) {
+          bottom = bottom || isCurve(x, y);
+        }
+        columnsWithCurve += top || bottom;
+        QVERIFY2(!(top && bottom), qPrintable(QStringLiteral("column %1").arg(x)));
+      }
+      QVERIFY(columnsWithCurve > 10);  // the curve is drawn at all
+    }
   }
 
   void hoverShowsEachValue() {

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/session_store.h"
+#include "app/status_line.h"
 #include "console/session_file.h"
 #include "window_test_support.h"
 
@@ -147,6 +148,10 @@ class SessionTest final : public QObject {
       QCOMPARE(script.answered(), 1);
       QCOMPARE(ConsoleText(second.console()).isEmpty(), button == QMessageBox::Yes);
     }
+    // The status line says where the last one is kept; no box takes the keys.
+    QCOMPARE(second.fixture.window().statusLine()->text(),
+             QStringLiteral("started a new session; the last one is kept as ") +
+                 second.store().backupPath());
     // Nothing to lose: no question, and the backup stays.
     second.fixture.window().StartNewSession();
     QVERIFY(Contents(second.store().backupPath()).contains("y 7\n"));
@@ -157,15 +162,14 @@ class SessionTest final : public QObject {
     const QString gone = folder.filePath(QStringLiteral("gone"));
     SessionWindow window(gone);
     QVERIFY(QDir(gone).removeRecursively());
-    QStatusBar* status = window.fixture.window().statusBar();
+    StatusLine* status = window.fixture.window().statusLine();
     for (int i = 0; i < 2; ++i) {
       TypeLine(window.console(), QStringLiteral("1+2="));
       window.store().SaveNow();
       QCoreApplication::processEvents();
-      QCOMPARE(
-          status->currentMessage().startsWith(QStringLiteral("The session could not be saved")),
-          i == 0);
-      status->clearMessage();
+      QCOMPARE(status->message().startsWith(QStringLiteral("The session could not be saved")),
+               i == 0);
+      status->Say(QString());
     }
   }
 };

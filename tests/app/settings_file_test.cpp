@@ -31,8 +31,16 @@ class SettingsFileTest : public ::testing::Test {
   fs::path dir_;
 };
 
+// The kind colours follow the background unless the file gives them.
 ConsoleLook Look(int size, std::string name, Rgb text, Rgb background) {
-  return ConsoleLook{size, std::move(name), text, background};
+  return ConsoleLook{size, std::move(name), text, background, KindsFor(background)};
+}
+
+ConsoleLook WithKeywords() {
+  ConsoleLook look;
+  look.kinds.answer = {0, 200, 255};
+  look.italic = true;
+  return look;
 }
 
 const ConsoleLook kDefault;  // 14 pt Verdana, light grey on black
@@ -64,6 +72,10 @@ TEST_F(SettingsFileTest, LinesChangeTheLookAfterValidation) {
        Look(180, "Verdana", {192, 192, 192}, {})},
       {"name is the whole line", "100\n Deja Vu \t\n",
        Look(100, " Deja Vu \t", {192, 192, 192}, {})},
+      {"keyword lines after the eight; a colour lost on the background is not taken",
+       "140\nVerdana\n192\n192\n192\n0\n0\n0\nanswer 0 200 255\t// cyan\nitalic 1\nerror 9 0 "
+       "0\nbold\nunknown 1 2 3\n",
+       WithKeywords()},
   };
   for (const Case& c : cases) {
     ConsoleLook look = LoadSettingsFile(kDefault, Write("font&color.txt", c.file));
@@ -91,10 +103,20 @@ TEST_F(SettingsFileTest, WhatIsNotASmallRegularFileChangesNothing) {
   }
 }
 
-TEST_F(SettingsFileTest, ReadsAtMostEightLinesWithoutTheirLineEnds) {
+TEST_F(SettingsFileTest, ReadsLinesWithoutTheirLineEnds) {
   auto lines = ReadSettingsLines(Write("a.txt", "1\r\n\r\nx\ry\n4\n5\n6\n7\n8\n9\n"));
   ASSERT_TRUE(lines.has_value());
-  EXPECT_EQ(*lines, (std::vector<std::string>{"1", "", "x\ry", "4", "5", "6", "7", "8"}));
+  EXPECT_EQ(*lines, (std::vector<std::string>{"1", "", "x\ry", "4", "5", "6", "7", "8", "9"}));
+}
+
+// What the window writes reads back the same, by a reader of the eight lines too.
+TEST_F(SettingsFileTest, WrittenFileReadsBack) {
+  ConsoleLook look = WithKeywords();
+  look.background = {250, 250, 250};
+  look.text = {20, 20, 20};
+  look.kinds = kLightKinds;
+  look.bold = true;
+  EXPECT_EQ(LoadSettingsFile(kDefault, Write("w.txt", SettingsFileText(look))), look);
 }
 
 }  // namespace

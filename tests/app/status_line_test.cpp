@@ -41,11 +41,32 @@ class StatusTest final : public QObject {
 
   void viewTogglesTheStatusLine() {
     WindowFixture fixture;
+    QAction* view = MenuCommand(fixture.window(), QStringLiteral("&Status line"));
     QVERIFY(fixture.window().statusLine()->isVisible());
-    fixture.window().menuBar()->actions().last()->trigger();
+    QVERIFY(view->isChecked());
+    view->trigger();
     QVERIFY(!fixture.window().statusLine()->isVisible());
-    fixture.window().menuBar()->actions().last()->trigger();
+    QVERIFY(!view->isChecked());
+    // Hidden, what would be said there is still said.
+    QTest::keyClick(&fixture.console(), Qt::Key_F2);
+    QCOMPARE(fixture.window().statusLine()->message(),
+             QStringLiteral("Brackets-Checking is turned off"));
+    view->trigger();
     QVERIFY(fixture.window().statusLine()->isVisible());
+  }
+
+  // How a line was read stays in view after Enter, until the next key.
+  void theNoteStaysAfterEnter() {
+    WindowFixture fixture;
+    TypeLine(fixture.console(), QStringLiteral("5*-2="));
+    QCOMPARE(ConsoleText(fixture.console()), QStringLiteral("5*-2=10\r\n\\\\\r\n"));
+    const QString note =
+        QStringLiteral("read as 5*2 (a sign right after an operator is dropped: write 5*(-2))");
+    QCOMPARE(fixture.window().statusLine()->text(), note);
+    fixture.window().preview()->Start();
+    QCOMPARE(fixture.window().statusLine()->text(), note);
+    TypeText(fixture.console(), QStringLiteral("1"));
+    QCOMPARE(PreviewOf(fixture.window()), QStringLiteral("= 1"));
   }
 
   // Ctrl+Shift+C copies the values of the last answer's record, one a line; after a failure or

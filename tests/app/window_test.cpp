@@ -18,7 +18,11 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
+#include "app/help_pane.h"
+#include "app/look_dialog.h"
 #include "app/status_line.h"
 #include "base/version.h"
 #include "window_test_support.h"
@@ -50,13 +54,6 @@ void DropFile(QWidget* target, const QString& path) {
   QCoreApplication::sendEvent(target, &enter);
   QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &drop);
-}
-
-QAction* MenuCommand(MainWindow& window, const QString& text) {
-  for (QAction* action : window.menuBar()->actions()) {
-    if (action->text() == text) return action;
-  }
-  return nullptr;
 }
 
 // Counts the paints of a widget.
@@ -93,12 +90,16 @@ class WindowTest final : public QObject {
   void titleMenuAndDefaultLook() {
     WindowFixture fixture;
     QCOMPARE(fixture.window().windowTitle(), QStringLiteral("Orvo"));
-    QStringList commands;
+    QStringList menus;
     for (QAction* action : fixture.window().menuBar()->actions()) {
-      commands << action->text();
-      QVERIFY(action->menu() == nullptr);
+      menus << action->text();
+      QVERIFY(action->menu() != nullptr);
     }
-    QCOMPARE(commands, (QStringList{"&ABOUT", "&FONT", "&HELP", "&VIEW"}));
+    QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    QCOMPARE(MenuCommand(fixture.window(), QStringLiteral("&Quit"))->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(MenuCommand(fixture.window(), QStringLiteral("Help &index"))->shortcut(),
+             QKeySequence(Qt::Key_F1));
     QCOMPARE(TextColour(fixture.console()), QColor(192, 192, 192));
     QCOMPARE(BackgroundColour(fixture.console()), QColor(0, 0, 0));
     QCOMPARE(fixture.console().font().pointSizeF(), 14.0);
@@ -120,15 +121,18 @@ class WindowTest final : public QObject {
     WindowFixture fixture;
     ConsoleEdit& console = fixture.console();
     TypeLine(console, QStringLiteral("1+2="));
-    MenuCommand(fixture.window(), QStringLiteral("&ABOUT"))->trigger();
+    MenuCommand(fixture.window(), QStringLiteral("&About Orvo"))->trigger();
     QString about = ConsoleText(console);
     QVERIFY2(about.startsWith(QStringLiteral("Orvo " ORVO_VERSION ", ")), qPrintable(about));
     QVERIFY(about.endsWith(QStringLiteral("\r\n\\\\\r\n")));
     TypeLine(console, QStringLiteral("2*3="));
     QCOMPARE(ConsoleText(console), about + QStringLiteral("2*3=6\r\n\\\\\r\n"));
 
-    MenuCommand(fixture.window(), QStringLiteral("&HELP"))->trigger();
-    QVERIFY(ConsoleText(console).startsWith(QStringLiteral("View Functions:\r\n")));
+    // The help index opens beside the console.
+    const QString shown = ConsoleText(console);
+    MenuCommand(fixture.window(), QStringLiteral("Help &index"))->trigger();
+    QVERIFY(fixture.window().help()->isVisible());
+    QCOMPARE(ConsoleText(console), shown);
   }
 
   void contextMenuOpensTheAboutBox() {
@@ -166,10 +170,11 @@ class WindowTest final : public QObject {
       QCOMPARE(console.bottom(), window.statusLine()->geometry().top() - 1);
       QCOMPARE(window.statusLine()->geometry().bottom(), size.height() - 1);
     }
-    // Long lines scroll sideways instead of wrapping.
+    // Long lines wrap instead of scrolling sideways; the text keeps its one line.
     TypeText(fixture.console(), QString(200, QChar(u'7')));
-    QCOMPARE(fixture.console().document()->lineCount(), 1);
-    QVERIFY(fixture.console().horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(fixture.console().document()->blockCount(), 1);
+    QVERIFY(fixture.console().document()->firstBlock().layout()->lineCount() > 1);
+    QCOMPARE(fixture.console().horizontalScrollBar()->maximum(), 0);
   }
 
   void settingsFileFoundInTheConfigFolder() {
@@ -257,52 +262,85 @@ class WindowTest final : public QObject {
     QCOMPARE(script.answered(), 4);
   }
 
-  void fontDialogThenColourDialog_data() {
-    QTest::addColumn<bool>("fontOk");
-    QTest::addColumn<bool>("colourOk");
-    QTest::newRow("both OK") << true << true;
-    QTest::newRow("font cancelled") << false << false;
-    QTest::newRow("colour cancelled") << true << false;
+  void fontAndColourDialog_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("OK") << true;
+    QTest::newRow("cancelled") << false;
   }
-  void fontDialogThenColourDialog() {
-    QFETCH(bool, fontOk);
-    QFETCH(bool, colourOk);
+  void fontAndColourDialog() {
+    QFETCH(bool, ok);
     WindowFixture fixture;
     ConsoleEdit& console = fixture.console();
     QTemporaryDir config;
     const QString saved = config.filePath(QStringLiteral("orvo/font&color.txt"));
     fixture.window().KeepFontChoices(saved);
     const QFont before = console.font();
-    const QFont chosen(QStringLiteral("DejaVu Serif"), 22);
+    QFont chosen(QStringLiteral("DejaVu Serif"), 22);
+    chosen.setItalic(true);
 
     DialogScript script;
-    script.Then<QFontDialog>([&](QFontDialog* dialog) {
-      dialog->setCurrentFont(chosen);
-      fontOk ? dialog->accept() : dialog->reject();
+    script.Then<LookDialog>([&](LookDialog* dialog) {
+      dialog->SetFont(chosen);
+      QVERIFY(dialog->SetColour(ColourKind::kCommand, Rgb{255, 0, 0}));
+      QVERIFY(dialog->SetColour(ColourKind::kAnswer, Rgb{0, 200, 255}));
+      ok ? dialog->accept() : dialog->reject();
     });
-    script.Then<QColorDialog>([&](QColorDialog* dialog) {
-      dialog->setCurrentColor(QColor(255, 0, 0));
-      colourOk ? dialog->accept() : dialog->reject();
-    });
-    MenuCommand(fixture.window(), QStringLiteral("&FONT"))->trigger();
+    MenuCommand(fixture.window(), QStringLiteral("&Font and colours..."))->trigger();
 
-    QCOMPARE(script.answered(), fontOk ? 2 : 1);
-    // Cancelling the colour keeps the font just chosen.
-    QCOMPARE(console.font().family(), fontOk ? chosen.family() : before.family());
-    QCOMPARE(console.font().pointSizeF(), fontOk ? 22.0 : before.pointSizeF());
-    const QColor colour = colourOk ? QColor(255, 0, 0) : QColor(192, 192, 192);
-    QCOMPARE(TextColour(console), colour);
+    QCOMPARE(script.answered(), 1);
+    QCOMPARE(console.font().family(), ok ? chosen.family() : before.family());
+    QCOMPARE(console.font().pointSizeF(), ok ? 22.0 : before.pointSizeF());
+    QCOMPARE(TextColour(console), ok ? QColor(255, 0, 0) : QColor(192, 192, 192));
     // The dialog never changes the size and name that a dropped file falls back to.
     QCOMPARE(fixture.window().look().sizeTenths, 140);
     QCOMPARE(fixture.window().look().fontName, std::string("Verdana"));
 
-    // The choices come back at the next start.
-    QCOMPARE(QFile::exists(saved), fontOk);
-    if (!fontOk) return;
+    // The choices come back at the next start, italic and answer colour included; a reader of
+    // the first eight lines reads the same font and colours.
+    QCOMPARE(QFile::exists(saved), ok);
+    if (!ok) return;
     WindowFixture next(saved);
     QCOMPARE(next.console().font().family(), chosen.family());
     QCOMPARE(next.console().font().pointSizeF(), 22.0);
-    QCOMPARE(TextColour(next.console()), colour);
+    QVERIFY(next.console().font().italic());
+    QCOMPARE(TextColour(next.console()), QColor(255, 0, 0));
+    QCOMPARE(next.window().look().kinds.answer, (Rgb{0, 200, 255}));
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(ApplySettingsLines(ConsoleLook{}, {lines[0].toStdString(), lines[1].toStdString(),
+                                                lines[2].toStdString(), lines[3].toStdString(),
+                                                lines[4].toStdString(), lines[5].toStdString(),
+                                                lines[6].toStdString(), lines[7].toStdString()})
+                 .text,
+             (Rgb{255, 0, 0}));
+  }
+
+  // A colour too close to the background is refused, with the reason, and nothing changes.
+  void colourDialogRefusesLowContrast() {
+    LookDialog dialog{ConsoleLook{}, QFont()};
+    dialog.show();
+    QPushButton* errors = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+      if (button->text() == QStringLiteral("&Errors")) errors = button;
+    }
+    QVERIFY(errors != nullptr);
+    DialogScript script;
+    script.Then<QColorDialog>([](QColorDialog* colours) {
+      colours->setCurrentColor(QColor(40, 10, 10));
+      colours->accept();
+    });
+    QTest::mouseClick(errors, Qt::LeftButton);
+    QCOMPARE(script.answered(), 1);
+    QCOMPARE(dialog.refusal(),
+             QStringLiteral("Not taken: errors would have a contrast of only 1.1:1 against the "
+                            "background (at least 3:1 keeps them readable)."));
+    QCOMPARE(dialog.look(), ConsoleLook{});
+    // A background that would hide a kind is refused too; the light set is taken whole.
+    QVERIFY(!dialog.SetBackground(Rgb{120, 120, 120}));
+    dialog.UseKinds(kLightKinds, Rgb{30, 30, 30}, Rgb{255, 255, 255});
+    QCOMPARE(dialog.refusal(), QString());
+    QVERIFY(dialog.SetColour(ColourKind::kError, Rgb{40, 10, 10}));
   }
 
   void escStopsTheCommandAndKeysTypedMeanwhileLandAfter() {

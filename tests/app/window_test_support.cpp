@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 namespace orvo::app::test {
@@ -66,6 +68,17 @@ void TypeFileName(QFileDialog* dialog, const QString& path) {
     return;
   }
   name->setText(path);
+}
+
+QAction* MenuCommand(MainWindow& window, const QString& text) {
+  for (QAction* menu : window.menuBar()->actions()) {
+    if (menu->text() == text) return menu;
+    if (menu->menu() == nullptr) continue;
+    for (QAction* action : menu->menu()->actions()) {
+      if (action->text() == text) return action;
+    }
+  }
+  return nullptr;
 }
 
 void TypeText(ConsoleEdit& console, const QString& text) {

@@ -100,6 +100,9 @@ class WindowFixture {
 // box alone while it has the keyboard focus, which the dialog gives it at a moment of its own.)
 void TypeFileName(QFileDialog* dialog, const QString& path);
 
+// The menu entry with `text` (mnemonic marks included), in any menu; null when there is none.
+QAction* MenuCommand(MainWindow& window, const QString& text);
+
 // Types `text` into the console with key events.
 void TypeText(ConsoleEdit& console, const QString& text);
 
