@@ -1,6 +1,7 @@
 #pragma once
 #include <QPlainTextEdit>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -48,6 +49,14 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   int PromptPosition() const;
   // The line being typed, without the line break after the prompt and surrounding blanks.
   QString TypedLine() const;
+  // The caret's line as far as it belongs to the line being typed: its text, where that starts
+  // in the document and the caret in it. Nothing when the caret is in old lines.
+  struct CaretLine {
+    QString text;
+    int start = 0;
+    int caret = 0;
+  };
+  std::optional<CaretLine> LineAtCaret() const;
   // Replaces the line being typed; the caret ends after it.
   void SetTypedLine(const QString& line);
 

@@ -43,6 +43,16 @@ QString ConsoleEdit::TypedLine() const {
   return line.trimmed();
 }
 
+std::optional<ConsoleEdit::CaretLine> ConsoleEdit::LineAtCaret() const {
+  const QTextCursor cursor = textCursor();
+  const int prompt = PromptPosition();
+  if (cursor.position() < prompt) return std::nullopt;
+  const QTextBlock block = cursor.block();
+  const int start = std::max(prompt, block.position());
+  const int offset = start - block.position();
+  return CaretLine{block.text().mid(offset), start, cursor.positionInBlock() - offset};
+}
+
 void ConsoleEdit::SetTypedLine(const QString& line) {
   QTextCursor cursor(document());
   const int start = PromptPosition();

@@ -7,6 +7,7 @@
 
 namespace orvo::app {
 
+class CompletionPopup;
 class ConsoleEdit;
 class HelpPane;
 class PlotFollower;
@@ -44,6 +45,7 @@ class MainWindow final : public QMainWindow {
   void ShowHelpAtCaret();
   StatusLine* statusLine() const { return status_; }
   LivePreview* preview() const { return preview_; }
+  CompletionPopup* completion() const { return completion_; }
   const ConsoleLook& look() const { return look_; }
 
   // A settings file dropped on the menu bar.
@@ -76,9 +78,14 @@ class MainWindow final : public QMainWindow {
   QString fontFile_;
   // The status line, its live preview, VIEW, Ctrl+Shift+C, and the view that follows answers.
   void SetUpStatusLine();
+  // What helps while typing: the completion popup, the hint of the call at the caret and the
+  // colours of the line being typed.
+  void SetUpTypingAids();
+  void UpdateHint();
 
   StatusLine* status_ = nullptr;
   LivePreview* preview_ = nullptr;
+  CompletionPopup* completion_ = nullptr;
   HelpPane* help_ = nullptr;
   PlotFollower* plots_ = nullptr;
   QAction* newSession_ = nullptr;

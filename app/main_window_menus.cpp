@@ -113,9 +113,12 @@ void MainWindow::ShowHelpAtCaret() {
   std::optional<TextRange> word = NumberOrWordAt(view, at);
   if (!word && at > 0) word = NumberOrWordAt(view, at - 1);
   if (word) {
-    const QString name = line.mid(static_cast<qsizetype>(word->start),
-                                  static_cast<qsizetype>(word->end - word->start));
-    if (name.front().isLetter() && help_->ShowText(name.toLower() + u'(')) return;
+    // A command word is described with its family character: &is(, @det(, #define(.
+    const auto start = static_cast<qsizetype>(word->start);
+    const bool command = start > 0 && QStringLiteral("&#@").contains(line[start - 1]);
+    const QString name = line.mid(command ? start - 1 : start,
+                                  static_cast<qsizetype>(word->end) - start + (command ? 1 : 0));
+    if (line[start].isLetter() && help_->ShowText(name.toLower() + u'(')) return;
   }
   help_->ShowPage(HelpPane::kIndex);
 }

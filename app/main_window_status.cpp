@@ -3,13 +3,18 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSettings>
+#include <QTextBlock>
 
+#include "app/completion_popup.h"
 #include "app/console_edit.h"
 #include "app/live_preview.h"
 #include "app/main_window.h"
+#include "app/prompt_line.h"
 #include "app/status_line.h"
 #include "app/texts.h"
+#include "app/typed_line_formats.h"
 #include "app/window_view.h"
+#include "console/completion.h"
 #include "console/preview.h"
 
 namespace orvo::app {
@@ -33,6 +38,40 @@ void MainWindow::SetUpStatusLine() {
   console_->setPlaceholderText(QString::fromUtf8(text::kPlaceholder));
   connect(&console_->interrupt(), &CommandInterrupt::workingChanged, status_,
           &StatusLine::SetWorking);
+  SetUpTypingAids();
+}
+
+void MainWindow::SetUpTypingAids() {
+  completion_ = new CompletionPopup(*console_);
+  connect(console_, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::UpdateHint);
+  connect(console_, &QPlainTextEdit::textChanged, this, &MainWindow::UpdateHint);
+  console_->highlighter().SetTypedLineFormatter([this](const QString& line) {
+    const QTextCursor caret = console_->textCursor();
+    const bool onLine = caret.block() == console_->document()->lastBlock();
+    return TypedLineFormats(line, onLine ? caret.positionInBlock() : -1,
+                            console_->session().state().definitions, console_->highlighter());
+  });
+  // The partner of the bracket at the caret changes with the caret alone.
+  connect(console_, &QPlainTextEdit::cursorPositionChanged, console_->viewport(),
+          qOverload<>(&QWidget::update));
+}
+
+void MainWindow::UpdateHint() {
+  const std::optional<ConsoleEdit::CaretLine> line = console_->LineAtCaret();
+  if (!line || console_->interrupt().Running()) {
+    status_->SetHint({});
+    return;
+  }
+  const std::string typed = line->text.toStdString();
+  const std::optional<SignatureHint> hint =
+      HintAt(typed, Utf8Offset(line->text, line->caret), console_->session().state().definitions);
+  if (!hint) {
+    status_->SetHint({});
+    return;
+  }
+  const qsizetype start = Utf16Index(hint->usage, hint->argument);
+  status_->SetHint(QString::fromStdString(hint->usage), start,
+                   Utf16Index(hint->usage, hint->argument + hint->argumentLength) - start);
 }
 
 void MainWindow::ToggleStatusLine() {

@@ -1,6 +1,7 @@
 #include "app/prompt_line.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "console/classify.h"
 
@@ -31,6 +32,16 @@ std::string ToConsoleText(QString text) {
   text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
   text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
   return text.toStdString();
+}
+
+std::size_t Utf8Offset(QStringView text, qsizetype index) {
+  return static_cast<std::size_t>(
+      text.first(std::clamp<qsizetype>(index, 0, text.size())).toUtf8().size());
+}
+
+qsizetype Utf16Index(std::string_view utf8, std::size_t offset) {
+  offset = std::min(offset, utf8.size());
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(offset)).size();
 }
 
 std::string BlockText(QStringView text, qsizetype position) {

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringView>
 #include <string>
+#include <string_view>
 
 // Reading old commands back out of the console text. Positions and text are the widget's: a
 // line break is one character (a paragraph separator, or a line break in pasted text).
@@ -21,5 +22,10 @@ std::string BlockText(QStringView text, qsizetype position);
 // The document keeps a paragraph separator between blocks (and a line separator where one was
 // typed or pasted); the command console sees both as "\r\n".
 std::string ToConsoleText(QString text);
+
+// The engine counts bytes of UTF-8, the widget UTF-16 units: where `index` of `text` falls in its
+// UTF-8 form, and back.
+std::size_t Utf8Offset(QStringView text, qsizetype index);
+qsizetype Utf16Index(std::string_view utf8, std::size_t offset);
 
 }  // namespace orvo::app

@@ -28,8 +28,11 @@ void StatusLine::SetPreview(const QString& text) {
   Show();
 }
 
-void StatusLine::SetHint(const QString& text) {
+void StatusLine::SetHint(const QString& text, qsizetype markStart, qsizetype markLength) {
+  if (text == hint_ && markStart == markStart_ && markLength == markLength_) return;
   hint_ = text;
+  markStart_ = markStart;
+  markLength_ = markLength;
   Show();
 }
 
@@ -58,15 +61,23 @@ void StatusLine::SetColours(const QColor& text, const QColor& background) {
 }
 
 QString StatusLine::text() const {
-  return label_->text();
+  return shown_;
 }
 
 void StatusLine::Show() {
-  const QString& shown = working_              ? QString::fromUtf8(text::kWorking)
-                         : !message_.isEmpty() ? message_
-                         : !hint_.isEmpty()    ? hint_
-                                               : preview_;
-  label_->setText(shown);
+  shown_ = working_              ? QString::fromUtf8(text::kWorking)
+           : !message_.isEmpty() ? message_
+           : !hint_.isEmpty()    ? hint_
+                                 : preview_;
+  const bool marked = !working_ && message_.isEmpty() && !hint_.isEmpty() && markLength_ > 0;
+  label_->setTextFormat(marked ? Qt::RichText : Qt::PlainText);
+  if (!marked) {
+    label_->setText(shown_);
+    return;
+  }
+  label_->setText(hint_.left(markStart_).toHtmlEscaped() + QStringLiteral("<b>") +
+                  hint_.mid(markStart_, markLength_).toHtmlEscaped() + QStringLiteral("</b>") +
+                  hint_.mid(markStart_ + markLength_).toHtmlEscaped());
 }
 
 }  // namespace orvo::app

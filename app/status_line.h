@@ -23,13 +23,14 @@ class StatusLine final : public QStatusBar {
   void ShowTipsAtCaretOf(QPlainTextEdit* console) { console_ = console; }
 
   void SetPreview(const QString& text);
-  // A hint of the language about the name at the caret; "" when there is none.
-  void SetHint(const QString& text);
+  // A hint of the language about the call at the caret, with [markStart, markStart+markLength)
+  // shown in bold (the argument being typed); "" when there is none.
+  void SetHint(const QString& text, qsizetype markStart = 0, qsizetype markLength = 0);
   void SetWorking(bool working);
   void Say(const QString& message);
   void SetColours(const QColor& text, const QColor& background);
 
-  // What the line shows now.
+  // What the line shows now, as plain text.
   QString text() const;
   // The message being said (shown, or as a tooltip), "" once it has gone.
   const QString& message() const { return message_; }
@@ -42,6 +43,9 @@ class StatusLine final : public QStatusBar {
   QTimer messageTimer_;
   QString message_;
   QString hint_;
+  qsizetype markStart_ = 0;
+  qsizetype markLength_ = 0;
+  QString shown_;
   QString preview_;
   bool working_ = false;
 };

@@ -23,6 +23,7 @@ std::unique_ptr<QObject> MakeKeepWorkTest();
 std::unique_ptr<QObject> MakeSessionTest();
 std::unique_ptr<QObject> MakeStatusTest();
 std::unique_ptr<QObject> MakePlotTest();
+std::unique_ptr<QObject> MakeTypingTest();
 
 // Fails the running test and closes any dialog or popup that stays open longer than kLimitMs,
 // so that a dialog nobody answers cannot hang the run.

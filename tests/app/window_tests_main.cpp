@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   using orvo::app::test::MakePlotTest;
   using orvo::app::test::MakeSessionTest;
   using orvo::app::test::MakeStatusTest;
+  using orvo::app::test::MakeTypingTest;
   using orvo::app::test::MakeWindowTest;
   const struct {
     const char* name;
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   } kGroups[] = {
       {"Console", MakeConsoleTest}, {"Window", MakeWindowTest}, {"KeepWork", MakeKeepWorkTest},
       {"Session", MakeSessionTest}, {"Status", MakeStatusTest}, {"Plot", MakePlotTest},
+      {"Typing", MakeTypingTest},
   };
 
   const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
