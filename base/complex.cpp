@@ -20,26 +20,6 @@ double Modulus(Complex z) {
   return std::sqrt(z.re * z.re + z.im * z.im);
 }
 
-Complex Add(Complex a, Complex b) {
-  return {a.re + b.re, a.im + b.im};
-}
-
-Complex Subtract(Complex a, Complex b) {
-  return {a.re - b.re, a.im - b.im};
-}
-
-Complex Negate(Complex a) {
-  return {-a.re, -a.im};
-}
-
-Complex Multiply(Complex a, Complex b) {
-  return {a.re * b.re - a.im * b.im, a.im * b.re + a.re * b.im};
-}
-
-Complex MultiplyReal(Complex a, double d) {
-  return {a.re * d, a.im * d};
-}
-
 Complex Divide(Complex a, Complex b) {
   // The squared modulus is tested, so the limit on |b| itself is sqrt(5e-16).
   double q = b.im * b.im + b.re * b.re;

@@ -23,13 +23,24 @@ inline constexpr double kComplexSmall = 5e-16;
 // Each part of the quotient of a near-zero division.
 inline constexpr double kComplexHuge = 1e16;
 
-// Basic operations: exact double arithmetic, no rounding of small parts.
+// Basic operations: exact double arithmetic, no rounding of small parts. The ring operations are
+// inline: the polynomial root finder's Horner loops are made of nothing else.
 double Modulus(Complex z);
-Complex Add(Complex a, Complex b);
-Complex Subtract(Complex a, Complex b);
-Complex Negate(Complex a);
-Complex Multiply(Complex a, Complex b);
-Complex MultiplyReal(Complex a, double d);
+inline Complex Add(Complex a, Complex b) {
+  return {a.re + b.re, a.im + b.im};
+}
+inline Complex Subtract(Complex a, Complex b) {
+  return {a.re - b.re, a.im - b.im};
+}
+inline Complex Negate(Complex a) {
+  return {-a.re, -a.im};
+}
+inline Complex Multiply(Complex a, Complex b) {
+  return {a.re * b.re - a.im * b.im, a.im * b.re + a.re * b.im};
+}
+inline Complex MultiplyReal(Complex a, double d) {
+  return {a.re * d, a.im * d};
+}
 // a / b; (1e16, 1e16) when |b|^2 < 5e-16, that is when |b| is below about 2.2e-8.
 Complex Divide(Complex a, Complex b);
 // a / d; (1e16, 1e16) when |d| < 5e-16.

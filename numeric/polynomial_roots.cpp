@@ -31,6 +31,19 @@ struct Deflation {
     for (int j = 1; j <= degree; ++j) b[j - 1] = MultiplyReal(a[j], j);
   }
 
+  // The polynomial and its derivative at z: Horner's rule for both in one pass, each with the
+  // same operations in the same order as EvaluatePolynomial, so the same values.
+  void Evaluate(Complex z, Complex& value, Complex& slope) const {
+    Complex s = a[degree];
+    Complex d = b[degree - 1];
+    for (int i = degree - 1; i >= 1; --i) {
+      s = Add(Multiply(s, z), a[i]);
+      d = Add(Multiply(d, z), b[i - 1]);
+    }
+    value = Add(Multiply(s, z), a[0]);
+    slope = d;
+  }
+
   // Divides by (x - root) by synthetic division; the remainder is dropped.
   void DivideOut(Complex root) {
     b[degree - 1] = a[degree];
@@ -49,8 +62,9 @@ bool Near(Complex u, Complex v, double tol) {
 bool NewtonStart(const Deflation& p, const std::vector<PolynomialRoot>& known, double tol,
                  Complex& z, CancelPoll& poll) {
   for (int m = 1;;) {
-    Complex value = EvaluatePolynomial(p.degree, p.a, z);
-    Complex slope = EvaluatePolynomial(p.degree - 1, p.b, z);
+    Complex value;
+    Complex slope;
+    p.Evaluate(z, value, slope);
     Complex step = Divide(value, slope);  // a near-zero slope gives a huge step: the start wanders
     if (poll.Stop(2L * (p.degree + 1))) return false;
     if (std::fabs(value.re) < tol && std::fabs(value.im) < tol && std::fabs(step.re) < tol &&
