@@ -32,15 +32,15 @@ std::vector<DroppedOperator> DroppedOperators(std::string_view text) {
   return notes;
 }
 
-Evaluation Evaluator::EvaluateSlowly(std::string& errors) {
-  Evaluation result;
+void Evaluator::EvaluateSlowly(std::string& errors, Evaluation& result) {
+  result = Evaluation{};
   status_ = 0;
   if (!prepared_) {
     PrepareTerms(errors);
     if (!prepared_) {
       result.status = status_;
       result.fault = Fault::kForm;
-      return result;
+      return;
     }
   }
   // A replay that found a call behaving otherwise than recorded: reduce the slow way from now on.
@@ -61,7 +61,6 @@ Evaluation Evaluator::EvaluateSlowly(std::string& errors) {
   detail::Conclude(reduced, status_, errors, result.value);
   result.status = status_;
   result.fault = status_ == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
-  return result;
 }
 
 Evaluation Evaluator::EvaluateToText(std::string& text, int precision, std::string& errors) {

@@ -1,10 +1,10 @@
 #pragma once
-#include <cstdint>
 #include <numbers>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/evaluation.h"
 #include "engine/plan.h"
 #include "engine/term.h"
 #include "functions/functions.h"
@@ -14,24 +14,6 @@
 namespace orvo {
 
 class Random;
-
-// What went wrong in an evaluation, if anything.
-enum class Fault : std::uint8_t {
-  kNone,   // a value and no message
-  kForm,   // the text failed its check: nothing was computed
-  kValue,  // computed, but with an error status or a message (a count message comes with 0)
-};
-
-// How one evaluation ended. The value is -1 after a failure; a message can come with status 0
-// (a count message, a negative factorial), so callers that must not go on look at `fault`.
-struct Evaluation {
-  double value = -1;
-  int status = 0;
-  Fault fault = Fault::kNone;
-
-  // A value without any message.
-  bool ok() const { return fault == Fault::kNone; }
-};
 
 // Expressions with more operands than this are refused instead of being reduced slowly.
 inline constexpr int kMaxOperands = 10000;
@@ -75,13 +57,13 @@ class Evaluator {
   // z. Messages go to `errors`, which is emptied first.
   Evaluation Evaluate(std::string& errors) {
     // The hot path of every numerical tool: once recorded, the plan replays the evaluation.
+    // Both ways write the result in place, field by field: it stays in memory, so no caller
+    // reads it back wider than it was written (a stall of a dozen cycles at each call).
     Evaluation result;
-    if (plan_.ready() && plan_.Run(x_, y_, z_, rng_, status_, errors, result.value)) {
-      result.status = status_;
-      result.fault = status_ == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
-      return result;
+    if (!plan_.ready() || !plan_.Run(x_, y_, z_, rng_, errors, result)) {
+      EvaluateSlowly(errors, result);
     }
-    return EvaluateSlowly(errors);
+    return result;
   }
 
   // Evaluate, then `text` = the value in printf's "%.<precision>g" ("%g" outside 1..16).
@@ -101,7 +83,7 @@ class Evaluator {
  private:
   // Forgets the previous expression and its plan; the variables stay.
   void Forget();
-  Evaluation EvaluateSlowly(std::string& errors);
+  void EvaluateSlowly(std::string& errors, Evaluation& result);
   void PrepareTerms(std::string& errors);
   double Reduce(std::string& errors);
   void ReduceGroup(int& i, int start, int& end, bool& groupClosed, std::string& errors);

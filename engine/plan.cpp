@@ -254,9 +254,8 @@ void Conclude(double result, int& status, std::string& errors, double& value) {
   value = status != 0 ? -1 : result;
 }
 
-bool Plan::Run(double x, double y, double z, Random* rng, int& status, std::string& errors,
-               double& value) {
-  status = 0;
+bool Plan::Run(double x, double y, double z, Random* rng, std::string& errors, Evaluation& result) {
+  int status = 0;
   errors.clear();
   double* v = values_.data();
   v[0] = x;
@@ -372,7 +371,9 @@ bool Plan::Run(double x, double y, double z, Random* rng, int& status, std::stri
     }
     *out++ = acc;
   }
-  Conclude(v[resultRegister_] + resultZero_, status, errors, value);
+  Conclude(v[resultRegister_] + resultZero_, status, errors, result.value);
+  result.status = status;
+  result.fault = status == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/random.h"
+#include "engine/evaluation.h"
 #include "engine/term.h"
 
 namespace orvo::detail {
@@ -40,11 +41,10 @@ class Plan {
   bool ready() const { return state_ == State::kReady; }
   bool unusable() const { return state_ == State::kUnusable; }
 
-  // Replays the plan as a whole evaluation: `status` from 0 and `errors` from empty, the steps,
-  // then what Conclude does. False when a call did not behave as recorded; the caller then
-  // reduces the slow way (and should Drop the plan).
-  bool Run(double x, double y, double z, Random* rng, int& status, std::string& errors,
-           double& value);
+  // Replays the plan as a whole evaluation: status from 0 and `errors` from empty, the steps,
+  // then what Conclude does, into `result`. False when a call did not behave as recorded; the
+  // caller then reduces the slow way (and should Drop the plan).
+  bool Run(double x, double y, double z, Random* rng, std::string& errors, Evaluation& result);
 
  private:
   enum class State : std::uint8_t { kEmpty, kRecording, kReady, kUnusable };
