@@ -113,11 +113,14 @@ void ConsoleHighlighter::FormatBlock(QTextBlock block) {
                    Format(ColourKind::kAnswer)});
   }
   if (typing && typedLine_) ranges.append(typedLine_(text));
+  // The line being typed is never marked done: once Enter has made it an old line, it loses
+  // the typing colours even when its text stays as it was.
+  const int revision = typing ? -1 : block.revision();
   auto* mark = static_cast<Formatted*>(block.userData());
   if (mark == nullptr) {
-    block.setUserData(new Formatted(generation_, block.revision()));
+    block.setUserData(new Formatted(generation_, revision));
   } else {
-    *mark = Formatted(generation_, block.revision());
+    *mark = Formatted(generation_, revision);
   }
   if (block.layout()->formats() == ranges) return;
   block.layout()->setFormats(ranges);

@@ -91,6 +91,10 @@ class MainWindow final : public QMainWindow {
   QAction* newSession_ = nullptr;
   QAction* statusAction_ = nullptr;
   bool fitted_ = false;
+  // How often, and how far apart, the first fit looks for the window manager's frame.
+  static constexpr int kFitTries = 20;
+  static constexpr int kFitRetryMs = 50;
+  int fitTries_ = 0;
   ConsoleLook look_;
   QFont font_;
 };

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "app/bracket_selection.h"
 #include "app/console_edit.h"
@@ -140,6 +141,14 @@ void MainWindow::FitToScreen() {
   if (isMaximized() || isFullScreen() || screen() == nullptr) return;
   const QRect available = screen()->availableGeometry();
   const QRect frame = frameGeometry();
+  // A window manager frames the window a moment after it is shown: until then the frame is the
+  // window itself, and a window as tall as the screen would keep its title bar and lose its
+  // status line off the bottom.
+  if (frame == geometry() && fitTries_ < kFitTries) {
+    ++fitTries_;
+    QTimer::singleShot(kFitRetryMs, this, &MainWindow::FitToScreen);
+    return;
+  }
   const QSize border = frame.size() - size();
   const QRect fitted = ClampToScreen(frame, available);
   if (fitted == frame) return;

@@ -44,7 +44,7 @@ stop_screen() {
 start_orvo() {
   "$orvo" >/dev/null 2>&1 &
   app=$!
-  window=$(xdotool search --sync --name '^Orvo$' | head -n 1)
+  window=$(xdotool search --sync --onlyvisible --name '^Orvo$' | head -n 1)
   xdotool windowactivate --sync "$window"
   sleep 1
 }
@@ -71,19 +71,23 @@ start_orvo
 run "1+2=" "5*-2=" "sqrt(2)=" "sin(1e6)=" "1/0=" "&foo=" "&st(1;2;3;4;50)="
 xdotool type --delay 15 "2^10"
 shot window
-xdotool key alt+v
+xdotool key alt+e
 shot menus root
-xdotool key Escape
+# The first Esc closes the menu, the second leaves the menu bar to the console.
+xdotool key Escape Escape
 xdotool key End BackSpace BackSpace BackSpace BackSpace
 run "&plot(-3;3;tan(x))="
 shot plot
 xdotool key F1
 shot help
+xdotool type --delay 15 "gam"
+shot typing
 stop_screen
 
 start_screen 1024x600
 start_orvo
 run "1+2=" "sin(1e6)=" "&plot(-5;5;sin(x);x^2/10-1)="
+xdotool type --delay 15 "pow(2,sin(1"
 shot window-1024x600 root
 stop_screen
 echo "wrote $(ls "$out"/*.png | tr '\n' ' ')"

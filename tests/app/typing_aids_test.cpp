@@ -23,9 +23,10 @@ QString LastLine(const ConsoleEdit& console) {
 
 // The format the typed line's character at `index` is drawn with (later ranges are drawn over
 // earlier ones).
-QTextCharFormat FormatAt(ConsoleEdit& console, int index) {
-  const QTextBlock block = console.document()->lastBlock();
-  console.highlighter().FormatBlock(block);
+QTextCharFormat FormatAt(ConsoleEdit& console, int index, QTextBlock block = QTextBlock()) {
+  if (!block.isValid()) block = console.document()->lastBlock();
+  // As the console formats what comes into view.
+  console.highlighter().FormatVisible(block, 1);
   QTextCharFormat format;
   for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
     if (index >= range.start && index < range.start + range.length) format.merge(range.format);
@@ -170,6 +171,13 @@ class TypingTest final : public QObject {
     QVERIFY(FormatAt(console, 2).fontWeight() != int(QFont::Bold));
     QTest::keyClick(&console, Qt::Key_Home);
     QVERIFY(FormatAt(console, 11).fontWeight() != int(QFont::Bold));
+    // Once run, the line has the colour of typed commands again.
+    QTest::keyClick(&console, Qt::Key_End);
+    QTest::keyClick(&console, Qt::Key_Return);
+    const QTextBlock first = console.document()->firstBlock();
+    QCOMPARE(first.text(), QStringLiteral("2*foo+sin(x)"));
+    QCOMPARE(FormatAt(console, 2, first).foreground().color(),
+             KindColour(console, ColourKind::kCommand));
 
     // Setting words and command words are known words; a command's unknown word is an error.
     TypeLine(console, QStringLiteral("prec=10"));
