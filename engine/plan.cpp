@@ -203,7 +203,12 @@ void Plan::Finish() {
       }
       if (info.bound.compute != nullptr && info.count == 1 &&
           (step.op == Op::kAdd || step.op == Op::kSub)) {
-        step.code = step.op == Op::kAdd ? Code::kCallPlus : Code::kCallMinus;
+        bool plus = step.op == Op::kAdd;
+        if (info.bound.kernel.compute != nullptr) {
+          step.code = plus ? Code::kKernelPlus : Code::kKernelMinus;
+        } else {
+          step.code = plus ? Code::kCallPlus : Code::kCallMinus;
+        }
         step.left = callArgs_[info.firstArg];
       }
     } else {
@@ -235,6 +240,7 @@ void Plan::Finish() {
     previous = result;
   }
   resultRegister_ = current[resultSlot];
+  resultInAccumulator_ = resultRegister_ == previous;
 
   std::size_t widest = 1;
   for (const CallInfo& info : calls_) {
@@ -342,21 +348,23 @@ bool Plan::Run(double x, double y, double z, Random* rng, std::string& errors, E
       }
       case Code::kCallPlus:
       case Code::kCallMinus: {
-        const CallInfo& info = calls_[step.right];
         const double* arg = v + step.left;
         // What ApplyOperator gives for the bracket's sign, signs of zero included.
         double signedFirst = step.code == Code::kCallPlus ? 0 + *arg : 0 - *arg;
-        FunctionCall call;
-        call.code = info.function;
-        call.signedFirst = signedFirst;
-        call.args = arg;
-        call.rng = rng;
-        call.status = &status;
-        call.errors = &errors;
-        call.value = signedFirst;
-        call.folds = info.folds;
-        info.bound.compute(call);
-        acc = call.value;
+        acc = CallBound(calls_[step.right], arg, signedFirst, rng, status, errors);
+        break;
+      }
+      case Code::kKernelPlus:
+      case Code::kKernelMinus: {
+        const CallInfo& info = calls_[step.right];
+        const double* arg = v + step.left;
+        double signedFirst = step.code == Code::kKernelPlus ? 0 + *arg : 0 - *arg;
+        const Kernel& kernel = info.bound.kernel;
+        if (signedFirst >= kernel.low && signedFirst <= kernel.high) {
+          acc = kernel.compute(signedFirst);
+        } else {
+          acc = CallBound(info, arg, signedFirst, rng, status, errors);
+        }
         break;
       }
       case Code::kNote:
@@ -371,10 +379,26 @@ bool Plan::Run(double x, double y, double z, Random* rng, std::string& errors, E
     }
     *out++ = acc;
   }
-  Conclude(v[resultRegister_] + resultZero_, status, errors, result.value);
+  double last = resultInAccumulator_ ? acc : v[resultRegister_];
+  Conclude(last + resultZero_, status, errors, result.value);
   result.status = status;
   result.fault = status == 0 && errors.empty() ? Fault::kNone : Fault::kValue;
   return true;
+}
+
+double Plan::CallBound(const CallInfo& info, const double* arg, double signedFirst, Random* rng,
+                       int& status, std::string& errors) {
+  FunctionCall call;
+  call.code = info.function;
+  call.signedFirst = signedFirst;
+  call.args = arg;
+  call.rng = rng;
+  call.status = &status;
+  call.errors = &errors;
+  call.value = signedFirst;
+  call.folds = info.folds;
+  info.bound.compute(call);
+  return call.value;
 }
 
 bool Plan::RunCall(const Step& step, const double* v, Random* rng, int& status, std::string& errors,

@@ -82,6 +82,10 @@ class Plan {
     // once: the commonest calls, made without the general call's copying and checks.
     kCallPlus,
     kCallMinus,
+    // The same for a function with a kernel: inside the kernel's range the value is the
+    // kernel's, without the call record.
+    kKernelPlus,
+    kKernelMinus,
     kNote
   };
 
@@ -110,6 +114,8 @@ class Plan {
   void Emit(Code code, int left, int right, Op op, const char* opText);
   bool RunCall(const Step& step, const double* v, Random* rng, int& status, std::string& errors,
                double& value);
+  double CallBound(const CallInfo& info, const double* arg, double signedFirst, Random* rng,
+                   int& status, std::string& errors);
 
   State state_ = State::kEmpty;
   std::vector<Step> steps_;
@@ -119,6 +125,8 @@ class Plan {
   std::vector<bool> addZero_;   // while recording: the value still needs its "+0"
   std::vector<char> variable_;  // while recording: 'x', 'y', 'z' or ' ' for each slot
   int resultRegister_ = 0;
+  // The result is the last step's, still in the replay's accumulator: no need to read it back.
+  bool resultInAccumulator_ = false;
   // Added to the result: +0 when the outer group's "+0)" is still pending, else -0, which
   // leaves every value as it is (-0 + -0 is -0), so the replay needs no test for it.
   double resultZero_ = -0.0;

@@ -137,7 +137,7 @@ std::vector<FunctionName> FunctionNames() {
 BoundFunction BindFunction(int code, int count) {
   const detail::FunctionRow* row = FindRow(code);
   if (row == nullptr || row->arity == detail::Arity::kOwn || !Fits(*row, count)) return {};
-  return {row->compute, FoldsWhenFitting(*row, count)};
+  return {row->compute, FoldsWhenFitting(*row, count), count == 1 ? row->kernel : Kernel{}};
 }
 
 }  // namespace orvo

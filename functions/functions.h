@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -100,9 +101,19 @@ void CallFunction(FunctionCall& call);
 // folds `folds` argument Terms (compute leaves `folds` alone). It is null when CallFunction must
 // do the call itself: an unknown code, an argument count that only earns the function's
 // "missing parameter" treatment, or a branch that decides its fold count itself.
+// The plain part of a one-argument function: for S in [low, high] its call gives kernel(S) with
+// no message and no status, so a caller that tests the range can skip the call record. Outside
+// the range (not-a-number included) only the whole call knows. The empty range never holds.
+struct Kernel {
+  double (*compute)(double) = nullptr;
+  double low = std::numeric_limits<double>::infinity();
+  double high = -std::numeric_limits<double>::infinity();
+};
+
 struct BoundFunction {
   void (*compute)(FunctionCall&) = nullptr;
   int folds = 0;
+  Kernel kernel;  // set for calls with one argument of functions that have one
 };
 
 BoundFunction BindFunction(int code, int count);

@@ -17,10 +17,14 @@ constexpr double kSpeedOfLight = 299792458;
 // gcf and lcm refuse operands from this magnitude on.
 constexpr double kDivisorLimit = 1e8;
 
+double NaturalLog(double x) {
+  return std::log(x);
+}
+
 void Ln(FunctionCall& call) {
   double x = call.signedFirst;
   if (x > 0) {
-    call.value = std::log(x);
+    call.value = NaturalLog(x);
   } else {
     Fail(call, msg::kLnDomain, Fn::kLn);
   }
@@ -63,12 +67,22 @@ void Log(FunctionCall& call) {
   }
 }
 
+double Exponential(double x) {
+  return std::exp(x);
+}
+
 void Exp(FunctionCall& call) {
-  call.value = std::exp(call.signedFirst);
+  call.value = Exponential(call.signedFirst);
 }
 
 void Pow(FunctionCall& call) {
   call.value = Power(call.signedFirst, Arg(call, 2), *call.status, *call.errors);
+}
+
+// The root of an x > 0; zeros and negatives take the root's own way (sqrt(-0) is +0, and a
+// rounding error's negative gives 0).
+double SquareRoot(double x) {
+  return std::sqrt(x);
 }
 
 void Sqrt(FunctionCall& call) {
@@ -82,8 +96,12 @@ void Curt(FunctionCall& call) {
   call.value = x < 0 ? -std::pow(-x, kThird) : std::pow(x, kThird);
 }
 
+double Magnitude(double x) {
+  return std::fabs(x);
+}
+
 void Abs(FunctionCall& call) {
-  call.value = std::fabs(call.signedFirst);
+  call.value = Magnitude(call.signedFirst);
 }
 
 void Fac(FunctionCall& call) {
@@ -266,14 +284,18 @@ constexpr FunctionRow kRows[] = {
     Own(Fn::kCombinations, "c", "c(n,k): combinations, n!/(k!(n-k)!); c() is the speed of light",
         Combinations),  // c() is a constant
     Own(Fn::kPermutations, "p", "p(n,k): permutations, n!/(n-k)!; p(n) is n!", Permutations),
-    One(Fn::kLn, "ln", "ln(x): natural logarithm", Ln),
+    OneWithKernel(Fn::kLn, "ln", "ln(x): natural logarithm", Ln,
+                  {NaturalLog, kSmallestPositive, kInfinity}),
     One(Fn::kLg, "lg log10", "lg(x): common logarithm (base 10)", Lg),
     Own(Fn::kLog, "log", "log(x,y): logarithm of y to the base x; log(x) is ln(x)", Log),
-    One(Fn::kExp, "exp", "exp(x): e to the power x", Exp),
+    OneWithKernel(Fn::kExp, "exp", "exp(x): e to the power x", Exp,
+                  {Exponential, -kInfinity, kInfinity}),
     Fixed(Fn::kPow, "pow power", "pow(x,y): x to the power y", 2, msg::kPowMissing, Pow),
-    One(Fn::kSqrt, "sqrt", "sqrt(x): square root", Sqrt),
+    OneWithKernel(Fn::kSqrt, "sqrt", "sqrt(x): square root", Sqrt,
+                  {SquareRoot, kSmallestPositive, kInfinity}),
     One(Fn::kCurt, "curt", "curt(x): cube root", Curt),
-    One(Fn::kAbs, "abs fabs", "abs(x): absolute value", Abs),
+    OneWithKernel(Fn::kAbs, "abs fabs", "abs(x): absolute value", Abs,
+                  {Magnitude, -kInfinity, kInfinity}),
     One(Fn::kFac, "fac fact", "fac(x): factorial, x!", Fac),
     Fixed(Fn::kMod, "mod", "mod(n,k): integer remainder of n/k", 2, msg::kModMissing, Mod),
     Fixed(Fn::kFmod, "fmod", "fmod(x,y): real remainder of x/y", 2, msg::kFmodMissing, Fmod),

@@ -36,18 +36,24 @@ bool AtQuarterTurn(double value, double x) {
 }
 
 // sin, cos and tan take the C library's reduction, which is exact for every double.
+double Sine(double x) {
+  double s = std::sin(x);
+  return AtQuarterTurn(s, x) ? 0 : s;
+}
+
+double Cosine(double x) {
+  double c = std::cos(x);
+  return AtQuarterTurn(c, x) ? 0 : c;
+}
+
 void Sin(FunctionCall& call) {
   if (TooBig(call, msg::kSinTooBig, Fn::kSin)) return;
-  double x = call.signedFirst;
-  double s = std::sin(x);
-  call.value = AtQuarterTurn(s, x) ? 0 : s;
+  call.value = Sine(call.signedFirst);
 }
 
 void Cos(FunctionCall& call) {
   if (TooBig(call, msg::kCosTooBig, Fn::kCos)) return;
-  double x = call.signedFirst;
-  double c = std::cos(x);
-  call.value = AtQuarterTurn(c, x) ? 0 : c;
+  call.value = Cosine(call.signedFirst);
 }
 
 // At the pole the value is the largest double, which the evaluation reports as an overflow.
@@ -230,8 +236,10 @@ void Argd(FunctionCall& call) {
 }
 
 constexpr FunctionRow kRows[] = {
-    One(Fn::kSin, "sin", "sin(x): sine, x in radians", Sin),
-    One(Fn::kCos, "cos", "cos(x): cosine, x in radians", Cos),
+    OneWithKernel(Fn::kSin, "sin", "sin(x): sine, x in radians", Sin,
+                  {Sine, -kTrigLimit, kTrigLimit}),
+    OneWithKernel(Fn::kCos, "cos", "cos(x): cosine, x in radians", Cos,
+                  {Cosine, -kTrigLimit, kTrigLimit}),
     One(Fn::kTan, "tg tan", "tan(x): tangent, x in radians", Tan),
     One(Fn::kAsin, "asin arcsin", "asin(x): arc sine in radians", Asin),
     One(Fn::kAcos, "acos arccos", "acos(x): arc cosine in radians", Acos),

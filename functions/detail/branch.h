@@ -1,4 +1,5 @@
 #pragma once
+#include <limits>
 #include <string_view>
 
 #include "functions/functions.h"
@@ -192,46 +193,57 @@ struct FunctionRow {
   std::string_view missing;  // reported when a multi-parameter call has one argument
   int missingStatus = 0;     // the status that goes with it
   Compute compute = nullptr;
+  Kernel kernel;  // one-parameter functions: the plain part of `compute`, if it has one
 };
 
 constexpr FunctionRow One(Fn code, std::string_view names, std::string_view usage,
                           Compute compute) {
-  return {code, names, usage, Arity::kFixed, 1, {}, 0, compute};
+  return {code, names, usage, Arity::kFixed, 1, {}, 0, compute, {}};
 }
+
+// One parameter, with a kernel that gives the value without the call record inside its range.
+constexpr FunctionRow OneWithKernel(Fn code, std::string_view names, std::string_view usage,
+                                    Compute compute, Kernel kernel) {
+  return {code, names, usage, Arity::kFixed, 1, {}, 0, compute, kernel};
+}
+
+// The ranges of kernels.
+inline constexpr double kInfinity = std::numeric_limits<double>::infinity();
+inline constexpr double kSmallestPositive = std::numeric_limits<double>::denorm_min();
 
 // A k-parameter function whose missing message comes with status +code.
 constexpr FunctionRow Fixed(Fn code, std::string_view names, std::string_view usage, int params,
                             std::string_view missing, Compute compute) {
-  return {code, names, usage, Arity::kFixed, params, missing, Code(code), compute};
+  return {code, names, usage, Arity::kFixed, params, missing, Code(code), compute, {}};
 }
 
 // The same with a missing message whose status is not the function's own code.
 constexpr FunctionRow FixedWithStatus(Fn code, std::string_view names, std::string_view usage,
                                       int params, std::string_view missing, int missingStatus,
                                       Compute compute) {
-  return {code, names, usage, Arity::kFixed, params, missing, missingStatus, compute};
+  return {code, names, usage, Arity::kFixed, params, missing, missingStatus, compute, {}};
 }
 
 // Exactly k parameters, the missing message with status +code.
 constexpr FunctionRow Exact(Fn code, std::string_view names, std::string_view usage, int params,
                             std::string_view missing, Compute compute) {
-  return {code, names, usage, Arity::kExact, params, missing, Code(code), compute};
+  return {code, names, usage, Arity::kExact, params, missing, Code(code), compute, {}};
 }
 
 constexpr FunctionRow ExactWithStatus(Fn code, std::string_view names, std::string_view usage,
                                       int params, std::string_view missing, int missingStatus,
                                       Compute compute) {
-  return {code, names, usage, Arity::kExact, params, missing, missingStatus, compute};
+  return {code, names, usage, Arity::kExact, params, missing, missingStatus, compute, {}};
 }
 
 constexpr FunctionRow Variadic(Fn code, std::string_view names, std::string_view usage,
                                Compute compute) {
-  return {code, names, usage, Arity::kVariadic, 1, {}, 0, compute};
+  return {code, names, usage, Arity::kVariadic, 1, {}, 0, compute, {}};
 }
 
 constexpr FunctionRow Own(Fn code, std::string_view names, std::string_view usage,
                           Compute compute) {
-  return {code, names, usage, Arity::kOwn, 1, {}, 0, compute};
+  return {code, names, usage, Arity::kOwn, 1, {}, 0, compute, {}};
 }
 
 // Appends a message and sets the evaluator's status.

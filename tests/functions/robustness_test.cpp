@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "functions/detail/branches.h"
 #include "functions/functions.h"
@@ -44,6 +46,53 @@ TEST(Dispatch, ReplayedEvaluationsAgreeWithFreshOnes) {
   const ReplayPoint points[] = {{1, 0}, {-1, 0},     {0, 0},    {2.5, 0},  {1e308, 0}, {-0.3, 0},
                                 {7, 0}, {-1e308, 0}, {kNaN, 0}, {kInf, 0}, {-kInf, 0}, {1e-320, 0}};
   ExpectReplayAgrees(expressions, points);
+}
+
+// A kernel stands in for its call inside its range, so the range must hold no argument whose
+// call gives another value (a sign of zero included) or a message: its edges, their neighbours
+// and a spread of magnitudes of both signs.
+TEST(Dispatch, KernelsGiveTheirCallsValuesInsideTheirRanges) {
+  int kernels = 0;
+  for (const FunctionName& name : FunctionNames()) {
+    const Kernel kernel = BindFunction(name.code, 1).kernel;
+    if (kernel.compute == nullptr) continue;
+    ++kernels;
+    std::vector<double> samples = {kernel.low,
+                                   kernel.high,
+                                   std::nextafter(kernel.low, kInf),
+                                   std::nextafter(kernel.high, -kInf),
+                                   0.0,
+                                   -0.0,
+                                   1e-320,
+                                   -1e-320,
+                                   1.5707963267948966,
+                                   3.141592653589793};
+    for (double m = 1e-300; m < 1e300; m *= 7.3) {
+      samples.push_back(m);
+      samples.push_back(-m);
+    }
+    for (double s : samples) {
+      if (!(s >= kernel.low && s <= kernel.high)) continue;
+      Random rng;
+      int status = 0;
+      std::string errors;
+      FunctionCall call;
+      call.code = name.code;
+      call.signedFirst = s;
+      call.args = &s;
+      call.rng = &rng;
+      call.status = &status;
+      call.errors = &errors;
+      call.value = s;
+      CallFunction(call);
+      const double expected = kernel.compute(s);
+      EXPECT_EQ(std::memcmp(&call.value, &expected, sizeof expected), 0)
+          << name.name << "(" << s << "): " << call.value << " vs " << expected;
+      EXPECT_EQ(status, 0) << name.name << "(" << s << ")";
+      EXPECT_EQ(errors, "") << name.name << "(" << s << ")";
+    }
+  }
+  EXPECT_GT(kernels, 0);
 }
 
 // The registry is the one list of functions: each code has one row within the dispatch table,
