@@ -241,6 +241,7 @@ void Plan::Finish() {
   }
   resultRegister_ = current[resultSlot];
   resultInAccumulator_ = resultRegister_ == previous;
+  FuseSquares();
 
   std::size_t widest = 1;
   for (const CallInfo& info : calls_) {
@@ -250,6 +251,45 @@ void Plan::Finish() {
   values_.assign(static_cast<std::size_t>(next), 0.0);
   std::copy(start_.begin(), start_.end(), values_.begin() + kFirstSlotRegister);
   state_ = State::kReady;
+}
+
+void Plan::FuseSquares() {
+  std::size_t kept = 0;
+  for (std::size_t k = 0; k < steps_.size(); ++k) {
+    Step step = steps_[k];
+    if (step.code == Code::kSquare && k + 1 < steps_.size()) {
+      const Step& next = steps_[k + 1];
+      Code fused = Code::kSquare;
+      int other = 0;
+      switch (next.code) {
+        case Code::kAddAccLeft:
+          fused = Code::kSquarePlus;
+          other = next.right;
+          break;
+        case Code::kAddAccRight:
+          fused = Code::kPlusSquare;
+          other = next.left;
+          break;
+        case Code::kSubAccLeft:
+          fused = Code::kSquareMinus;
+          other = next.right;
+          break;
+        case Code::kSubAccRight:
+          fused = Code::kMinusSquare;
+          other = next.left;
+          break;
+        default:
+          break;
+      }
+      if (fused != Code::kSquare) {
+        step.code = fused;
+        step.right = other;
+        ++k;  // the fused step writes both registers
+      }
+    }
+    steps_[kept++] = step;
+  }
+  steps_.resize(kept);
 }
 
 void Conclude(double result, int& status, std::string& errors, double& value) {
@@ -365,6 +405,30 @@ bool Plan::Run(double x, double y, double z, Random* rng, std::string& errors, E
         } else {
           acc = CallBound(info, arg, signedFirst, rng, status, errors);
         }
+        break;
+      }
+      case Code::kSquarePlus: {
+        double square = v[step.left] * v[step.left];
+        *out++ = square;
+        acc = square + v[step.right];
+        break;
+      }
+      case Code::kPlusSquare: {
+        double square = v[step.left] * v[step.left];
+        *out++ = square;
+        acc = v[step.right] + square;
+        break;
+      }
+      case Code::kSquareMinus: {
+        double square = v[step.left] * v[step.left];
+        *out++ = square;
+        acc = square - v[step.right];
+        break;
+      }
+      case Code::kMinusSquare: {
+        double square = v[step.left] * v[step.left];
+        *out++ = square;
+        acc = v[step.right] - square;
         break;
       }
       case Code::kNote:

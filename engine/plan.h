@@ -86,6 +86,12 @@ class Plan {
     // kernel's, without the call record.
     kKernelPlus,
     kKernelMinus,
+    // A square and the sum or difference that takes it at once (1+x^2, 1-x^2, x^2+y), in one
+    // step with the operands in their order: left ^ 2 is written to its register as before.
+    kSquarePlus,   // left ^ 2 + right
+    kPlusSquare,   // right + left ^ 2
+    kSquareMinus,  // left ^ 2 - right
+    kMinusSquare,  // right - left ^ 2
     kNote
   };
 
@@ -112,6 +118,8 @@ class Plan {
   // Gives a slot its pending "+0" before a step reads it.
   void Settle(int slot);
   void Emit(Code code, int left, int right, Op op, const char* opText);
+  // Joins each square with the sum or difference that follows and takes it.
+  void FuseSquares();
   bool RunCall(const Step& step, const double* v, Random* rng, int& status, std::string& errors,
                double& value);
   double CallBound(const CallInfo& info, const double* arg, double signedFirst, Random* rng,
