@@ -30,10 +30,14 @@ void Ln(FunctionCall& call) {
   }
 }
 
+double CommonLog(double x) {
+  return std::log10(x);
+}
+
 void Lg(FunctionCall& call) {
   double x = call.signedFirst;
   if (x > 0) {
-    call.value = std::log10(x);
+    call.value = CommonLog(x);
   } else {
     Fail(call, msg::kLgDomain, Fn::kLg);
   }
@@ -286,7 +290,8 @@ constexpr FunctionRow kRows[] = {
     Own(Fn::kPermutations, "p", "p(n,k): permutations, n!/(n-k)!; p(n) is n!", Permutations),
     OneWithKernel(Fn::kLn, "ln", "ln(x): natural logarithm", Ln,
                   {NaturalLog, kSmallestPositive, kInfinity}),
-    One(Fn::kLg, "lg log10", "lg(x): common logarithm (base 10)", Lg),
+    OneWithKernel(Fn::kLg, "lg log10", "lg(x): common logarithm (base 10)", Lg,
+                  {CommonLog, kSmallestPositive, kInfinity}),
     Own(Fn::kLog, "log", "log(x,y): logarithm of y to the base x; log(x) is ln(x)", Log),
     OneWithKernel(Fn::kExp, "exp", "exp(x): e to the power x", Exp,
                   {Exponential, -kInfinity, kInfinity}),

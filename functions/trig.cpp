@@ -57,14 +57,14 @@ void Cos(FunctionCall& call) {
 }
 
 // At the pole the value is the largest double, which the evaluation reports as an overflow.
+double Tangent(double x) {
+  if (AtQuarterTurn(std::cos(x), x)) return kHuge;
+  return AtQuarterTurn(std::sin(x), x) ? 0 : std::tan(x);
+}
+
 void Tan(FunctionCall& call) {
   if (TooBig(call, msg::kTanTooBig, Fn::kTan)) return;
-  double x = call.signedFirst;
-  if (AtQuarterTurn(std::cos(x), x)) {
-    call.value = kHuge;
-  } else {
-    call.value = AtQuarterTurn(std::sin(x), x) ? 0 : std::tan(x);
-  }
+  call.value = Tangent(call.signedFirst);
 }
 
 // The sine and cosine of x degrees. The reduction to r in [-45, 45] and a quadrant is exact
@@ -139,8 +139,12 @@ void Acos(FunctionCall& call) {
   }
 }
 
+double ArcTangent(double x) {
+  return std::atan(x);
+}
+
 void Atan(FunctionCall& call) {
-  call.value = std::atan(call.signedFirst);
+  call.value = ArcTangent(call.signedFirst);
 }
 
 void Atan2(FunctionCall& call) {
@@ -151,16 +155,28 @@ void Hypot(FunctionCall& call) {
   call.value = std::hypot(call.signedFirst, Arg(call, 2));
 }
 
+double HyperbolicSine(double x) {
+  return std::sinh(x);
+}
+
 void Sinh(FunctionCall& call) {
-  call.value = std::sinh(call.signedFirst);
+  call.value = HyperbolicSine(call.signedFirst);
+}
+
+double HyperbolicCosine(double x) {
+  return std::cosh(x);
 }
 
 void Cosh(FunctionCall& call) {
-  call.value = std::cosh(call.signedFirst);
+  call.value = HyperbolicCosine(call.signedFirst);
+}
+
+double HyperbolicTangent(double x) {
+  return std::tanh(x);
 }
 
 void Tanh(FunctionCall& call) {
-  call.value = std::tanh(call.signedFirst);
+  call.value = HyperbolicTangent(call.signedFirst);
 }
 
 // ln(x + sqrt(x^2 + 1)). The formula is used as it stands for x >= 1 and mended where it breaks
@@ -240,16 +256,21 @@ constexpr FunctionRow kRows[] = {
                   {Sine, -kTrigLimit, kTrigLimit}),
     OneWithKernel(Fn::kCos, "cos", "cos(x): cosine, x in radians", Cos,
                   {Cosine, -kTrigLimit, kTrigLimit}),
-    One(Fn::kTan, "tg tan", "tan(x): tangent, x in radians", Tan),
+    OneWithKernel(Fn::kTan, "tg tan", "tan(x): tangent, x in radians", Tan,
+                  {Tangent, -kTrigLimit, kTrigLimit}),
     One(Fn::kAsin, "asin arcsin", "asin(x): arc sine in radians", Asin),
     One(Fn::kAcos, "acos arccos", "acos(x): arc cosine in radians", Acos),
-    One(Fn::kAtan, "atg atan arctg arctan", "atan(x): arc tangent in radians", Atan),
+    OneWithKernel(Fn::kAtan, "atg atan arctg arctan", "atan(x): arc tangent in radians", Atan,
+                  {ArcTangent, -kInfinity, kInfinity}),
     One(Fn::kSind, "sind", "sind(x): sine, x in degrees", Sind),
     One(Fn::kCosd, "cosd", "cosd(x): cosine, x in degrees", Cosd),
     One(Fn::kTand, "tgd tand", "tand(x): tangent, x in degrees", Tand),
-    One(Fn::kSinh, "sh sinh", "sinh(x): hyperbolic sine", Sinh),
-    One(Fn::kCosh, "ch cosh", "cosh(x): hyperbolic cosine", Cosh),
-    One(Fn::kTanh, "th tgh tanh", "tanh(x): hyperbolic tangent", Tanh),
+    OneWithKernel(Fn::kSinh, "sh sinh", "sinh(x): hyperbolic sine", Sinh,
+                  {HyperbolicSine, -kInfinity, kInfinity}),
+    OneWithKernel(Fn::kCosh, "ch cosh", "cosh(x): hyperbolic cosine", Cosh,
+                  {HyperbolicCosine, -kInfinity, kInfinity}),
+    OneWithKernel(Fn::kTanh, "th tgh tanh", "tanh(x): hyperbolic tangent", Tanh,
+                  {HyperbolicTangent, -kInfinity, kInfinity}),
     One(Fn::kAsinh, "ash asinh arcsh arcsinh", "asinh(x): inverse hyperbolic sine", Asinh),
     One(Fn::kAcosh, "ach acosh arcch arccosh", "acosh(x): inverse hyperbolic cosine", Acosh),
     One(Fn::kAtanh, "ath atgh atanh arcth arctgh arctanh", "atanh(x): inverse hyperbolic tangent",
