@@ -166,6 +166,7 @@ class Scanner {
     }
     if (!out_.empty() && In(out_.back(), kOperandTail)) {
       out_.push_back('*');
+      if (notes_ != nullptr) outFrom_.push_back(-1);
       skipAt_ = Position() + 1;
     }
     return true;

@@ -59,6 +59,7 @@ TEST(Tokens, PlaceTheEnginesReadingInTheTypedText) {
       {"&is(0;", "& ?:is ( 0 ;"},
       {"[x]{y}", "[ x ] { y }"},
       {"pow(2,", "f:pow ( 2 ,"},
+      {"2(3)+x(1)", "2 ( 3 ) + x ( 1 )"},  // the product the engine writes is not shown
       {"", ""},
   };
   for (auto [typed, expected] : rows) {
