@@ -84,22 +84,31 @@ struct Answer {
   std::vector<std::string> notes;
   // A line without "=" that no setting or command took: answered with nothing.
   bool unfinished = false;
+  // For --values: the answer's values on one line, tab-separated, the main value first; nothing
+  // for a line that asks for no values (a setting, a screen word, a line without "=").
+  std::optional<std::string> values;
+};
+
+// What argument and pipe modes write of each answer.
+struct Reporting {
+  bool notes = true;
+  bool valuesOnly = false;  // --values: one line of values per calculation, nothing else
 };
 
 // How argument and pipe modes write answers: results on `out`; messages of failed answers and
 // notes on `err`, so that a script capturing the output gets results only.
 class Reporter {
  public:
-  Reporter(std::ostream& out, std::ostream& err, bool notes)
-      : out_(out), err_(err), notes_(notes) {}
-  // The answer's text to `out` (or to `err` when it failed), then its notes.
+  Reporter(std::ostream& out, std::ostream& err, Reporting how) : out_(out), err_(err), how_(how) {}
+  // The answer's text (or its values) to `out`, its messages to `err` when it failed, then its
+  // notes.
   void Write(const Answer& answer);
 
  private:
   void Note(std::string_view text);
   std::ostream& out_;
   std::ostream& err_;
-  bool notes_;
+  Reporting how_;
   bool hinted_ = false;  // "end a calculation with =" is said once a run
 };
 

@@ -51,6 +51,11 @@ constexpr std::string_view kUsage =
     "Options (they end at the first LINE; a LINE may begin with - before a digit, \"(\" or\n"
     "\".\", as in -1+2=):\n"
     "  -q, --quiet    no notes\n"
+    "  --values       print only values: one line for each calculation (a line ending in =\n"
+    "                 or =0 that is no setting or screen word, such as 1+2=, &is(0;1;x)=,\n"
+    "                 x^2-4=0), holding its values separated by tabs, the main one first,\n"
+    "                 named ones as name=value; an empty line when it failed or has none.\n"
+    "                 Settings, screen words and answers to questions print nothing.\n"
     "  --transcript   print the whole console text at the end, byte for byte (CR LF kept),\n"
     "                 messages and questions included, no notes; LINE arguments are typed\n"
     "                 first, then the lines of standard input\n"
@@ -142,10 +147,10 @@ int WriteChart(const orvo::cli::LineSession& session, const Charts& charts) {
 // Types every line of `source` and writes each answer; 1 when any answer failed. Questions and
 // the lines that answer them go to stderr with the messages.
 int RunLines(orvo::cli::LineSource& source, const orvo::SessionOptions& given, const Charts& charts,
-             bool notes) {
+             orvo::cli::Reporting reporting) {
   SignalInterrupt interrupt;
   orvo::cli::LineSession session(source, &std::cerr, interrupt, given);
-  orvo::cli::Reporter reporter(std::cout, std::cerr, notes);
+  orvo::cli::Reporter reporter(std::cout, std::cerr, reporting);
   int exitCode = 0;
   while (std::optional<std::string> line = source.NextLine("")) {
     interruptRequested = false;
@@ -270,6 +275,7 @@ enum class Mode { kLines, kTranscript, kHelp, kVersion };
 struct Options {
   Mode mode = Mode::kLines;
   bool quiet = false;   // no notes
+  bool values = false;  // values only
   std::string svgPath;  // --plot
   std::deque<std::string> lines;
 };
@@ -285,6 +291,7 @@ constexpr OptionName kOptions[] = {
     {"--transcript", Mode::kTranscript},
     {"--quiet", Mode::kLines, &Options::quiet},
     {"-q", Mode::kLines, &Options::quiet},
+    {"--values", Mode::kLines, &Options::values},
     {"--help", Mode::kHelp},
     {"-h", Mode::kHelp},
     {"--version", Mode::kVersion},
@@ -373,15 +380,17 @@ int main(int argc, char** argv) {
   }
   CatchInterrupts();
   const orvo::SessionOptions given = SessionOptionsFromEnvironment();
+  const orvo::cli::Reporting reporting{!options->quiet, options->values};
   // A chart file replaces the charts on the terminal.
-  const Charts charts{options->svgPath.empty() ? TerminalChartSize() : std::nullopt,
-                      options->svgPath};
+  const Charts charts{
+      options->svgPath.empty() && !options->values ? TerminalChartSize() : std::nullopt,
+      options->svgPath};
   if (!options->lines.empty()) {
     orvo::cli::ListSource source(std::move(options->lines));
-    return RunLines(source, given, charts, !options->quiet);
+    return RunLines(source, given, charts, reporting);
   }
-  if (::isatty(STDIN_FILENO) != 0)
+  if (::isatty(STDIN_FILENO) != 0 && !options->values)
     return RunInteractive(HistoryFile(), given, charts, !options->quiet);
   orvo::cli::StreamSource source(std::cin);
-  return RunLines(source, given, charts, !options->quiet);
+  return RunLines(source, given, charts, reporting);
 }

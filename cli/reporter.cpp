@@ -4,7 +4,13 @@ namespace orvo::cli {
 
 void Reporter::Write(const Answer& answer) {
   // Results first, so that a terminal showing both streams keeps the order of a session.
-  (answer.failed ? err_ : out_) << answer.text << '\n';
+  if (how_.valuesOnly && answer.values) out_ << *answer.values << '\n';
+  if (answer.failed) {
+    out_.flush();
+    err_ << answer.text << '\n';
+  } else if (!how_.valuesOnly) {
+    out_ << answer.text << '\n';
+  }
   out_.flush();
   for (const std::string& note : answer.notes) Note(note);
   if (answer.unfinished && !hinted_) {
@@ -14,7 +20,7 @@ void Reporter::Write(const Answer& answer) {
 }
 
 void Reporter::Note(std::string_view text) {
-  if (notes_) err_ << "orvo-cli: note: " << text << '\n';
+  if (how_.notes) err_ << "orvo-cli: note: " << text << '\n';
 }
 
 }  // namespace orvo::cli

@@ -84,6 +84,12 @@ TEST_F(OrvoCli, AnswersOptionsAndExitStatus) {
        "orvo-cli: note: end a calculation with =\nError: divided by zero\n",
        1},
       {" -q '5*-2=' '2+2' 'pow(2,-1)='", "10\n\n2\n", 0},
+      // --values: one line per calculation, the main value first; an empty one for a failure,
+      // none for a setting.
+      {" --values 2>/dev/null '&st(1;2;3)=' 'x^2-4=0' 'x=5' '1/0=' '&u(1atm;psi)='",
+       "Mean=2\tMax=3\tMin=1\tMedian=2\tSum=6\tStandard deviation=1\tAverage deviation=0.66666667\t"
+       "Conf. interval (t dist.)=2 +- 2.4841377\nx[1]=-2\tx[2]=2\n\n14.695949 psi\n",
+       1},
       // The transcript keeps the console bytes, messages included, and no notes; argument lines
       // come first.
       {" --transcript '5*-2=' <<'END'\n1/0=\nEND",
