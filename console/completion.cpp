@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "console/answer_calls.h"
 #include "console/detail/routes.h"
 #include "engine/tokens.h"
 #include "functions/functions.h"
@@ -72,7 +73,7 @@ std::string UsageOf(std::string_view typedName, const DefinitionStore& definitio
   for (const FunctionName& function : FunctionNames()) {
     if (function.name == name) return UsageFor(name, function.usage);
   }
-  return "";
+  return name == kAnsName ? std::string(kAnsUsage) : "";
 }
 
 CompletedWord Complete(std::string_view line, std::size_t caret,
@@ -109,6 +110,9 @@ CompletedWord Complete(std::string_view line, std::size_t caret,
       continue;
     }
     builtIn.push_back({name, name + "(", UsageFor(name, function.usage)});
+  }
+  if (StartsWith(kAnsName, prefix) && std::ranges::find(taken, kAnsName) == taken.end()) {
+    builtIn.push_back({std::string(kAnsName), std::string(kAnsName) + "(", std::string(kAnsUsage)});
   }
   std::sort(builtIn.begin(), builtIn.end(),
             [](const Completion& a, const Completion& b) { return a.name < b.name; });

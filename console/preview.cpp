@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "console/answer_calls.h"
 #include "console/detail/messages.h"
 #include "console/detail/routes.h"
 #include "console/session.h"
@@ -179,13 +180,22 @@ std::string ReadingNote(const Reading& reading) {
 
 PreviewSnapshot SnapshotForPreview(const ConsoleSession& session) {
   const ConsoleState& state = session.state();
-  return PreviewSnapshot{state.evaluator.GetX(), state.evaluator.GetY(), state.evaluator.GetZ(),
-                         state.precision,        state.definitions,      session.rng()};
+  return PreviewSnapshot{state.evaluator.GetX(),
+                         state.evaluator.GetY(),
+                         state.evaluator.GetZ(),
+                         state.precision,
+                         state.definitions,
+                         session.rng(),
+                         RecentAnswerValues(session.Answers())};
 }
 
 std::string PreviewLine(PreviewSnapshot snapshot, std::string_view line) {
   if (line.size() > kMaxPreviewLength) return {};
-  std::string cleaned = CleanCommand(line);
+  std::string error;
+  std::optional<std::string> replaced =
+      ReplaceAnswerCalls(CleanCommand(line), snapshot.answers, snapshot.definitions, error);
+  if (!replaced) return error;
+  const std::string& cleaned = *replaced;
   LineClass c = Classify(cleaned);
   // A line that Enter would not run yet is previewed as it will be once it ends with "=".
   bool ended = c.kind != LineKind::kText;

@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/random.h"
 #include "userdef/userdef.h"
@@ -36,6 +37,7 @@ struct PreviewSnapshot {
   int precision = 8;
   DefinitionStore definitions;
   Random rng;
+  std::vector<double> answers;  // what ans(1), ans(2), ... stand for
 };
 
 PreviewSnapshot SnapshotForPreview(const ConsoleSession& session);

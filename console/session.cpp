@@ -4,6 +4,7 @@
 
 #include "base/number_text.h"
 #include "base/text.h"
+#include "console/answer_calls.h"
 #include "console/detail/messages.h"
 #include "console/detail/routes.h"
 #include "console/preview.h"
@@ -37,12 +38,27 @@ bool ConsoleSession::OnEnter(bool numberPad) {
   lastFailed_ = false;
   if (numberPad) box_.ReplaceSelection("=");
   lineText_ = box_.TextAfterLastBackslash();
-  typed_ = CleanCommand(lineText_);
-  const LineClass line = Classify(typed_);
+  command_ = CleanCommand(lineText_);
+  typed_ = command_;
+  LineClass line = Classify(typed_);
   kind_ = line.kind;
   if (line.kind == LineKind::kEmpty) {
     box_.SetText("");  // Enter with nothing typed clears the screen
     return true;
+  }
+  if (line.kind != LineKind::kText) {
+    std::string error;
+    std::optional<std::string> replaced =
+        ReplaceAnswerCalls(typed_, RecentAnswerValues(answers_), state_.definitions, error);
+    if (!replaced) {
+      Deliver(FailedAnswer(std::move(error)));
+      return false;
+    }
+    if (*replaced != typed_) {
+      typed_ = std::move(*replaced);
+      line = Classify(typed_);
+      kind_ = line.kind;
+    }
   }
   Deliver(Run(line));
   return false;
@@ -94,7 +110,7 @@ CommandAnswer ConsoleSession::RunExpression(const LineClass&, std::string expand
 
 void ConsoleSession::Deliver(CommandAnswer answer) {
   Answer record;
-  record.command = typed_;
+  record.command = command_;
   record.kind = kind_;
   record.placement = answer.placement;
   record.bytes = FrameAnswer(answer.placement, answer.content);
@@ -140,6 +156,7 @@ void ConsoleSession::RestoreAnswers(std::deque<Answer> answers) {
 void ConsoleSession::OnDropFiles(const std::vector<std::string>& paths) {
   if (paths.empty()) return;
   // Not a typed line: the answer's record has no command.
+  command_.clear();
   typed_.clear();
   lineText_.clear();
   kind_ = LineKind::kCommand;

@@ -83,7 +83,7 @@ class ConsoleSession {
   void Deliver(CommandAnswer answer);
 
   // The command being run as it was typed: cleaned like every command, but with its case kept
-  // (file names on Linux are case-sensitive).
+  // (file names on Linux are case-sensitive), and ans() calls replaced by their values.
   const std::string& TypedCommand() const { return typed_; }
 
   // Appends an answer at the caret.
@@ -104,6 +104,7 @@ class ConsoleSession {
   SessionOptions options_;
   Random rng_;  // one per session, never reseeded
   bool lastFailed_ = false;
+  std::string command_;  // the cleaned line as typed, ans() calls and all: the record keeps it
   std::string typed_;
   std::string lineText_;  // the line as it stood after the last backslash when Enter was pressed
   LineKind kind_ = LineKind::kEmpty;

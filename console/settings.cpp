@@ -123,8 +123,14 @@ CommandAnswer ConsoleSession::RunSetting(const LineClass& line) {
       return SetVariable(*this, command, word, &Evaluator::SetZ);
     case Setting::kSetPrecision:
       return SetPrecision(*this, command, word);
-    case Setting::kShowPrecision:
-      return {std::to_string(state_.precision), Placement::kAfterEquals};
+    case Setting::kShowPrecision: {
+      std::string shown = std::to_string(state_.precision);
+      return {shown,
+              Placement::kAfterEquals,
+              false,
+              false,
+              {{"", shown, double(state_.precision), true}}};
+    }
     case Setting::kResetX:
       return ResetVariable(*this, &Evaluator::SetX);
     case Setting::kResetY:

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/message.h"
+#include "console/answer_calls.h"
 #include "engine/tokens.h"
 #include "functions/functions.h"
 
@@ -95,7 +96,7 @@ std::string SuggestionFor(std::string_view line, const std::vector<Token>& token
   while (end < line.size() && IsWordChar(line[end])) ++end;
   const std::string word(line.substr(start, end - start));
   const bool bracketed = at + 1 < tokens.size() && tokens[at + 1].kind == TokenKind::kOpen;
-  if (IsDefined(word, definitions)) return "";
+  if (IsDefined(word, definitions) || word == kAnsName) return "";  // ans(n) past the answers
   for (auto [typed, usual] : kSpellings) {
     if (typed != word || (typed == "e" && bracketed)) continue;
     return std::string(usual.find("%s") == std::string_view::npos

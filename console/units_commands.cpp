@@ -19,7 +19,10 @@ CommandAnswer UnitsHandler(ConsoleSession& session, const Route&, std::string_vi
   if (answer.failed) return FailedAnswer(std::move(answer.text));
   // A result follows the "=" like a plain expression's.
   std::string text = answer.text;
-  return {std::move(answer.text), Placement::kAfterEquals, false, false,
+  return {std::move(answer.text),
+          Placement::kAfterEquals,
+          false,
+          false,
           {AnswerValue{"", std::move(text), answer.value, true}}};
 }
 

@@ -13,6 +13,7 @@ inline constexpr std::string_view kNoSuchHash =
 
 // Also the status line's preview of such a line.
 inline constexpr std::string_view kExpansionTooLong = "Error: The expanded expression is too long";
+inline constexpr std::string_view kNoAnswer = "Error: ans(n) function, no answer %s";
 
 inline constexpr std::string_view kBracketsOn = "Checking brackets is turned on";
 inline constexpr std::string_view kBracketsOff = "Checking brackets is turned off";

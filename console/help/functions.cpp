@@ -211,6 +211,12 @@ constexpr std::string_view kBlocks[] = {
 
     "\r\n\r\nceil(x)\r\n"
     "The smallest whole number not below x: `ceil(-2.5)=`-2",
+
+    "\r\n\r\nans() or ans(n)\r\n"
+    "The value of the last answer that had one (an expression, prec=, the first value of a\r\n"
+    "tool), or of the n-th last: ans(1) is ans(). It is the full number behind the printed\r\n"
+    "digits and works in every command, as in &is(0;1;ans()*x)=. A definition keeps the value\r\n"
+    "ans() had when it was defined; a definition named ans is used instead",
 };
 
 }  // namespace

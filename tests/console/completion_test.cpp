@@ -55,7 +55,7 @@ TEST_F(Typing, OffersTheNamesThatStartLikeTheWord) {
       {"2+GAM", "gamma gammainc gammaln gammalninv"},
       {"2sq", "sqr sqrt"},                   // the user's function first, with a built-in
       {"si", "sin si sign sind sinh sinl"},  // theirs hides the built-in sin
-      {"a", "abs ach acos acosh al anglell arcch arccos"},  // at most eight
+      {"a", "abs ach acos acosh al anglell ans arcch"},  // at most eight; ans is the console's
       {"gam|ma(1)", "gamma gammainc gammaln gammalninv"},
       {"&i", "&is( &ir( &ig( &it( &it1( &it2("},
       {"&O", "&oper= &other="},
