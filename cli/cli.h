@@ -124,6 +124,8 @@ class LineSession {
   Answer Type(std::string_view line);
   // The whole console text.
   std::string Text() const { return box_.Text(); }
+  // The user's definitions, for completing names.
+  const DefinitionStore& Definitions() const { return session_.state().definitions; }
 
   // The chart of the last "&plot" when a line typed since the last call made a new one;
   // otherwise "".
@@ -137,6 +139,16 @@ class LineSession {
   LineDialogs dialogs_;
   ConsoleSession session_;
   unsigned chartsShown_ = 0;
+};
+
+// Tab completes the name being typed on the interactive line while the guard lives; a second
+// Tab lists the candidates with their usages.
+class TabCompletion {
+ public:
+  explicit TabCompletion(const LineSession& session);
+  ~TabCompletion();
+  TabCompletion(const TabCompletion&) = delete;
+  TabCompletion& operator=(const TabCompletion&) = delete;
 };
 
 }  // namespace orvo::cli

@@ -42,7 +42,7 @@ constexpr std::string_view kUsage =
     "  echo '2^10=' | orvo-cli       types the lines of standard input, prints each answer\n"
     "  orvo-cli                      on a terminal: a session with line editing and history;\n"
     "                                Ctrl+D, exit or quit ends it, Ctrl+C clears the line\n"
-    "                                or stops a long calculation\n"
+    "                                or stops a long calculation, Tab completes a name\n"
     "\n"
     "Answers go to standard output. Messages of failed answers, questions with the lines that\n"
     "answer them, and notes (\"orvo-cli: note: read as 5*2 ...\", \"orvo-cli: note: end a\n"
@@ -227,6 +227,7 @@ int RunInteractive(const std::optional<fs::path>& historyFile, const orvo::Sessi
   TerminalSource source;
   SignalInterrupt interrupt;
   orvo::cli::LineSession session(source, nullptr, interrupt, given);
+  orvo::cli::TabCompletion completion(session);
   bool hinted = false;
   int exitCode = 0;
   while (std::optional<std::string> line = source.NextLine("\\\\ ")) {

@@ -157,6 +157,19 @@ TEST_F(OrvoCli, InteractiveSession) {
             "_HiStOrY_V2_\n1+2=\nfoo\nbar\n#undef()=\n5*-2=\n1/0=\n&plot(-1;1;x)=\n");
 }
 
+// Tab completes a name to its bracket; where the candidates share no more than is typed, it lists
+// them with their usages and the line stays as it was.
+TEST_F(OrvoCli, TabCompletesNamesOnATerminal) {
+  ShellRun run =
+      RunShell("printf 'sqr\\t4)=\\ngam\\t\\t\\n&i\\t\\nquit\\n' | NO_COLOR=1 script -qec \"" +
+               cli_ + "\" /dev/null");
+  EXPECT_NE(run.output.find("t(4)=\r\n2\r\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("ma\r\ngamma(x): gamma function\r\ngammainc(x,a): "), std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("\r\n&is(a;b;f(x)): Simpson integral\r\n&ir("), std::string::npos)
+      << run.output;
+}
+
 // Charts on a terminal: coloured unless NO_COLOR holds something or the terminal is dumb, and
 // none at all on a terminal too narrow for one.
 TEST_F(OrvoCli, ChartsOnATerminal) {
