@@ -163,14 +163,19 @@ void ConsoleSession::OnDropFiles(const std::vector<std::string>& paths) {
   detail::LoadDroppedDefinitions(*this, paths.front());
 }
 
-void ConsoleSession::ShowHelpIndex() {
+// A page shown from a key or a menu rather than from a typed line: framed like an answer, with
+// the caret on a fresh line after the prompt as after Enter.
+void ConsoleSession::ShowPage(std::string_view page) {
   box_.SetText("");
-  box_.ReplaceSelection(msg::kHelpIndex);
+  box_.ReplaceSelection(FrameAnswer(Placement::kReplacesScreen, page) + std::string(kNewLine));
+}
+
+void ConsoleSession::ShowHelpIndex() {
+  ShowPage(msg::kHelpIndex);
 }
 
 void ConsoleSession::ShowAbout() {
-  box_.SetText("");
-  box_.ReplaceSelection(msg::kAbout);
+  ShowPage(msg::kAbout);
 }
 
 std::string ConsoleSession::ToggleBracketCheck() {

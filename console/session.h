@@ -92,6 +92,7 @@ class ConsoleSession {
   CommandEnv Env();
 
  private:
+  void ShowPage(std::string_view page);
   CommandAnswer Run(const LineClass& line);
   CommandAnswer RunSetting(const LineClass& line);
   CommandAnswer RunRoots(const LineClass& line, std::string expanded);

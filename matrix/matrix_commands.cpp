@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "base/message.h"
 #include "base/number_text.h"
@@ -234,19 +235,23 @@ CommandAnswer EigenCommand(Context& context, std::string_view text, const Comman
   }
   std::string answer = Fill(msg::kEigenTitle, {FormatInt(k)});
   if (found == 0) answer += msg::kEigenFailed;
+  std::vector<AnswerValue> values;
   const int n = operand->cols();
   for (int i = n - found; i < n; ++i) {
-    answer += FormatG(wr[i], context.precision);
+    std::string value = FormatG(wr[i], context.precision);
     if (wi[i] != 0.0) {
-      if (!std::signbit(wi[i])) answer += "+";  // a negative part brings its own "-"
-      answer += FormatG(wi[i], context.precision);
-      answer += "i";
+      if (!std::signbit(wi[i])) value += "+";  // a negative part brings its own "-"
+      value += FormatG(wi[i], context.precision);
+      value += "i";
     }
-    answer += kNewLine;
+    answer += value + std::string(kNewLine);
+    // A complex eigenvalue's number is its real part; the text keeps both.
+    values.push_back(
+        {"ev[" + FormatInt(i - (n - found) + 1) + "]", std::move(value), wr[i], false});
   }
   return {
       answer + Fill(msg::kEigenOperand, {FormatInt(k)}) + MatrixText(*operand, context.precision),
-      Placement::kBelow, found == 0};
+      Placement::kBelow, found == 0, false, std::move(values)};
 }
 
 }  // namespace orvo::detail

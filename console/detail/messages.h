@@ -32,13 +32,13 @@ inline constexpr std::string_view kDeleted = "No. %d has been deleted";
 inline constexpr std::string_view kHelpIndex =
     "View Functions:\r\n&oper= &func= &geom= &phys= &chem= &atom= &other= &= @= #=\r\n"
     "Input one of them, and then press Enter\r\nPress Enter with no char input to clear "
-    "screen\r\n\\\\\r\n";
+    "screen";
 
 inline constexpr std::string_view kAbout =
     "Orvo " ORVO_VERSION
     ", a scientific calculator driven by command lines\r\n"
     "Type an expression that ends with = and press Enter, for example 1+2=\r\n"
     "Press F1, or input &= @= #= and press Enter, to see the functions\r\n"
-    "Press Enter with no char input to clear screen\r\n\\\\\r\n";
+    "Press Enter with no char input to clear screen";
 
 }  // namespace orvo::msg

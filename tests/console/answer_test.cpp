@@ -51,6 +51,7 @@ TEST(AnswerValues, OneTableForEveryKind) {
       {{"@1(2,2;1;2;3;4)="}, "@det(mat1)=", "Determinant Value=-2*", false},
       {{"@1(1,1;5)="}, "@i(mat1)=", "[1,1]=0.2*", false},
       {{"@1(2,2;1;2;3;4)="}, "@trans(mat1)=", "[1,1]=1 | [1,2]=3 | [2,1]=2 | [2,2]=4", false},
+      {{"@1(2,2;0;-1;1;0)="}, "@ev(mat1)=", "ev[1]=0-1i | ev[2]=0+1i", false},
       {{}, "prec=", "=8*", false},
       {{}, "x=5", "", false},
       {{}, "save1", "", false},

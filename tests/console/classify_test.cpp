@@ -7,6 +7,7 @@
 
 #include "base/random.h"
 #include "console/classify.h"
+#include "tests/support/definitions.h"
 
 namespace orvo::test {
 namespace {
@@ -60,19 +61,6 @@ TEST(Classify, TellsEveryKindOfLine) {
     EXPECT_EQ(c.knownWord, row.knownWord) << row.typed;
     EXPECT_EQ(c.setting, row.setting) << row.typed;
   }
-}
-
-// A store holding the given definitions (head, body), each checked as #define checks it.
-DefinitionStore Store(const std::vector<std::pair<std::string, std::string>>& definitions) {
-  DefinitionStore store;
-  Random rng;
-  for (const auto& [head, body] : definitions) {
-    FunctionDefinition definition;
-    EXPECT_EQ(ValidateDefinition(definition, head, body, rng), "") << head;
-    store.definitions[++store.lastDefinition] = definition;
-  }
-  SortDefinitions(store);
-  return store;
 }
 
 TEST(ExpandLine, ReachesEveryCallButCommandWordsAndNewNames) {

@@ -6,23 +6,11 @@
 #include <vector>
 
 #include "base/random.h"
+#include "tests/support/definitions.h"
 #include "userdef/userdef.h"
 
 namespace orvo::test {
 namespace {
-
-// A store holding the given definitions (head, body), each checked as #define checks it.
-DefinitionStore Store(const std::vector<std::pair<std::string, std::string>>& definitions) {
-  DefinitionStore store;
-  Random rng;
-  for (const auto& [head, body] : definitions) {
-    FunctionDefinition definition;
-    EXPECT_EQ(ValidateDefinition(definition, head, body, rng), "") << head;
-    store.definitions[++store.lastDefinition] = definition;
-  }
-  SortDefinitions(store);
-  return store;
-}
 
 TEST(FindClosingBracket, SkipsInnerGroupsOfAnyKind) {
   const std::pair<const char*, std::ptrdiff_t> rows[] = {
