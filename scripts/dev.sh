@@ -5,7 +5,8 @@
 #                           (orvo-cli where there is no display)
 #   scripts/dev.sh test     build, then run every test, check the Debian packages (with lintian)
 #                           and the desktop metadata, then run the core tests again under
-#                           AddressSanitizer and UndefinedBehaviorSanitizer
+#                           AddressSanitizer and UndefinedBehaviorSanitizer (in the fuzzing
+#                           build) and fuzz the console for a minute
 #   scripts/dev.sh package  build orvo-cli_<version>_<arch>.deb and orvo_<version>_<arch>.deb in
 #                           the repository's folder
 #   scripts/dev.sh bench    build and run the benchmarks
@@ -40,11 +41,16 @@ build() {  # build <dir> [cmake options...]
   cmake --build "$dir" -j "$JOBS"
 }
 
-fuzz() {  # fuzz <seconds> [libFuzzer flags...]: clang with libFuzzer, ASan and UBSan, seeded from the transcripts
+# The fuzzing build: clang with libFuzzer's coverage, ASan and UBSan in every library; with
+# tests [ON|OFF], the core tests are built in it too, so one build serves both.
+build_fuzz() {
+  build build-fuzz -DORVO_FUZZ=ON -DORVO_BUILD_GUI=OFF -DORVO_BUILD_TESTS="$1" \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
+}
+
+fuzz() {  # fuzz <seconds> [libFuzzer flags...]: seeded from the transcripts, in the fuzzing build
   local seconds=$1
   shift
-  build build-fuzz -DORVO_FUZZ=ON -DORVO_BUILD_GUI=OFF -DORVO_BUILD_TESTS=OFF \
-    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
   fuzz/make_seeds.sh tests/transcripts build-fuzz/seeds
   mkdir -p build-fuzz/corpus build-fuzz/findings
   # The target presses Esc for the user after two seconds and stops at a line that goes on
@@ -108,13 +114,11 @@ case "${1:-}" in
     build build -DORVO_BUILD_TESTS=ON -DORVO_WERROR=ON
     QT_QPA_PLATFORM=offscreen ctest --test-dir build -j "$JOBS" --output-on-failure
     check_package build
-    # -O1 with line tables: what the sanitizers need, in half the compile time of -O2 -g. Warnings
-    # are not errors here: at -O1 with the sanitizers g++ 12 warns of maybe-uninitialized members
-    # inside libstdc++'s own std::regex and std::function.
-    build build-sanitize -DORVO_SANITIZE=ON -DORVO_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
-      -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
+    # The core tests under the sanitizers, in the fuzzing build: one more build of the core, not
+    # two. -O1 with line tables is what the sanitizers need, in half the compile time of -O2 -g.
+    build_fuzz ON
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      ctest --test-dir build-sanitize -j "$JOBS" --output-on-failure -L core
+      ctest --test-dir build-fuzz -j "$JOBS" --output-on-failure -L core
     # A fixed seed: the smoke run tries the same inputs on every machine, so a finding reproduces.
     fuzz 60 -seed=1
     ;;
@@ -131,6 +135,7 @@ case "${1:-}" in
     ;;
   fuzz)
     install_missing
+    build_fuzz OFF
     fuzz "${2:-1800}"
     ;;
   *)
