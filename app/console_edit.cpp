@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextDocumentLayout>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -38,6 +39,7 @@ QString FromUtf8(std::string_view text) {
 
 ConsoleEdit::ConsoleEdit(SessionOptions options, QWidget* parent)
     : QPlainTextEdit(parent), session_(*this, dialogs_, interrupt_, std::move(options)) {
+  ShowDocument(NewDocument({}));
   // Long lines wrap at the edge, so no answer or message is ever hidden sideways.
   SetWrap(true);
   setTabChangesFocus(false);
@@ -77,9 +79,14 @@ void ConsoleEdit::ReplaceSelection(std::string_view text) {
   interrupt_.KeepPainting();
 }
 
+// The documents are the console's, not the widget's: it lets go of the one shown first.
+ConsoleEdit::~ConsoleEdit() {
+  setDocument(nullptr);
+}
+
 void ConsoleEdit::SetText(std::string_view text) {
-  screens_.Replacing(CurrentScreen());
-  setPlainText(FromUtf8(text));
+  screens_.Replacing(TakeScreen());
+  ShowDocument(NewDocument(FromUtf8(text)));
   // A page that replaces the screen is read from its first line.
   pageShown_ = !text.empty();
   MoveCaretToEnd();

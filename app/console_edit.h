@@ -1,6 +1,7 @@
 #pragma once
 #include <QPlainTextEdit>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
  public:
   // `options` go to the console session.
   explicit ConsoleEdit(SessionOptions options, QWidget* parent = nullptr);
+  ~ConsoleEdit() override;
 
   std::string Text() const override;
   std::string TextAfterLastBackslash() const override;
@@ -74,6 +76,11 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
 
   // Shows `screen` in place of the console text, not as an undo step.
   void ShowScreen(const Screen& screen);
+  // Shows `text` in the document shown, the caret at its end, not as an undo step (a restored
+  // session).
+  void ShowText(const QString& text);
+  // A document for the console that holds `text`.
+  std::shared_ptr<QTextDocument> NewDocument(const QString& text) const;
 
   ConsoleHighlighter& highlighter() { return highlighter_; }
   RecallList& recall() { return recall_; }
@@ -90,6 +97,8 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   void answered(const QString& note);
   // A command ran or the screen was replaced: what a saved session holds may have changed.
   void changed();
+  // The console shows another document (another screen).
+  void documentReplaced();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -114,7 +123,9 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   bool KeepOldLines(QKeyEvent* event);
   // Where an edit by `event` would start; -1 for a key that edits nothing.
   int EditStart(QKeyEvent* event) const;
-  Screen CurrentScreen() const;
+  // The screen shown, as it goes into the screen history: the typing on it is no longer undone.
+  Screen TakeScreen();
+  void ShowDocument(std::shared_ptr<QTextDocument> document);
   // A double click at `point`: a bracket selection on a bracket (with bracket checking on),
   // else the number or word there. False when it selects nothing of its own.
   bool SelectAt(QPoint point);
@@ -127,6 +138,7 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   RecallList recall_;
   ScreenHistory screens_;
   ConsoleHighlighter highlighter_{*this};
+  std::shared_ptr<QTextDocument> document_;
 };
 
 // The first local file of a drag, or an empty string when it carries none.

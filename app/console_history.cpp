@@ -1,4 +1,5 @@
 // The console's memory of the user's work: the prompt line, recall and whole-screen undo.
+#include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <algorithm>
 
@@ -83,12 +84,29 @@ void ConsoleEdit::Recall(bool older) {
   if (line) SetTypedLine(QString::fromStdString(*line));
 }
 
-Screen ConsoleEdit::CurrentScreen() const {
-  return Screen{document()->toRawText(), textCursor().position()};
+Screen ConsoleEdit::TakeScreen() {
+  document_->clearUndoRedoStacks();
+  return Screen{document_, textCursor().position()};
+}
+
+std::shared_ptr<QTextDocument> ConsoleEdit::NewDocument(const QString& text) const {
+  auto document = std::make_shared<QTextDocument>();
+  document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
+  document->setDefaultFont(font());
+  document->setPlainText(text);
+  return document;
+}
+
+void ConsoleEdit::ShowDocument(std::shared_ptr<QTextDocument> document) {
+  if (document->defaultFont() != font()) document->setDefaultFont(font());
+  // The document shown until now lives until the widget has let go of it.
+  const std::shared_ptr<QTextDocument> shown = std::exchange(document_, std::move(document));
+  setDocument(document_.get());
+  emit documentReplaced();
 }
 
 void ConsoleEdit::ShowScreen(const Screen& screen) {
-  setPlainText(screen.text);
+  ShowDocument(screen.document != nullptr ? screen.document : NewDocument({}));
   QTextCursor cursor = textCursor();
   cursor.setPosition(std::clamp(screen.caret, 0, document()->characterCount() - 1));
   setTextCursor(cursor);
@@ -96,10 +114,15 @@ void ConsoleEdit::ShowScreen(const Screen& screen) {
   emit changed();
 }
 
+void ConsoleEdit::ShowText(const QString& text) {
+  setPlainText(text);
+  MoveCaretToEnd();
+}
+
 void ConsoleEdit::UndoStep() {
   if (document()->isUndoAvailable()) {
     undo();
-  } else if (std::optional<Screen> screen = screens_.Undo(CurrentScreen())) {
+  } else if (std::optional<Screen> screen = screens_.Undo(TakeScreen())) {
     ShowScreen(*screen);
   } else {
     emit said(QString::fromUtf8(text::kNothingToUndo));
@@ -109,7 +132,7 @@ void ConsoleEdit::UndoStep() {
 void ConsoleEdit::RedoStep() {
   if (document()->isRedoAvailable()) {
     redo();
-  } else if (std::optional<Screen> screen = screens_.Redo(CurrentScreen())) {
+  } else if (std::optional<Screen> screen = screens_.Redo(TakeScreen())) {
     ShowScreen(*screen);
   } else {
     emit said(QString::fromUtf8(text::kNothingToRedo));

@@ -4,7 +4,7 @@ namespace orvo::app {
 
 void ScreenHistory::Replacing(Screen current) {
   // An empty screen is not worth a step: clearing twice is undone at once.
-  if (!current.text.isEmpty()) Keep(undo_, std::move(current));
+  if (!current.empty()) Keep(undo_, std::move(current));
 }
 
 std::optional<Screen> ScreenHistory::Move(std::deque<Screen>& from, std::deque<Screen>& to,
@@ -19,10 +19,10 @@ std::optional<Screen> ScreenHistory::Move(std::deque<Screen>& from, std::deque<S
 void ScreenHistory::Keep(std::deque<Screen>& stack, Screen screen) {
   stack.push_back(std::move(screen));
   qsizetype total = 0;
-  for (const Screen& kept : undo_) total += kept.text.size();
-  for (const Screen& kept : redo_) total += kept.text.size();
+  for (const Screen& kept : undo_) total += kept.characters();
+  for (const Screen& kept : redo_) total += kept.characters();
   while (stack.size() > 1 && (stack.size() > kMaxScreens || total > kMaxCharacters)) {
-    total -= stack.front().text.size();
+    total -= stack.front().characters();
     stack.pop_front();
   }
 }

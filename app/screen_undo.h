@@ -1,14 +1,20 @@
 #pragma once
-#include <QString>
+#include <QTextDocument>
 #include <deque>
+#include <memory>
 #include <optional>
 
 namespace orvo::app {
 
-// One whole console screen: its text and where the caret was.
+// One whole console screen: its document (the text, laid out and coloured as far as it was
+// shown) and where the caret was. A screen change swaps documents, so it costs as little for a
+// 1 MB console as for an empty one.
 struct Screen {
-  QString text;
+  std::shared_ptr<QTextDocument> document;  // null: an empty screen
   int caret = 0;
+
+  bool empty() const { return document == nullptr || document->isEmpty(); }
+  qsizetype characters() const { return document == nullptr ? 0 : document->characterCount(); }
 };
 
 // Undo and redo of whole-screen replacements (clearing, help pages, ABOUT, screen loads, a
@@ -18,7 +24,8 @@ struct Screen {
 class ScreenHistory {
  public:
   static constexpr std::size_t kMaxScreens = 50;
-  static constexpr qsizetype kMaxCharacters = qsizetype{16} << 20;
+  // A kept document with its blocks and layouts costs several times its text.
+  static constexpr qsizetype kMaxCharacters = qsizetype{4} << 20;
 
   // `current` is about to be replaced.
   void Replacing(Screen current);

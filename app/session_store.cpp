@@ -55,7 +55,7 @@ void SessionStore::Restore() {
   }
   RestoreSession(data, console_.session());
   console_.recall().Assign(data.recall);
-  console_.ShowScreen(Screen{FromUtf8(data.console), std::numeric_limits<int>::max()});
+  console_.ShowText(FromUtf8(data.console));
   console_.screens().Clear();
 }
 
@@ -74,8 +74,8 @@ void SessionStore::Refuse(const QString& reason) {
                   .arg(reason, QString::fromLocal8Bit(std::strerror(errno)));
     saving_ = false;
   }
-  console_.ShowScreen(
-      Screen{message + QStringLiteral("\n\\\\\n"), std::numeric_limits<int>::max()});
+  console_.ShowScreen(Screen{console_.NewDocument(message + QStringLiteral("\n\\\\\n")),
+                             std::numeric_limits<int>::max()});
 }
 
 bool SessionStore::HasWork() const {

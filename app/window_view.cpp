@@ -24,9 +24,15 @@ constexpr int kWidthBesideText = 60;
 }  // namespace
 
 ViewFollower::ViewFollower(ConsoleEdit& console) : QObject(&console), console_(console) {
-  connect(console_.document(), &QTextDocument::contentsChange, this, [this](int position) {
-    if (console_.interrupt().Running() && answerStart_ < 0) answerStart_ = position;
-  });
+  auto watch = [this] {
+    disconnect(contents_);
+    contents_ =
+        connect(console_.document(), &QTextDocument::contentsChange, this, [this](int position) {
+          if (console_.interrupt().Running() && answerStart_ < 0) answerStart_ = position;
+        });
+  };
+  watch();
+  connect(&console_, &ConsoleEdit::documentReplaced, this, watch);
   // Queued: the console puts the caret on the new prompt after the command has ended.
   connect(&console_.interrupt(), &CommandInterrupt::finished, this, &ViewFollower::ShowAnswer,
           Qt::QueuedConnection);

@@ -24,7 +24,8 @@ class ViewFollower final : public QObject {
   void ShowAnswer();
 
   ConsoleEdit& console_;
-  int answerStart_ = -1;  // where the running command's first text went
+  QMetaObject::Connection contents_;  // to the document shown
+  int answerStart_ = -1;              // where the running command's first text went
 };
 
 // The window's first size: wide enough for the widest line of the help pages in `font`, at

@@ -99,6 +99,10 @@ class KeepWorkTest final : public QObject {
     Press(console, {"C+Z", "C+Z", "C+Z"});
     QCOMPARE(ConsoleText(console), before);
     QCOMPARE(console.textCursor().position(), caret);
+    // The screen comes back as it was shown: wrapped, in the console's font.
+    QCOMPARE(console.document()->defaultTextOption().wrapMode(),
+             QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QCOMPARE(console.document()->defaultFont(), console.font());
     Press(console, {"C+S+Z", "C+S+Z", "C+S+Z"});
     QCOMPARE(ConsoleText(console), after);
     Press(console, {"C+Z", "C+Y"});
