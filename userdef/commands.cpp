@@ -225,8 +225,8 @@ CommandAnswer IncludeDefinitions(DefinitionContext& context, std::string_view te
   for (const std::string& path : candidates) {
     if (detail::PathExists(path)) return LoadDefinitionFile(context, path, true);
   }
-  return Answer(CapEcho(detail::JoinPath(context.folders.home, name)) + std::string(msg::kNoSuchFile),
-                true);
+  return Answer(
+      CapEcho(detail::JoinPath(context.folders.home, name)) + std::string(msg::kNoSuchFile), true);
 }
 
 }  // namespace orvo
