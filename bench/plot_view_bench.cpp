@@ -28,32 +28,22 @@ struct Chart {
   }
 };
 
-// In and out again, so the range stays put.
-void ZoomWindowThread(benchmark::State& state) {
+// In and out again, so the range stays put. The window's thread either goes on at once (the
+// worker samples meanwhile) or waits until the new curves are there.
+void Zoom(benchmark::State& state, bool untilNewCurves) {
   Chart chart;
   const QPointF at(400, 250);
   double factor = 0.8;
   for (auto _ : state) {
     chart.view.ZoomAt(at, factor);
     factor = 1 / factor;
+    if (untilNewCurves) chart.view.FinishSampling();
     chart.view.render(&chart.image);
   }
   chart.view.FinishSampling();
 }
-BENCHMARK(ZoomWindowThread)->Unit(benchmark::kMillisecond);
-
-void ZoomUntilNewCurves(benchmark::State& state) {
-  Chart chart;
-  const QPointF at(400, 250);
-  double factor = 0.8;
-  for (auto _ : state) {
-    chart.view.ZoomAt(at, factor);
-    factor = 1 / factor;
-    chart.view.FinishSampling();
-    chart.view.render(&chart.image);
-  }
-}
-BENCHMARK(ZoomUntilNewCurves)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Zoom, WindowThread, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Zoom, UntilNewCurves, true)->Unit(benchmark::kMillisecond);
 
 void ZoomSampledOnWindowThread(benchmark::State& state) {
   Chart chart;
