@@ -24,14 +24,11 @@ double Quotient(double left, double right, int& status, std::string& errors) {
   return ApplyOperator(left, Op::kDiv, "/", right, status, errors);
 }
 
-double OddPower(double left, double right) {
-  return left < 0 ? -std::pow(-left, right) : std::pow(left, right);
-}
-
 }  // namespace
 
 void Plan::Clear() {
   state_ = State::kEmpty;
+  pureRun_ = nullptr;
   steps_.clear();
   calls_.clear();
   callArgs_.clear();
@@ -250,6 +247,7 @@ void Plan::Finish() {
   scratch_.assign(widest, 0.0);
   values_.assign(static_cast<std::size_t>(next), 0.0);
   std::copy(start_.begin(), start_.end(), values_.begin() + kFirstSlotRegister);
+  PreparePure();
   state_ = State::kReady;
 }
 

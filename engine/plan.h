@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +9,11 @@
 #include "engine/term.h"
 
 namespace orvo::detail {
+
+// left ^ r for a literal r, |r| >= 1, that is not even: odd powers of negatives are real.
+inline double OddPower(double left, double right) {
+  return left < 0 ? -std::pow(-left, right) : std::pow(left, right);
+}
 
 // The end of every evaluation: an infinity or the largest double becomes an overflow (a
 // not-a-number passes), and a failed evaluation gives -1.
@@ -34,7 +40,10 @@ class Plan {
   // A message of the core itself (the comma and count messages).
   void Note(std::string message);
   void Finish();
-  void Drop() { state_ = State::kUnusable; }
+  void Drop() {
+    state_ = State::kUnusable;
+    pureRun_ = nullptr;
+  }
   void Clear();
 
   bool recording() const { return state_ == State::kRecording; }
@@ -45,6 +54,17 @@ class Plan {
   // then what Conclude does, into `result`. False when a call did not behave as recorded; the
   // caller then reduces the slow way (and should Drop the plan).
   bool Run(double x, double y, double z, Random* rng, std::string& errors, Evaluation& result);
+
+  // Whether every step is plain arithmetic or a kernel's call, as in most plans: such a plan is
+  // first replayed without status or messages, by RunPure.
+  bool pure() const { return pureRun_ != nullptr; }
+  // That replay: true with the result in `value`, or false where a step or the end would have a
+  // message (a division by zero, an argument outside a kernel's range, an overflow): Run then
+  // does it all again with the messages. A failed attempt leaves nothing behind, as every
+  // register it writes is written by Run before Run reads it.
+  bool RunPure(double x, double y, double z, double& value) {
+    return pureRun_(*this, x, y, z, value);
+  }
 
  private:
   enum class State : std::uint8_t { kEmpty, kRecording, kReady, kUnusable };
@@ -114,6 +134,82 @@ class Plan {
     BoundFunction bound;  // the branch, when it can be called directly
   };
 
+  // The steps of a pure plan as RunPure reads them: the same operations, each kernel call with
+  // its kernel in `kernels_` (at `right`) and with a form that takes its argument from the
+  // accumulator, then an end mark. The calls (kernels, powers, cubes) come last, so that a plan
+  // without them runs in a replay that calls nothing and needs no registers saved.
+  enum class PureCode : std::uint8_t {
+    kEnd,
+    kAdd,
+    kAddAccLeft,
+    kAddAccRight,
+    kSub,
+    kSubAccLeft,
+    kSubAccRight,
+    kMul,
+    kMulAccLeft,
+    kMulAccRight,
+    kDiv,
+    kDivAccLeft,
+    kDivAccRight,
+    kAddZero,
+    kAddZeroAcc,
+    kSquare,
+    kSquareAcc,
+    kSquarePlus,
+    kPlusSquare,
+    kSquareMinus,
+    kMinusSquare,
+    kRootPlus,  // sqrt(+v)
+    kRootMinus,
+    kRootPlusAcc,
+    kRootMinusAcc,
+    kMagnitudePlus,  // abs(+v)
+    kMagnitudeMinus,
+    kMagnitudePlusAcc,
+    kMagnitudeMinusAcc,
+    kCube,
+    kCubeAcc,
+    kPowEven,
+    kPowEvenAcc,
+    kPowOdd,
+    kPowOddAcc,
+    kKernelPlus,
+    kKernelMinus,
+    kKernelPlusAcc,
+    kKernelMinusAcc,
+  };
+  struct PureStep {
+    PureCode code = PureCode::kEnd;
+    int left = 0;
+    int right = 0;
+  };
+
+  using PureRun = bool (*)(Plan& plan, double x, double y, double z, double& value);
+  // A plan whose codes are exactly these runs as one piece of code.
+  struct Shape {
+    PureCode codes[3];
+    std::size_t count;
+    PureRun run;
+  };
+  template <PureCode... kCodes>
+  static constexpr Shape ShapeOf() {
+    return {{kCodes...}, sizeof...(kCodes), &ReplayShape<kCodes...>};
+  }
+
+  // Builds pureSteps_ and chooses pureRun_ when every step allows it.
+  void PreparePure();
+  // The interpreter of pure steps; kCalls: whether the steps may call out.
+  template <bool kCalls>
+  static bool ReplayPure(Plan& plan, double x, double y, double z, double& value);
+  // The same steps for plans of exactly these codes, without an interpreter's dispatch.
+  template <PureCode... kCodes>
+  static bool ReplayShape(Plan& plan, double x, double y, double z, double& value);
+  template <PureCode kCode>
+  static bool Perform(const PureStep& step, const Kernel* kernels, const double* v, double*& out,
+                      double& acc);
+  bool ConcludePure(double acc, double& value) const;
+
   int Resolve(int slot);
   // Gives a slot its pending "+0" before a step reads it.
   void Settle(int slot);
@@ -126,6 +222,9 @@ class Plan {
                    int& status, std::string& errors);
 
   State state_ = State::kEmpty;
+  PureRun pureRun_ = nullptr;
+  std::vector<PureStep> pureSteps_;
+  std::vector<Kernel> kernels_;
   std::vector<Step> steps_;
   std::vector<double> start_;   // the slots' values before the first step
   std::vector<bool> constant_;  // while recording: the slot holds a value known in advance

@@ -104,10 +104,15 @@ void CallFunction(FunctionCall& call);
 // The plain part of a one-argument function: for S in [low, high] its call gives kernel(S) with
 // no message and no status, so a caller that tests the range can skip the call record. Outside
 // the range (not-a-number included) only the whole call knows. The empty range never holds.
+// A kernel that is one machine instruction says so: a replay computes it in line, without the
+// call through `compute` (which gives the same value).
+enum class KernelForm : std::uint8_t { kCall, kSquareRoot, kMagnitude };
+
 struct Kernel {
   double (*compute)(double) = nullptr;
   double low = std::numeric_limits<double>::infinity();
   double high = -std::numeric_limits<double>::infinity();
+  KernelForm form = KernelForm::kCall;
 };
 
 struct BoundFunction {

@@ -24,7 +24,11 @@ TEST(Plan, ReplayAgreesWithAFreshEvaluation) {
       "sin(sin(sin(x))) sqrt(x)+sqrt(-x) ln(x) log(x) log(x,2) log(2,x) atan2(x,1)+hypot(x,3) "
       "mean(x,1,2)+stdev(x,1) polyn(x,1,2,3) polyn(x) c(x+5,2) p(x+5,2) asin(x) sind(x*100000) "
       "sin(x*100000) sin(x,1) sin() pow(x) pow(x,3,1) gcd(x,6)+lcm(x,4) mod(x,3) if(x>1,2,3) "
-      "not(x) sign(-x) e(x) invn(0.3)+x invn(x) erfinv(x/10) 1/sin(x) (x,1)+sin(x) (x+1 ";
+      "not(x) sign(-x) e(x) invn(0.3)+x invn(x) erfinv(x/10) 1/sin(x) (x,1)+sin(x) (x+1 "
+      // Whole plans that run as one piece of code, and the kernels computed in line.
+      "x+1 x-1 2*x 2*x+1 2*x-1 1/(x^2+1) sqrt(1-x^2) exp(-x^2) sin(2*x) sin(x)/x x*sin(x) "
+      "sin(x)*cos(x) exp(x) abs(x) abs(-x) abs(x-1) abs(-(x-1)) sqrt(-x)+sqrt(x-1) sqrt(-(x-1)) "
+      "exp(-(x-1))*2 x^3+1 (x-1)^4+1 (x-1)^5+x 1/(x*x-1) ";
   const ReplayPoint points[] = {{0, 0},     {1, 2},      {-1, -2},   {2, Evaluator::kE}, {2.5, 0},
                                 {-3.75, 1}, {1e-9, 1e9}, {1e300, 2}, {-0.0, 0},          {-8, 3},
                                 {7, -0.0},  {kNaN, 1},   {kInf, 1},  {-kInf, 1}};
