@@ -136,7 +136,7 @@ class Plan {
 
   // The steps of a pure plan as RunPure reads them: the same operations, each kernel call with
   // its kernel in `kernels_` (at `right`) and with a form that takes its argument from the
-  // accumulator, then an end mark. The calls (kernels, powers, cubes) come last, so that a plan
+  // accumulator, then an end mark. The calls (powers, kernels) come last, so that a plan
   // without them runs in a replay that calls nothing and needs no registers saved.
   enum class PureCode : std::uint8_t {
     kEnd,

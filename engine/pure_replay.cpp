@@ -4,9 +4,27 @@
 #include <cmath>
 #include <iterator>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/plan.h"
 
 namespace orvo::detail {
+namespace {
+
+// sqrt() sets errno for a negative argument, so compilers follow the instruction with a call for
+// that case, and a replay that may call must keep its registers safe across it. The arguments
+// here are positive: the instruction alone gives the same correctly rounded root.
+double PositiveRoot(double a) {
+#if defined(__SSE2__)
+  return _mm_cvtsd_f64(_mm_sqrt_sd(_mm_setzero_pd(), _mm_set_sd(a)));
+#else
+  return std::sqrt(a);
+#endif
+}
+
+}  // namespace
 
 template <Plan::PureCode kCode>
 inline bool Plan::Perform(const PureStep& step, const Kernel* kernels, const double* v,
@@ -29,7 +47,7 @@ inline bool Plan::Perform(const PureStep& step, const Kernel* kernels, const dou
     const Kernel& kernel = kernels[step.right];
     if (!(arg >= kernel.low && arg <= kernel.high)) return false;
     if constexpr (kCode <= kRootMinusAcc) {
-      acc = std::sqrt(arg);
+      acc = PositiveRoot(arg);
     } else if constexpr (kCode <= kMagnitudeMinusAcc) {
       acc = std::fabs(arg);
     } else {
@@ -78,10 +96,10 @@ inline bool Plan::Perform(const PureStep& step, const Kernel* kernels, const dou
           : kCode == kPlusSquare  ? v[step.right] + square
           : kCode == kSquareMinus ? square - v[step.right]
                                   : v[step.right] - square;
-  } else if constexpr (kCode == kCube) {
-    acc = Cube(v[step.left]);
-  } else if constexpr (kCode == kCubeAcc) {
-    acc = Cube(acc);
+  } else if constexpr (kCode == kCube || kCode == kCubeAcc) {
+    double base = kCode == kCube ? v[step.left] : acc;
+    if (!CubeInRange(base)) return false;  // zeros and extremes take pow(), a call
+    acc = RangedCube(base);
   } else if constexpr (kCode == kPowEven) {
     acc = std::pow(v[step.left], v[step.right]);
   } else if constexpr (kCode == kPowEvenAcc) {
@@ -178,8 +196,8 @@ bool Plan::ReplayPure(Plan& plan, double x, double y, double z, double& value) {
   ORVO_STEP(absMinus, kMagnitudeMinus)
   ORVO_STEP(absPlusAcc, kMagnitudePlusAcc)
   ORVO_STEP(absMinusAcc, kMagnitudeMinusAcc)
-  ORVO_CALL_STEP(cube, kCube)
-  ORVO_CALL_STEP(cubeAcc, kCubeAcc)
+  ORVO_STEP(cube, kCube)
+  ORVO_STEP(cubeAcc, kCubeAcc)
   ORVO_CALL_STEP(powEven, kPowEven)
   ORVO_CALL_STEP(powEvenAcc, kPowEvenAcc)
   ORVO_CALL_STEP(powOdd, kPowOdd)
@@ -258,7 +276,7 @@ void Plan::PreparePure() {
       default:
         if (step.code >= Code::kApply) return;  // calls and notes need the whole replay
         pure.code = kArithmetic[static_cast<int>(step.code)];
-        calls = calls || pure.code >= PureCode::kCube;
+        calls = calls || pure.code >= PureCode::kPowEven;
         break;
     }
     written += fused ? 2 : 1;
@@ -288,8 +306,8 @@ void Plan::PreparePure() {
       ShapeOf<kMul, kKernelPlusAcc>(),                     // sin(2*x)
       ShapeOf<kKernelPlus, kDivAccLeft>(),                 // sin(x)/x
       ShapeOf<kKernelPlus, kMulAccRight>(),                // x*sin(x)
-      ShapeOf<kKernelPlus, kKernelPlus, kMul>(),           // sin(x)*cos(x)
-      ShapeOf<kKernelPlus, kKernelMinus, kMul>(),          // sin(x)*exp(-x)
+      ShapeOf<kKernelPlus, kKernelPlus, kMulAccRight>(),   // sin(x)*cos(x)
+      ShapeOf<kKernelPlus, kKernelMinus, kMulAccRight>(),  // sin(x)*exp(-x)
   };
   std::size_t count = pureSteps_.size() - 1;
   for (const Shape& shape : kShapes) {

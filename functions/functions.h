@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "functions/cube.h"
+
 // The mathematics of the expression language: what its operators and its named functions
 // compute, with their domain checks and messages. Knows nothing about expression text; the
 // engine hands it reduced values.
@@ -61,9 +63,6 @@ double ApplyOperator(double left, Op op, std::string_view opText, double right, 
 
 // The "^" operator: odd roots of negative numbers are real, even ones an error.
 double Power(double left, double right, int& status, std::string& errors);
-
-// x^3 correctly rounded (what Power(x, 3) gives), in a fraction of pow()'s time.
-double Cube(double x);
 
 // The factorial behind "!", fac, fact and p(n). Non-integers go through Gamma(x + 1); a negative
 // integer appends a message and gives 1 without changing any status.
