@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBlock>
 #include <algorithm>
@@ -44,9 +45,18 @@ ConsoleEdit::ConsoleEdit(SessionOptions options, QWidget* parent)
   SetWrap(true);
   setTabChangesFocus(false);
   setAcceptDrops(true);
+  // The scroll bar reaches for lines that may not be loaded yet. Queued: its own step ends
+  // first, in the lines shown, which then stay in view.
+  auto finish = [this] {
+    QMetaObject::invokeMethod(this, &ConsoleEdit::FinishLoading, Qt::QueuedConnection);
+  };
+  connect(verticalScrollBar(), &QScrollBar::sliderPressed, this, finish);
+  connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, finish);
 }
 
 std::string ConsoleEdit::Text() const {
+  // Loading the rest of a restored text changes how the text is held, never what it says.
+  const_cast<ConsoleEdit*>(this)->FinishLoading();
   return ToConsoleText(document()->toRawText());
 }
 
@@ -70,6 +80,7 @@ std::string ConsoleEdit::TextAfterLastBackslash() const {
 // undo must never take away half an answer or a prompt line. It also keeps the history from
 // growing with the session.
 void ConsoleEdit::ReplaceSelection(std::string_view text) {
+  FinishLoading();
   document()->setUndoRedoEnabled(false);
   QTextCursor cursor = textCursor();
   cursor.insertText(FromUtf8(text));
@@ -104,6 +115,7 @@ void ConsoleEdit::MoveCaretToEnd() {
 }
 
 void ConsoleEdit::RunCommand(const std::function<void()>& command) {
+  FinishLoading();
   interrupt_.Run(command);
   ensureCursorVisible();
   emit changed();
@@ -133,7 +145,10 @@ QMenu* ConsoleEdit::CreateContextMenu() {
   return menu;
 }
 
+// Keys, clicks and the wheel reach beyond the lines shown (Ctrl+Home, Select All, Page Up) or
+// edit (and start an undo history): the older lines of a restored text come in first.
 void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
+  FinishLoading();
   if (event->matches(QKeySequence::Undo)) {
     UndoStep();
     return;
@@ -181,9 +196,34 @@ void ConsoleEdit::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void ConsoleEdit::inputMethodEvent(QInputMethodEvent* event) {
+  FinishLoading();
+  QPlainTextEdit::inputMethodEvent(event);
+}
+
+bool ConsoleEdit::viewportEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+      FinishLoading();
+      break;
+    default:
+      break;
+  }
+  return QPlainTextEdit::viewportEvent(event);
+}
+
+void ConsoleEdit::SelectAll() {
+  FinishLoading();
+  selectAll();
+}
+
 void ConsoleEdit::paintEvent(QPaintEvent* event) {
   highlighter_.FormatVisible(firstVisibleBlock(), viewport()->height());
   QPlainTextEdit::paintEvent(event);
+  // The older lines of a restored text load once the lines shown are on the screen.
+  if (builder_ != nullptr) builder_->Start();
 }
 
 void ConsoleEdit::PressEnter(bool numberPad) {
@@ -226,6 +266,7 @@ void ConsoleEdit::RunLines(const QString& text) {
 }
 
 void ConsoleEdit::insertFromMimeData(const QMimeData* source) {
+  FinishLoading();
   if (textCursor().selectionStart() < PromptPosition()) {
     moveCursor(QTextCursor::End);
     emit said(QString::fromUtf8(text::kOldLinesReadOnly));
@@ -292,6 +333,7 @@ bool ConsoleEdit::SelectAt(QPoint point) {
 }
 
 void ConsoleEdit::contextMenuEvent(QContextMenuEvent* event) {
+  FinishLoading();
   QMenu* menu = CreateContextMenu();
   menu->exec(event->globalPos());
   delete menu;
@@ -316,6 +358,7 @@ void ConsoleEdit::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void ConsoleEdit::dropEvent(QDropEvent* event) {
+  FinishLoading();
   if (!event->mimeData()->hasUrls()) {
     // Text dragged within the console is copied, never moved out of old lines.
     if (event->source() == this) event->setDropAction(Qt::CopyAction);

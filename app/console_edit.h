@@ -9,6 +9,7 @@
 
 #include "app/command_interrupt.h"
 #include "app/console_highlighter.h"
+#include "app/document_builder.h"
 #include "app/qt_dialogs.h"
 #include "app/recall.h"
 #include "app/screen_undo.h"
@@ -76,9 +77,17 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
 
   // Shows `screen` in place of the console text, not as an undo step.
   void ShowScreen(const Screen& screen);
-  // Shows `text` in the document shown, the caret at its end, not as an undo step (a restored
-  // session).
+  // Shows `text` in place of the console text, the caret at its end, not as an undo step (a
+  // restored session). A long text shows its last lines at once and the older ones follow from
+  // a thread of their own: until they are in, anything that reads or changes more than the lines
+  // shown (a key, a click, the wheel, the scroll bar, a menu, saving, a command) waits for them.
   void ShowText(const QString& text);
+  // Puts the older lines of a text ShowText is still loading above the lines shown, waiting for
+  // them if need be; the caret, the selection and the lines in view stay where they are.
+  void FinishLoading();
+  bool Loading() const { return builder_ != nullptr; }
+  // Select All of the menu: the whole text, older lines included.
+  void SelectAll();
   // A document for the console that holds `text`.
   std::shared_ptr<QTextDocument> NewDocument(const QString& text) const;
 
@@ -102,6 +111,8 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -139,6 +150,8 @@ class ConsoleEdit final : public QPlainTextEdit, public TextBox {
   ScreenHistory screens_;
   ConsoleHighlighter highlighter_{*this};
   std::shared_ptr<QTextDocument> document_;
+  // The older lines of a restored session, while they are loading.
+  std::unique_ptr<DocumentBuilder> builder_;
 };
 
 // The first local file of a drag, or an empty string when it carries none.

@@ -85,6 +85,7 @@ void ConsoleEdit::Recall(bool older) {
 }
 
 Screen ConsoleEdit::TakeScreen() {
+  FinishLoading();
   document_->clearUndoRedoStacks();
   return Screen{document_, textCursor().position()};
 }
@@ -98,6 +99,8 @@ std::shared_ptr<QTextDocument> ConsoleEdit::NewDocument(const QString& text) con
 }
 
 void ConsoleEdit::ShowDocument(std::shared_ptr<QTextDocument> document) {
+  // A text still loading is replaced with the rest.
+  builder_.reset();
   if (document->defaultFont() != font()) document->setDefaultFont(font());
   // The document shown until now lives until the widget has let go of it.
   const std::shared_ptr<QTextDocument> shown = std::exchange(document_, std::move(document));
@@ -114,12 +117,8 @@ void ConsoleEdit::ShowScreen(const Screen& screen) {
   emit changed();
 }
 
-void ConsoleEdit::ShowText(const QString& text) {
-  setPlainText(text);
-  MoveCaretToEnd();
-}
-
 void ConsoleEdit::UndoStep() {
+  FinishLoading();
   if (document()->isUndoAvailable()) {
     undo();
   } else if (std::optional<Screen> screen = screens_.Undo(TakeScreen())) {
@@ -130,6 +129,7 @@ void ConsoleEdit::UndoStep() {
 }
 
 void ConsoleEdit::RedoStep() {
+  FinishLoading();
   if (document()->isRedoAvailable()) {
     redo();
   } else if (std::optional<Screen> screen = screens_.Redo(TakeScreen())) {

@@ -69,7 +69,7 @@ void MainWindow::SetUpMenus() {
   connect(AddShown(edit, text::kMenuPaste, QKeySequence::Paste), &QAction::triggered, console_,
           &QPlainTextEdit::paste);
   connect(AddShown(edit, text::kMenuSelectAll, QKeySequence::SelectAll), &QAction::triggered,
-          console_, &QPlainTextEdit::selectAll);
+          console_, &ConsoleEdit::SelectAll);
 
   QMenu* view = menuBar()->addMenu(Text(text::kMenuView));
   statusAction_ = view->addAction(Text(text::kMenuStatusLine), this, &MainWindow::ToggleStatusLine);

@@ -5,9 +5,12 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <cmath>
 
 #include "app/session_store.h"
 #include "app/status_line.h"
@@ -42,6 +45,39 @@ struct SessionWindow {
   WindowFixture fixture;
 };
 
+// A console of 3000 answers (6000 lines), each with its prompt line: far more than a restored
+// session shows at once.
+QString BigConsole() {
+  QString text;
+  for (int i = 0; i < 3000; ++i) {
+    text += QStringLiteral("sqrt(%1)=%2\r\n\\\\\r\n").arg(i).arg(std::sqrt(i));
+  }
+  return text;
+}
+
+// The first line in view.
+QTextBlock TopBlock(const ConsoleEdit& console) {
+  return console.cursorForPosition(QPoint(0, 0)).block();
+}
+
+// Saves in `folder` the session of a window showing `console`; returns the file's bytes.
+QByteArray SaveConsole(const QString& folder, const QString& console) {
+  SessionWindow window(folder);
+  window.console().SetText(console.toStdString());
+  window.store().SaveNow();
+  return Contents(window.store().path());
+}
+
+// A window given BigConsole() whole, as a restored session was before it loaded lazily.
+struct WholeWindow {
+  WholeWindow() {
+    fixture.console().setPlainText(BigConsole());
+    fixture.console().MoveCaretToEnd();
+  }
+  ConsoleEdit& console() { return fixture.console(); }
+  WindowFixture fixture;
+};
+
 class SessionTest final : public QObject {
   Q_OBJECT
 
@@ -64,6 +100,121 @@ class SessionTest final : public QObject {
              second.console().document()->characterCount() - 1);
     QTest::keyClick(&second.console(), Qt::Key_Up);
     QCOMPARE(second.console().TypedLine(), QStringLiteral("f(2,3)="));
+  }
+
+  // A big session shows its last lines at once and loads the rest afterwards; quitting at once
+  // still saves all of it.
+  void aBigSessionQuitAtOnceIsSavedWhole() {
+    const QString big = BigConsole();
+    QTemporaryDir folder;
+    const QByteArray saved = SaveConsole(folder.path(), big);
+    for (bool menu : {false, true}) {
+      SessionWindow window(folder.path());
+      QVERIFY(window.console().Loading());
+      QVERIFY(window.console().document()->blockCount() < 1000);
+      if (menu) {
+        MenuCommand(window.fixture.window(), QStringLiteral("&Quit"))->trigger();
+      } else {
+        QTest::keyClick(&window.console(), Qt::Key_Q, Qt::ControlModifier);
+      }
+      QCOMPARE(Contents(window.store().path()), saved);
+    }
+  }
+
+  void aCommandTypedAtOnceIsAnsweredAfterTheLastPrompt() {
+    const QString big = BigConsole();
+    QTemporaryDir folder;
+    SaveConsole(folder.path(), big);
+    SessionWindow restored(folder.path());
+    WholeWindow whole;
+    for (ConsoleEdit* console : {&restored.console(), &whole.console()}) {
+      TypeLine(*console, QStringLiteral("1+2="));
+    }
+    QVERIFY(ConsoleText(restored.console()).startsWith(big));
+    QCOMPARE(ConsoleText(restored.console()), ConsoleText(whole.console()));
+    QCOMPARE(restored.console().textCursor().position(), whole.console().textCursor().position());
+  }
+
+  // Clearing at once keeps the whole text for Ctrl+Z.
+  void clearingAtOnceKeepsTheWholeTextForUndo() {
+    const QString big = BigConsole();
+    QTemporaryDir folder;
+    SaveConsole(folder.path(), big);
+    SessionWindow window(folder.path());
+    QTest::keyClick(&window.console(), Qt::Key_Return);
+    QCOMPARE(ConsoleText(window.console()), QString());
+    QTest::keyClick(&window.console(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ConsoleText(window.console()), big);
+  }
+
+  // Every way up to the older lines finds them there.
+  void theOlderLinesAreThereForEveryWayUp() {
+    const QString big = BigConsole();
+    QTemporaryDir folder;
+    SaveConsole(folder.path(), big);
+    const QString first = big.left(big.indexOf(u'\r'));
+    {
+      SessionWindow window(folder.path());
+      QTest::keyClick(&window.console(), Qt::Key_Home, Qt::ControlModifier);
+      QCOMPARE(window.console().textCursor().position(), 0);
+      QCOMPARE(window.console().textCursor().block().text(), first);
+      QCOMPARE(TopBlock(window.console()).blockNumber(), 0);
+    }
+    QString all = big;
+    all.replace(QStringLiteral("\r\n"), QChar(QChar::ParagraphSeparator));
+    for (bool menu : {false, true}) {
+      SessionWindow window(folder.path());
+      if (menu) {
+        MenuCommand(window.fixture.window(), QStringLiteral("Select &all"))->trigger();
+      } else {
+        QTest::keyClick(&window.console(), Qt::Key_A, Qt::ControlModifier);
+      }
+      QCOMPARE(window.console().textCursor().selectedText(), all);
+    }
+    // The scroll bar: its first move stops at the top of the lines shown, which stay in view as
+    // the older ones come in above them; the next reaches the first line.
+    SessionWindow window(folder.path());
+    ConsoleEdit& console = window.console();
+    QScrollBar* bar = console.verticalScrollBar();
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    const int shown = console.document()->blockCount();
+    QTRY_VERIFY(!console.Loading());
+    QCOMPARE(TopBlock(console).blockNumber(), console.document()->blockCount() - shown);
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    QCOMPARE(TopBlock(console).text(), first);
+  }
+
+  // Left alone, the older lines come in by themselves; the caret, the lines in view and their
+  // colours are those of the whole text given at once.
+  void theOlderLinesComeInUnseen() {
+    const QString big = BigConsole();
+    QTemporaryDir folder;
+    SaveConsole(folder.path(), big);
+    SessionWindow restored(folder.path());
+    WholeWindow whole;
+    ConsoleEdit& console = restored.console();
+    console.viewport()->grab();
+    QVERIFY(console.Loading());
+    // The first line shown is coloured as in the whole text, where a line is before it.
+    const int older = whole.console().document()->blockCount() - console.document()->blockCount();
+    console.highlighter().FormatBlock(console.document()->firstBlock());
+    const QTextBlock same = whole.console().document()->findBlockByNumber(older);
+    whole.console().highlighter().FormatBlock(same);
+    QCOMPARE(console.document()->firstBlock().layout()->formats(), same.layout()->formats());
+    const int top = TopBlock(console).blockNumber();
+
+    QTRY_VERIFY(!console.Loading());
+    QCOMPARE(TopBlock(console).blockNumber(), older + top);
+    QCOMPARE(ConsoleText(console), big);
+    whole.console().viewport()->grab();
+    console.viewport()->grab();
+    QCOMPARE(console.textCursor().position(), whole.console().textCursor().position());
+    QTextBlock block = TopBlock(console);
+    QTextBlock wholeBlock = TopBlock(whole.console());
+    QCOMPARE(block.blockNumber(), wholeBlock.blockNumber());
+    for (; block.isValid(); block = block.next(), wholeBlock = wholeBlock.next()) {
+      QCOMPARE(block.layout()->formats(), wholeBlock.layout()->formats());
+    }
   }
 
   void unusableFilesAreMovedAside_data() {
