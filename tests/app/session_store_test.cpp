@@ -1,6 +1,8 @@
-// The session survives a restart: saved after commands and on close, restored at start; a file
+// The session survives a restart: saved after commands and on close, restored at start (a big
+// one shows its last lines at once, and is whole for anything that reaches past them); a file
 // that cannot be used is moved aside and kept; NEW and --new keep the previous session.
 #include <sys/stat.h>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "app/session_store.h"
@@ -170,6 +173,15 @@ class SessionTest final : public QObject {
         QTest::keyClick(&window.console(), Qt::Key_A, Qt::ControlModifier);
       }
       QCOMPARE(window.console().textCursor().selectedText(), all);
+    }
+    {
+      SessionWindow window(folder.path());
+      QWidget* view = window.console().viewport();
+      QWheelEvent up(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(view, &up);
+      QVERIFY(!window.console().Loading());
+      QCOMPARE(ConsoleText(window.console()), big);
     }
     // The scroll bar: its first move stops at the top of the lines shown, which stay in view as
     // the older ones come in above them; the next reaches the first line.
