@@ -106,13 +106,27 @@ class Plan {
     // kernel's, without the call record.
     kKernelPlus,
     kKernelMinus,
+    // The pure replay's kernel calls whose argument is the previous step's result.
+    kKernelPlusAcc,
+    kKernelMinusAcc,
     // A square and the sum or difference that takes it at once (1+x^2, 1-x^2, x^2+y), in one
     // step with the operands in their order: left ^ 2 is written to its register as before.
     kSquarePlus,   // left ^ 2 + right
     kPlusSquare,   // right + left ^ 2
     kSquareMinus,  // left ^ 2 - right
     kMinusSquare,  // right - left ^ 2
-    kNote
+    kNote,
+    // Codes of the pure replay only: the end of its steps, and the kernels it computes in line,
+    // each in the four forms of the kernel calls (+v, -v, +acc, -acc).
+    kEnd,
+    kRootPlus,
+    kRootMinus,
+    kRootPlusAcc,
+    kRootMinusAcc,
+    kMagnitudePlus,
+    kMagnitudeMinus,
+    kMagnitudePlusAcc,
+    kMagnitudeMinusAcc,
   };
 
   // While recording, `left` and `right` name slots. Finish turns the steps into three-address
@@ -135,52 +149,10 @@ class Plan {
   };
 
   // The steps of a pure plan as RunPure reads them: the same operations, each kernel call with
-  // its kernel in `kernels_` (at `right`) and with a form that takes its argument from the
-  // accumulator, then an end mark. The calls (powers, kernels) come last, so that a plan
-  // without them runs in a replay that calls nothing and needs no registers saved.
-  enum class PureCode : std::uint8_t {
-    kEnd,
-    kAdd,
-    kAddAccLeft,
-    kAddAccRight,
-    kSub,
-    kSubAccLeft,
-    kSubAccRight,
-    kMul,
-    kMulAccLeft,
-    kMulAccRight,
-    kDiv,
-    kDivAccLeft,
-    kDivAccRight,
-    kAddZero,
-    kAddZeroAcc,
-    kSquare,
-    kSquareAcc,
-    kSquarePlus,
-    kPlusSquare,
-    kSquareMinus,
-    kMinusSquare,
-    kRootPlus,  // sqrt(+v)
-    kRootMinus,
-    kRootPlusAcc,
-    kRootMinusAcc,
-    kMagnitudePlus,  // abs(+v)
-    kMagnitudeMinus,
-    kMagnitudePlusAcc,
-    kMagnitudeMinusAcc,
-    kCube,
-    kCubeAcc,
-    kPowEven,
-    kPowEvenAcc,
-    kPowOdd,
-    kPowOddAcc,
-    kKernelPlus,
-    kKernelMinus,
-    kKernelPlusAcc,
-    kKernelMinusAcc,
-  };
+  // its kernel in `kernels_` (at `right`), in the form that takes its argument from the
+  // accumulator where it can, then kEnd.
   struct PureStep {
-    PureCode code = PureCode::kEnd;
+    Code code = Code::kEnd;
     int left = 0;
     int right = 0;
   };
@@ -188,11 +160,11 @@ class Plan {
   using PureRun = bool (*)(Plan& plan, double x, double y, double z, double& value);
   // A plan whose codes are exactly these runs as one piece of code.
   struct Shape {
-    PureCode codes[3];
+    Code codes[3];
     std::size_t count;
     PureRun run;
   };
-  template <PureCode... kCodes>
+  template <Code... kCodes>
   static constexpr Shape ShapeOf() {
     return {{kCodes...}, sizeof...(kCodes), &ReplayShape<kCodes...>};
   }
@@ -203,11 +175,19 @@ class Plan {
   template <bool kCalls>
   static bool ReplayPure(Plan& plan, double x, double y, double z, double& value);
   // The same steps for plans of exactly these codes, without an interpreter's dispatch.
-  template <PureCode... kCodes>
+  template <Code... kCodes>
   static bool ReplayShape(Plan& plan, double x, double y, double z, double& value);
-  template <PureCode kCode>
+  template <Code kCode>
   static bool Perform(const PureStep& step, const Kernel* kernels, const double* v, double*& out,
                       double& acc);
+  // Sets the variables' registers and gives the registers.
+  double* SetVariables(double x, double y, double z) {
+    double* v = values_.data();
+    v[0] = x;
+    v[1] = y;
+    v[2] = z;
+    return v;
+  }
   bool ConcludePure(double acc, double& value) const;
 
   int Resolve(int slot);

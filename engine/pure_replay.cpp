@@ -26,19 +26,18 @@ double PositiveRoot(double a) {
 
 }  // namespace
 
-template <Plan::PureCode kCode>
+template <Plan::Code kCode>
 inline bool Plan::Perform(const PureStep& step, const Kernel* kernels, const double* v,
                           double*& out, double& acc) {
-  using enum PureCode;
-  constexpr bool kKernel =
-      kCode >= kRootPlus && (kCode <= kMagnitudeMinusAcc || kCode >= kKernelPlus);
-  if constexpr (kKernel) {
+  using enum Code;
+  // The first of the kernel's four codes (+v, -v, +acc, -acc), or kEnd for the other codes.
+  constexpr Code kFirst = kCode >= kMagnitudePlus                            ? kMagnitudePlus
+                          : kCode >= kRootPlus                               ? kRootPlus
+                          : kCode >= kKernelPlus && kCode <= kKernelMinusAcc ? kKernelPlus
+                                                                             : kEnd;
+  if constexpr (kFirst != kEnd) {
     // The bracket's sign as ApplyOperator gives it (signs of zero included), then the range in
     // which the kernel is the whole call.
-    // Each kernel's four codes: +v, -v, +acc, -acc.
-    constexpr PureCode kFirst = kCode >= kKernelPlus      ? kKernelPlus
-                                : kCode >= kMagnitudePlus ? kMagnitudePlus
-                                                          : kRootPlus;
     constexpr int kForm = static_cast<int>(kCode) - static_cast<int>(kFirst);
     double arg = kForm == 0   ? 0 + v[step.left]
                  : kForm == 1 ? 0 - v[step.left]
@@ -46,9 +45,9 @@ inline bool Plan::Perform(const PureStep& step, const Kernel* kernels, const dou
                               : 0 - acc;
     const Kernel& kernel = kernels[step.right];
     if (!(arg >= kernel.low && arg <= kernel.high)) return false;
-    if constexpr (kCode <= kRootMinusAcc) {
+    if constexpr (kFirst == kRootPlus) {
       acc = PositiveRoot(arg);
-    } else if constexpr (kCode <= kMagnitudeMinusAcc) {
+    } else if constexpr (kFirst == kMagnitudePlus) {
       acc = std::fabs(arg);
     } else {
       acc = kernel.compute(arg);
@@ -109,7 +108,7 @@ inline bool Plan::Perform(const PureStep& step, const Kernel* kernels, const dou
   } else if constexpr (kCode == kPowOddAcc) {
     acc = OddPower(acc, v[step.right]);
   } else {
-    static_assert(kCode == kEnd, "every code has its operation");
+    static_assert(kCode == kEnd, "no other code reaches a pure plan");
     return false;
   }
   *out++ = acc;
@@ -127,44 +126,41 @@ template <bool kCalls>
 bool Plan::ReplayPure(Plan& plan, double x, double y, double z, double& value) {
   // Each step jumps straight to the next step's code (labels as values, in GCC and Clang): no
   // loop test, and one indirect jump per step whose target the processor learns from the step
-  // before. Indexed by PureCode; without calls the call codes never occur, and leaving their
+  // before. Indexed by Code; without calls the call codes never occur, and leaving their
   // code out spares every plain plan the saving of registers that a call needs.
   static const void* const kLabels[] = {
-      &&end,         &&add,         &&addAccLeft,    &&addAccRight,    &&sub,
-      &&subAccLeft,  &&subAccRight, &&mul,           &&mulAccLeft,     &&mulAccRight,
-      &&div,         &&divAccLeft,  &&divAccRight,   &&addZero,        &&addZeroAcc,
-      &&square,      &&squareAcc,   &&squarePlus,    &&plusSquare,     &&squareMinus,
-      &&minusSquare, &&rootPlus,    &&rootMinus,     &&rootPlusAcc,    &&rootMinusAcc,
-      &&absPlus,     &&absMinus,    &&absPlusAcc,    &&absMinusAcc,    &&cube,
-      &&cubeAcc,     &&powEven,     &&powEvenAcc,    &&powOdd,         &&powOddAcc,
-      &&kernelPlus,  &&kernelMinus, &&kernelPlusAcc, &&kernelMinusAcc,
+      &&add,        &&addAccLeft,  &&addAccRight, &&sub,          &&subAccLeft,    &&subAccRight,
+      &&mul,        &&mulAccLeft,  &&mulAccRight, &&div,          &&divAccLeft,    &&divAccRight,
+      &&addZero,    &&addZeroAcc,  &&square,      &&squareAcc,    &&cube,          &&cubeAcc,
+      &&powEven,    &&powEvenAcc,  &&powOdd,      &&powOddAcc,    &&impure,        &&impure,
+      &&impure,     &&impure,      &&kernelPlus,  &&kernelMinus,  &&kernelPlusAcc, &&kernelMinusAcc,
+      &&squarePlus, &&plusSquare,  &&squareMinus, &&minusSquare,  &&impure,        &&end,
+      &&rootPlus,   &&rootMinus,   &&rootPlusAcc, &&rootMinusAcc, &&absPlus,       &&absMinus,
+      &&absPlusAcc, &&absMinusAcc,
   };
-  static_assert(std::size(kLabels) == static_cast<std::size_t>(PureCode::kKernelMinusAcc) + 1);
-  double* v = plan.values_.data();
-  v[0] = x;
-  v[1] = y;
-  v[2] = z;
+  static_assert(std::size(kLabels) == static_cast<std::size_t>(Code::kMagnitudeMinusAcc) + 1);
+  double* v = plan.SetVariables(x, y, z);
   double* out = v + plan.firstStep_;
   const Kernel* kernels = plan.kernels_.data();
   const PureStep* s = plan.pureSteps_.data();
   double acc = 0;
 
-#define ORVO_STEP(label, kind)                              \
-  label:                                                    \
-  if (!Perform<PureCode::kind>(*s, kernels, v, out, acc)) { \
-    return false;                                           \
-  }                                                         \
-  ++s;                                                      \
+#define ORVO_STEP(label, kind)                          \
+  label:                                                \
+  if (!Perform<Code::kind>(*s, kernels, v, out, acc)) { \
+    return false;                                       \
+  }                                                     \
+  ++s;                                                  \
   goto* kLabels[static_cast<int>(s->code)];
-#define ORVO_CALL_STEP(label, kind)                           \
-  label:                                                      \
-  if constexpr (kCalls) {                                     \
-    if (!Perform<PureCode::kind>(*s, kernels, v, out, acc)) { \
-      return false;                                           \
-    }                                                         \
-    ++s;                                                      \
-    goto* kLabels[static_cast<int>(s->code)];                 \
-  }                                                           \
+#define ORVO_CALL_STEP(label, kind)                       \
+  label:                                                  \
+  if constexpr (kCalls) {                                 \
+    if (!Perform<Code::kind>(*s, kernels, v, out, acc)) { \
+      return false;                                       \
+    }                                                     \
+    ++s;                                                  \
+    goto* kLabels[static_cast<int>(s->code)];             \
+  }                                                       \
   return false;
 
   goto* kLabels[static_cast<int>(s->code)];
@@ -208,16 +204,15 @@ bool Plan::ReplayPure(Plan& plan, double x, double y, double z, double& value) {
   ORVO_CALL_STEP(kernelMinusAcc, kKernelMinusAcc)
 #undef ORVO_STEP
 #undef ORVO_CALL_STEP
+impure:  // calls and notes never reach a pure plan
+  return false;
 end:
   return plan.ConcludePure(acc, value);
 }
 
-template <Plan::PureCode... kCodes>
+template <Plan::Code... kCodes>
 bool Plan::ReplayShape(Plan& plan, double x, double y, double z, double& value) {
-  double* v = plan.values_.data();
-  v[0] = x;
-  v[1] = y;
-  v[2] = z;
+  double* v = plan.SetVariables(x, y, z);
   double* out = v + plan.firstStep_;
   const Kernel* kernels = plan.kernels_.data();
   const PureStep* s = plan.pureSteps_.data();
@@ -227,20 +222,6 @@ bool Plan::ReplayShape(Plan& plan, double x, double y, double z, double& value) 
 }
 
 void Plan::PreparePure() {
-  // Indexed by Code, up to kApply.
-  static constexpr PureCode kArithmetic[] = {
-      PureCode::kAdd,       PureCode::kAddAccLeft, PureCode::kAddAccRight,
-      PureCode::kSub,       PureCode::kSubAccLeft, PureCode::kSubAccRight,
-      PureCode::kMul,       PureCode::kMulAccLeft, PureCode::kMulAccRight,
-      PureCode::kDiv,       PureCode::kDivAccLeft, PureCode::kDivAccRight,
-      PureCode::kAddZero,   PureCode::kAddZeroAcc, PureCode::kSquare,
-      PureCode::kSquareAcc, PureCode::kCube,       PureCode::kCubeAcc,
-      PureCode::kPowEven,   PureCode::kPowEvenAcc, PureCode::kPowOdd,
-      PureCode::kPowOddAcc,
-  };
-  static_assert(std::size(kArithmetic) == static_cast<std::size_t>(Code::kApply));
-  using Code = Plan::Code;
-
   pureRun_ = nullptr;
   pureSteps_.clear();
   kernels_.clear();
@@ -248,7 +229,7 @@ void Plan::PreparePure() {
   int written = firstStep_;  // the next register a step writes
   int previous = -1;         // the register that holds the accumulator
   for (const Step& step : steps_) {
-    PureStep pure{PureCode::kEnd, step.left, step.right};
+    PureStep pure{step.code, step.left, step.right};
     bool fused = false;
     switch (step.code) {
       case Code::kSquarePlus:
@@ -256,18 +237,15 @@ void Plan::PreparePure() {
       case Code::kSquareMinus:
       case Code::kMinusSquare:
         fused = true;
-        pure.code = static_cast<PureCode>(static_cast<int>(PureCode::kSquarePlus) +
-                                          static_cast<int>(step.code) -
-                                          static_cast<int>(Code::kSquarePlus));
         break;
       case Code::kKernelPlus:
       case Code::kKernelMinus: {
         const Kernel& kernel = calls_[step.right].bound.kernel;
         int form = (step.code == Code::kKernelMinus ? 1 : 0) + (step.left == previous ? 2 : 0);
-        PureCode first = kernel.form == KernelForm::kSquareRoot  ? PureCode::kRootPlus
-                         : kernel.form == KernelForm::kMagnitude ? PureCode::kMagnitudePlus
-                                                                 : PureCode::kKernelPlus;
-        pure.code = static_cast<PureCode>(static_cast<int>(first) + form);
+        Code first = kernel.form == KernelForm::kSquareRoot  ? Code::kRootPlus
+                     : kernel.form == KernelForm::kMagnitude ? Code::kMagnitudePlus
+                                                             : Code::kKernelPlus;
+        pure.code = static_cast<Code>(static_cast<int>(first) + form);
         pure.right = static_cast<int>(kernels_.size());
         kernels_.push_back(kernel);
         calls = calls || kernel.form == KernelForm::kCall;
@@ -275,8 +253,7 @@ void Plan::PreparePure() {
       }
       default:
         if (step.code >= Code::kApply) return;  // calls and notes need the whole replay
-        pure.code = kArithmetic[static_cast<int>(step.code)];
-        calls = calls || pure.code >= PureCode::kPowEven;
+        calls = calls || step.code >= Code::kPowEven;
         break;
     }
     written += fused ? 2 : 1;
@@ -285,7 +262,7 @@ void Plan::PreparePure() {
   }
   pureSteps_.push_back({});
 
-  using enum PureCode;
+  using enum Code;
   static constexpr Shape kShapes[] = {
       ShapeOf<kSquare>(),                                  // x^2
       ShapeOf<kCube>(),                                    // x^3
@@ -313,7 +290,7 @@ void Plan::PreparePure() {
   for (const Shape& shape : kShapes) {
     if (shape.count == count &&
         std::equal(shape.codes, shape.codes + count, pureSteps_.begin(),
-                   [](PureCode code, const PureStep& step) { return code == step.code; })) {
+                   [](Code code, const PureStep& step) { return code == step.code; })) {
       pureRun_ = shape.run;
       return;
     }
